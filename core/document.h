@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+
+// The state of the one open document. There is at most one document at a
+// time; loading a file or creating one from a template refills this state.
+struct DocumentState {
+    static constexpr int kMaxLines = 1000;
+    static constexpr int kSlotArraySize = 1001;
+
+    DocumentState() : a(kMaxLines + 1) {}
+
+    // a: the line buffer, raw bytes exactly as read; line n is a[n] for
+    // n = 1..e. a[0] is never part of a document (it receives write-backs of
+    // slots without a line and is never written to a file).
+    QVector<QByteArray> a;
+    // e: number of lines of the document, 0..1000.
+    int e = 0;
+    // NStr: line number of each slot's key line; 0 means no line.
+    std::array<int16_t, kSlotArraySize> NStr{};
+    // Izm: the slot was edited since the document was loaded.
+    std::array<bool, kSlotArraySize> Izm{};
+    // b: a document has been loaded or created in this run; until then edits
+    // are not marked in Izm.
+    bool b = false;
+    // AvtoSoxranenie: there are unsaved changes.
+    bool AvtoSoxranenie = false;
+    // NePervoeSoxranenie: the document has a save target (was written once).
+    bool NePervoeSoxranenie = false;
+    // FNameSaveNew: the file the write in progress goes to.
+    QString FNameSaveNew;
+    // FNameSaveOld: the save target, the name last chosen in Save As.
+    QString FNameSaveOld;
+    // SaveAsFlag: the save in progress asks for a file name.
+    bool SaveAsFlag = false;
+    // NomerOkna: slot of the text box that changed last.
+    int NomerOkna = 0;
+    // Otkr: the errors window is shown.
+    bool Otkr = false;
+    // OshibkiEst: the running field check has found an error.
+    bool OshibkiEst = false;
+    // Oshibki2 / NOshibki: error texts of the running field check.
+    QStringList Oshibki2;
+    // Oshibki2_2 / NOshibki2: error texts of the running torque check.
+    QStringList Oshibki2_2;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// What the document core asks of the desktop. The Qt build answers with
+// message boxes, file dialogs and the application's windows; tests answer
+// with a scripted fake. Every call is synchronous: a modal question is a
+// plain function call that returns the button pressed.
+
+enum class MessageIcon { Critical, Exclamation, Information };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// Cancel is also what a Yes/No/Cancel box returns when it is closed by its frame.
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// The secondary windows the core shows and hides.
+enum class WindowId {
+    Form2,   // errors window of the field check (modeless)
+    Form2_2, // errors window of the torque check (modal)
+    Form3,   // torque curve window (modeless)
+    Form5,   // template chooser (modal)
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual MessageAnswer message(const QString &text, const QString &caption,
+                                  MessageIcon icon, MessageButtons buttons) = 0;
+
+    // The open and save dialogs with the physics-file filter. They return the
+    // full name of the chosen file, or an empty string when cancelled.
+    virtual QString askOpenFileName() = 0;
+    virtual QString askSaveFileName() = 0;
+
+    virtual void beep() = 0;
+
+    // Shows a window without waiting; a shown window is brought to the front.
+    virtual void showWindow(WindowId window) = 0;
+    // Shows a window modally; returns once it is hidden or closed.
+    virtual void showWindowModal(WindowId window) = 0;
+    virtual void hideWindow(WindowId window) = 0;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVector>
+
+// The two built-in cars that a new document is made from. Each is the full
+// list of lines of a physics file (164 and 252 lines, the last one empty).
+namespace Templates {
+
+const QVector<QByteArray> &porsche();
+const QVector<QByteArray> &lamborghini();
+
+} // namespace Templates
