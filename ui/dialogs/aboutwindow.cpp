@@ -1,0 +1,10 @@
+#include "aboutwindow.h"
+
+#include <QDialog>
+
+void showAboutWindow(QWidget *parent)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("Form9"));
+    dialog.exec();
+}
