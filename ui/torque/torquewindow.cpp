@@ -1,9 +1,229 @@
 #include "torquewindow.h"
 
 #include "editorcore.h"
+#include "slots.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 657;
+constexpr int kClientHeight = 337;
+constexpr int kCanvasMargin = 8;
+constexpr int kCanvasBorder = 2;
+
+// Shows the persistent image of the graph; the window's labels, fields and
+// buttons are its children and stand in front of the drawing.
+class CanvasInterior : public QWidget {
+public:
+    CanvasInterior(const TorquePlot &plot, QWidget *parent) : QWidget(parent), m_plot(plot)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.drawImage(0, 0, m_plot.image());
+    }
+
+private:
+    const TorquePlot &m_plot;
+};
+
+QString rpmLabelText(int slot)
+{
+    // The first label pads its three digits to the width of four.
+    const int rpm = 500 * (slot - 40);
+    const QString number = rpm < 1000 ? QStringLiteral("  ") + QString::number(rpm)
+                                      : QString::number(rpm);
+    return QStringLiteral("При ") + number + QStringLiteral(" о/м:");
+}
+
+void paintWhite(QWidget *widget, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, Qt::white);
+    widget->setPalette(palette);
+}
+
+} // namespace
 
 TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
-    : QWidget(parent), m_core(core)
+    : QWidget(parent, Qt::Window), m_core(core)
 {
     setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Настройка крутящего момента."));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    windowFont.setStyleHint(QFont::SansSerif);
+    windowFont.setPointSizeF(9.75);
+    setFont(windowFont);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Picture1"));
+    frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    frame->setLineWidth(kCanvasBorder);
+    frame->setGeometry(kCanvasMargin, kCanvasMargin, TorquePlot::kWidth + 2 * kCanvasBorder,
+                       TorquePlot::kHeight + 2 * kCanvasBorder);
+    m_canvas = new CanvasInterior(m_plot, frame);
+    m_canvas->setGeometry(kCanvasBorder, kCanvasBorder, TorquePlot::kWidth, TorquePlot::kHeight);
+
+    m_heading = new QLabel(QStringLiteral("Крутящий момент при...:"), m_canvas);
+    m_heading->setObjectName(QStringLiteral("Label2"));
+    m_heading->setGeometry(16, 24, 161, 17);
+
+    struct Column { int labelLeft, fieldLeft, firstSlot, rows; };
+    const Column columns[] = {{56, 144, 41, 10}, {224, 320, 51, 10}, {400, 496, 61, 4}};
+    for (const Column &column : columns) {
+        for (int row = 0; row < column.rows; ++row) {
+            const int slot = column.firstSlot + row;
+            const int top = 48 + 24 * row;
+            auto *label = new QLabel(rpmLabelText(slot), m_canvas);
+            label->setObjectName(QStringLiteral("Label1(%1)").arg(slot - 41));
+            label->setGeometry(column.labelLeft, top, 129, 17);
+            m_rpmLabels.append(label);
+            auto *edit = new QLineEdit(m_canvas);
+            edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
+            edit->setGeometry(column.fieldLeft, top, 65, 19);
+            m_fields.append(edit);
+        }
+    }
+    // Columns were built one after the other, so the lists are in slot order.
+    for (QLabel *label : std::as_const(m_rpmLabels)) {
+        label->setAutoFillBackground(true);
+        paintWhite(label, QPalette::Window);
+    }
+    m_heading->setAutoFillBackground(true);
+    paintWhite(m_heading, QPalette::Window);
+
+    auto makeButton = [this](const char *name, const QString &text, int top) {
+        auto *button = new QPushButton(text, m_canvas);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(408, top, 145, 25);
+        paintWhite(button, QPalette::Button);
+        button->setAutoDefault(false);
+        return button;
+    };
+    m_build = makeButton("Command1", QStringLiteral("Построить график"), 152);
+    m_wipe = makeButton("Command2", QStringLiteral("Очистить"), 184);
+    m_close = makeButton("Command3", QStringLiteral("Закрыть"), 216);
+
+    // Focus runs through the fields in slot order, then the three buttons.
+    QVector<QWidget *> tabChain;
+    for (QLineEdit *edit : std::as_const(m_fields))
+        tabChain.append(edit);
+    tabChain << m_build << m_wipe << m_close;
+    QWidget *previous = nullptr;
+    for (QWidget *next : std::as_const(tabChain)) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+
+    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
+        refreshField(slot);
+        connect(field(slot), &QLineEdit::textEdited, this, [this, slot] { onFieldEdited(slot); });
+    }
+    connect(&m_core.form(), &FormState::changed, this, &TorqueWindow::onFormChanged);
+    connect(m_build, &QPushButton::clicked, this, &TorqueWindow::Command1_Click);
+    connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::Command2_Click);
+    connect(m_close, &QPushButton::clicked, this, &TorqueWindow::Command3_Click);
+}
+
+void TorqueWindow::present()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void TorqueWindow::closeEvent(QCloseEvent *event)
+{
+    // The frame's close control acts as "Закрыть": the window stays loaded
+    // with its fields and the core's torque check decides what comes next.
+    if (event->spontaneous()) {
+        event->ignore();
+        m_core.torqueWindowClose();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void TorqueWindow::Command1_Click()
+{
+    const FormState &form = m_core.form();
+    m_plot.build([&form](int slot) { return form.text(slot); });
+    m_canvas->update();
+}
+
+void TorqueWindow::Command2_Click()
+{
+    // The labels stand in front of the canvas throughout; hiding them while
+    // the canvas is wiped makes them repaint afresh on the white interior.
+    m_heading->hide();
+    for (QLabel *label : std::as_const(m_rpmLabels))
+        label->hide();
+    m_plot.wipe();
+    m_canvas->update();
+    m_heading->show();
+    for (QLabel *label : std::as_const(m_rpmLabels))
+        label->show();
+}
+
+void TorqueWindow::Command3_Click()
+{
+    m_core.torqueWindowClose();
+}
+
+void TorqueWindow::onFormChanged(FormState::Item item, int index)
+{
+    if ((item == FormState::Item::Text || item == FormState::Item::TextEnabled)
+        && Slots::isTorqueSlot(index))
+        refreshField(index);
+}
+
+void TorqueWindow::onFieldEdited(int slot)
+{
+    QLineEdit *edit = field(slot);
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int before = m_core.form().text(slot).size();
+    if (!m_core.typeText(slot, typed)) {
+        // The core refused a character Windows-1251 cannot hold (and beeped):
+        // show the model's text again with the cursor where the typing began.
+        edit->setText(m_core.form().text(slot));
+        edit->setCursorPosition(std::max(0, cursor - std::max(0, int(typed.size()) - before)));
+        return;
+    }
+    refreshField(slot);
+}
+
+void TorqueWindow::refreshField(int slot)
+{
+    QLineEdit *edit = field(slot);
+    const FormState &form = m_core.form();
+    const QString text = form.text(slot);
+    if (edit->text() != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(text);
+        edit->setCursorPosition(std::min(cursor, int(text.size())));
+    }
+    edit->setEnabled(form.textEnabled(slot));
+}
+
+QLineEdit *TorqueWindow::field(int slot) const
+{
+    return m_fields.at(slot - Slots::kFirstTorqueSlot);
 }

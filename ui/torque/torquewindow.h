@@ -1,16 +1,59 @@
 #pragma once
 
+#include "formstate.h"
+#include "torqueplot.h"
+
 #include <QWidget>
 
 class EditorCore;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
-// Form3: the torque curve window. It mirrors the core's torque slots
-// (Text21(41)..Text21(64)) and draws them as a graph.
+// Form3: the torque curve window. A thin view over the core's torque slots
+// 41..64: its fields Text21(41)..Text21(64) mirror FormState and pass the
+// user's typing to EditorCore::typeText. The window is modeless and lives
+// for the whole run; hiding it keeps its fields, its plot table and what is
+// drawn on its canvas.
+//
+// Closing the window through its frame does what "Закрыть" does: the core
+// runs the torque check and hides the window through the host. A close that
+// does not come from the user (the program ending) is accepted as it is.
 class TorqueWindow : public QWidget {
     Q_OBJECT
 public:
     explicit TorqueWindow(EditorCore &core, QWidget *parent = nullptr);
 
+    // Shows the window, or brings it to the front when it is shown already.
+    void present();
+
+    // The graph drawn so far, for the canvas and for tests.
+    const TorquePlot &plot() const { return m_plot; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // Command1_Click: "Построить график".
+    void Command1_Click();
+    // Command2_Click: "Очистить".
+    void Command2_Click();
+    // Command3_Click: "Закрыть".
+    void Command3_Click();
+
+    void onFormChanged(FormState::Item item, int index);
+    void onFieldEdited(int slot);
+    // Shows the model's text and enabled state of one field.
+    void refreshField(int slot);
+    QLineEdit *field(int slot) const;
+
     EditorCore &m_core;
+    TorquePlot m_plot;
+    QWidget *m_canvas = nullptr;
+    QLabel *m_heading = nullptr;
+    QVector<QLabel *> m_rpmLabels;
+    QVector<QLineEdit *> m_fields; // index slot - 41
+    QPushButton *m_build = nullptr;
+    QPushButton *m_wipe = nullptr;
+    QPushButton *m_close = nullptr;
 };

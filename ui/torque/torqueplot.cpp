@@ -1,0 +1,154 @@
+#include "torqueplot.h"
+
+#include "numbertext.h"
+
+#include <QPainter>
+
+#include <cfloat>
+#include <cmath>
+
+TorquePlot::TorquePlot()
+    : m_image(kWidth, kHeight, QImage::Format_RGB32), m_table(kTableSize)
+{
+    m_image.fill(wipeColor());
+}
+
+QVariant TorquePlot::entry(int index) const
+{
+    if (index < 0 || index >= m_table.size())
+        return QVariant();
+    return m_table.at(index);
+}
+
+void TorquePlot::build(const std::function<QString(int)> &textOfSlot)
+{
+    drawLine(QPointF(2, kBaselineY), QPointF(635, kBaselineY), axisColor());
+    for (int k = 0; k < kPointCount; ++k) {
+        const int x = kFirstPointX + kPointStepX * k;
+        drawLine(QPointF(x, kBaselineY - 2), QPointF(x, kBaselineY + 2), axisColor());
+    }
+    b(textOfSlot);
+    d();
+}
+
+void TorquePlot::wipe()
+{
+    m_image.fill(wipeColor());
+}
+
+void TorquePlot::b(const std::function<QString(int)> &textOfSlot)
+{
+    for (int slot = kFirstSlot; slot < kFirstSlot + kPointCount; ++slot)
+        m_table[slot] = textOfSlot(slot);
+}
+
+void TorquePlot::d()
+{
+    UnZapetayaa();
+    drawLine(QPointF(3, kBaselineY), QPointF(3, 2), axisColor());
+    for (int j = 1; j <= 12; ++j) {
+        const int y = kBaselineY - 25 * j;
+        drawLine(QPointF(2, y), QPointF(5, y), axisColor());
+    }
+    QPointF previous(3, kBaselineY);
+    for (int k = 0; k < kPointCount; ++k) {
+        const QPointF next = point(k);
+        drawLine(previous, next, curveColor());
+        previous = next;
+    }
+}
+
+void TorquePlot::UnZapetayaa()
+{
+    for (int slot = kFirstSlot; slot < kFirstSlot + kPointCount; ++slot) {
+        QVariant &value = m_table[slot];
+        if (value.typeId() == QMetaType::Double)
+            continue;
+        value = plotValue(value.toString());
+    }
+}
+
+double TorquePlot::plotValue(const QString &fieldText)
+{
+    // The first "." becomes ","; the reader stops at the comma, so only the
+    // digits before the decimal point count.
+    QString text = fieldText;
+    const int point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        text[point] = QLatin1Char(',');
+    return leadingNumber(text) / 4.0;
+}
+
+QPointF TorquePlot::point(int k) const
+{
+    const QVariant value = entry(kFirstSlot + k);
+    const double plotted = value.typeId() == QMetaType::Double ? value.toDouble() : 0.0;
+    return QPointF(kFirstPointX + kPointStepX * k, kBaselineY - plotted);
+}
+
+namespace {
+
+// The height is drawn as a single-precision coordinate: anything beyond that
+// range stands at the largest single-precision value of its sign.
+double toSingleRange(double v)
+{
+    if (v > double(FLT_MAX))
+        return double(FLT_MAX);
+    if (v < -double(FLT_MAX))
+        return -double(FLT_MAX);
+    return v;
+}
+
+} // namespace
+
+std::optional<QLineF> TorquePlot::clipToCanvas(QPointF from, QPointF to)
+{
+    if (std::isnan(from.x()) || std::isnan(from.y()) || std::isnan(to.x()) || std::isnan(to.y()))
+        return std::nullopt;
+    const double x0 = toSingleRange(from.x()), y0 = toSingleRange(from.y());
+    const double x1 = toSingleRange(to.x()), y1 = toSingleRange(to.y());
+
+    // Liang-Barsky clipping against the interior with a pixel to spare, so
+    // that the painter only ever sees small coordinates.
+    const double minX = -1, maxX = kWidth, minY = -1, maxY = kHeight;
+    const double dx = x1 - x0, dy = y1 - y0;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - minX, maxX - x0, y0 - minY, maxY - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt; // parallel to this edge and outside it
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return std::nullopt;
+    }
+    return QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
+}
+
+void TorquePlot::drawLine(QPointF from, QPointF to, const QColor &color)
+{
+    const std::optional<QLineF> visible = clipToCanvas(from, to);
+    if (!visible)
+        return;
+    // Fractional coordinates go to the nearest pixel (halves downwards on the
+    // screen, as qRound rounds them up).
+    const QLine pixels(qRound(visible->x1()), qRound(visible->y1()), qRound(visible->x2()),
+                       qRound(visible->y2()));
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(color);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    if (pixels.p1() == pixels.p2())
+        painter.drawPoint(pixels.p1());
+    else
+        painter.drawLine(pixels);
+}

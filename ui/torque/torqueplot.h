@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QPointF>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <optional>
+
+// The torque graph without any widget: the plot table, the reading of the
+// field texts into plot values and the drawing onto a persistent image of
+// the canvas interior. The torque window shows the image and stands its
+// labels, fields and buttons in front of it.
+//
+// The geometry is fixed: one pixel of height stands for 4 torque units, one
+// step of 26 pixels for 500 rpm; coordinates are pixels of the canvas
+// interior, y growing downwards.
+class TorquePlot {
+public:
+    static constexpr int kWidth = 637;   // canvas interior
+    static constexpr int kHeight = 317;
+    static constexpr int kBaselineY = 310;
+    static constexpr int kFirstPointX = 28;
+    static constexpr int kPointStepX = 26;
+    static constexpr int kPointCount = 24;
+    static constexpr int kFirstSlot = 41;
+    static constexpr int kTableSize = 71;
+
+    static QColor axisColor() { return QColor(0, 0, 0); }
+    static QColor curveColor() { return QColor(255, 0, 0); }
+    static QColor wipeColor() { return QColor(255, 255, 255); }
+
+    TorquePlot();
+
+    // The canvas as drawn so far: white at first, then every build on top
+    // of the earlier ones until wipe().
+    const QImage &image() const { return m_image; }
+
+    // The plot table, entries 0..70: invalid (empty), a QString (a field
+    // text copied by b) or a double (a plot value made by UnZapetayaa).
+    QVariant entry(int index) const;
+
+    // "Построить график": the x axis and its ticks, then b, then d.
+    // textOfSlot gives the text of Text21(slot) for slot 41..64; the texts
+    // are only read.
+    void build(const std::function<QString(int)> &textOfSlot);
+    // "Очистить": paints the whole canvas interior white.
+    void wipe();
+
+    // b: copies the texts of the 24 fields into entries 41..64.
+    void b(const std::function<QString(int)> &textOfSlot);
+    // d: UnZapetayaa, then the y axis, its ticks and the red curve.
+    void d();
+    // UnZapetayaa: turns entries 41..64 from texts into plot values (the
+    // number the text begins with after its first "." became ",", divided
+    // by 4). Entries that are already numbers are left alone.
+    void UnZapetayaa();
+
+    // The plot value of one field text, as UnZapetayaa stores it.
+    static double plotValue(const QString &fieldText);
+    // The point of slot 41 + k from the plot value in the table: x is
+    // 28 + 26k, y is 310 less the plot value, in double precision.
+    QPointF point(int k) const;
+    // The part of the segment from `from` to `to` that lies on the canvas
+    // (with one pixel to spare on every side), or nothing when no part of it
+    // does or a coordinate is not a number. Coordinates beyond the range of
+    // a single-precision number count as the largest such number.
+    static std::optional<QLineF> clipToCanvas(QPointF from, QPointF to);
+
+private:
+    void drawLine(QPointF from, QPointF to, const QColor &color);
+
+    QImage m_image;
+    QVector<QVariant> m_table;
+};
