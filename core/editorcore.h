@@ -92,10 +92,13 @@ private:
     // loading.cpp
     bool readLines(const QString &fileName, QVector<QByteArray> &lines);
     // distribution.cpp
-    bool headAccepted(const QVector<QByteArray> &lines, int count, int *nameLine) const;
-    void refuseFile();
-    void Proverka(const QVector<QByteArray> &lines, int count);
+    // Proverka: recognises the head of `lines`; on success takes them over as
+    // the document and distributes them, otherwise refuses with a message and
+    // leaves the document as it was.
+    bool Proverka(const QVector<QByteArray> &lines);
     void Raspredelenie1();
+    // Rasborka: the section handler for line f (one table-driven handler
+    // serves every section).
     void Rasborka(int section, int f);
     void Razblokirovka();
     void enableFieldsOfDocument();
@@ -125,4 +128,6 @@ private:
     // Set by the file writer when a file was written; lets the leave
     // questions know whether their save went through.
     bool m_lastSaveWrote = false;
+    // Set by the file writer when writing failed (not when it was skipped).
+    bool m_writeFailed = false;
 };

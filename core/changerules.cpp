@@ -1,0 +1,87 @@
+// The rules that run whenever a value of the form changes, whoever changed
+// it: the user typing, or the core filling and clearing the fields.
+#include "codepage.h"
+#include "editorcore.h"
+
+namespace {
+
+constexpr int kMaxFieldLength = 100;
+
+} // namespace
+
+EditorCore::EditorCore(FormState &form, Host &host, QObject *parent)
+    : QObject(parent), m_form(form), m_host(host)
+{
+    // Connected before any view, so the rules have run when a view reads
+    // the value back.
+    connect(&m_form, &FormState::changed, this, &EditorCore::onFormChanged, Qt::DirectConnection);
+}
+
+void EditorCore::onFormChanged(FormState::Item item, int index)
+{
+    switch (item) {
+    case FormState::Item::Text:
+        onTextChanged(index);
+        break;
+    case FormState::Item::Check:
+        // Every check box counts as an edit, the automatic gearbox included:
+        // its value is written on the next save like the others.
+        m_doc.AvtoSoxranenie = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void EditorCore::onTextChanged(int slot)
+{
+    if (Slots::isTorqueSlot(slot)) {
+        m_doc.AvtoSoxranenie = true;
+        m_doc.NomerOkna = slot;
+        Izm_();
+        return;
+    }
+
+    const QString name = m_form.text(Slots::kNameSlot);
+    m_form.setCaption(name.isEmpty()
+                          ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
+                          : QStringLiteral("Редактируем - ") + name + QStringLiteral(" (Тюнекс)"));
+    m_doc.AvtoSoxranenie = true;
+    m_doc.NomerOkna = slot;
+    Izm_();
+
+    const QString text = m_form.text(slot);
+    if (text.size() > kMaxFieldLength) {
+        // The cut is itself a change and runs these rules once more.
+        m_form.setText(slot, text.left(kMaxFieldLength));
+        m_host.beep();
+    }
+}
+
+bool EditorCore::typeText(int slot, const QString &text)
+{
+    if (!Slots::isTextSlot(slot))
+        return false;
+    // A character the file's code page cannot hold could only be written as
+    // a substitute, so it never enters a field.
+    if (!Codepage::canEncode(text)) {
+        m_host.beep();
+        return false;
+    }
+    m_form.setText(slot, text);
+    return true;
+}
+
+void EditorCore::chooseComboItem(Slots::ComboId list, int position)
+{
+    m_form.setCombo(list, position);
+    m_doc.AvtoSoxranenie = true;
+    // The number of gears is written back only when the user picked it.
+    if (list == Slots::Combo1 && m_doc.b)
+        m_doc.Izm[Slots::kNumberOfGearsSlot] = true;
+}
+
+void EditorCore::labelClicked()
+{
+    m_doc.AvtoSoxranenie = true;
+}

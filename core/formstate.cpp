@@ -1,0 +1,188 @@
+#include "formstate.h"
+
+FormState::FormState(QObject *parent) : QObject(parent)
+{
+    for (int slot : Slots::mainTextSlots()) {
+        m_texts.insert(slot, QString());
+        m_textEnabled.insert(slot, true);
+    }
+    // Before any document the torque fields show "0".
+    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
+        m_texts.insert(slot, QStringLiteral("0"));
+        m_textEnabled.insert(slot, true);
+    }
+    for (bool &enabled : m_checkEnabled)
+        enabled = true;
+}
+
+QString FormState::text(int slot) const { return m_texts.value(slot); }
+
+void FormState::setText(int slot, const QString &text)
+{
+    auto it = m_texts.find(slot);
+    if (it == m_texts.end() || *it == text)
+        return;
+    *it = text;
+    emit changed(Item::Text, slot);
+}
+
+bool FormState::textEnabled(int slot) const { return m_textEnabled.value(slot, false); }
+
+void FormState::setTextEnabled(int slot, bool enabled)
+{
+    auto it = m_textEnabled.find(slot);
+    if (it == m_textEnabled.end() || *it == enabled)
+        return;
+    *it = enabled;
+    emit changed(Item::TextEnabled, slot);
+}
+
+int FormState::check(Slots::CheckBoxId box) const { return m_checks[box]; }
+
+void FormState::setCheck(Slots::CheckBoxId box, int value)
+{
+    if (value < 0 || value > 2 || m_checks[box] == value)
+        return;
+    m_checks[box] = value;
+    emit changed(Item::Check, box);
+}
+
+bool FormState::checkEnabled(Slots::CheckBoxId box) const { return m_checkEnabled[box]; }
+
+void FormState::setCheckEnabled(Slots::CheckBoxId box, bool enabled)
+{
+    if (m_checkEnabled[box] == enabled)
+        return;
+    m_checkEnabled[box] = enabled;
+    emit changed(Item::CheckEnabled, box);
+}
+
+int FormState::combo(Slots::ComboId list) const { return m_combos[list]; }
+
+void FormState::setCombo(Slots::ComboId list, int position)
+{
+    if (position < -1 || position >= Slots::comboItems(list).size() || m_combos[list] == position)
+        return;
+    m_combos[list] = position;
+    emit changed(Item::Combo, list);
+}
+
+bool FormState::comboEnabled(Slots::ComboId list) const { return m_comboEnabled[list]; }
+
+void FormState::setComboEnabled(Slots::ComboId list, bool enabled)
+{
+    if (m_comboEnabled[list] == enabled)
+        return;
+    m_comboEnabled[list] = enabled;
+    emit changed(Item::ComboEnabled, list);
+}
+
+void FormState::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    emit changed(Item::Caption, 0);
+}
+
+void FormState::setPageTitle(const QString &title)
+{
+    if (m_pageTitle == title)
+        return;
+    m_pageTitle = title;
+    emit changed(Item::PageTitle, 0);
+}
+
+bool FormState::frameVisible(int frame) const
+{
+    return frame >= 1 && frame <= 9 && m_frames[frame];
+}
+
+void FormState::setFrameVisible(int frame, bool visible)
+{
+    if (frame < 1 || frame > 9 || m_frames[frame] == visible)
+        return;
+    m_frames[frame] = visible;
+    emit changed(Item::FrameVisible, frame);
+}
+
+namespace {
+
+template <typename T>
+bool assign(T &member, const T &value)
+{
+    if (member == value)
+        return false;
+    member = value;
+    return true;
+}
+
+} // namespace
+
+void FormState::setPageButtonsEnabled(bool enabled)
+{
+    if (assign(m_pageButtons, enabled))
+        emit changed(Item::PageButtons, 0);
+}
+
+void FormState::setMenuSaveEnabled(bool enabled)
+{
+    if (assign(m_menuSave, enabled))
+        emit changed(Item::MenuSave, 0);
+}
+
+void FormState::setMenuSaveAsEnabled(bool enabled)
+{
+    if (assign(m_menuSaveAs, enabled))
+        emit changed(Item::MenuSaveAs, 0);
+}
+
+void FormState::setMenuProverkaEnabled(bool enabled)
+{
+    if (assign(m_menuProverka, enabled))
+        emit changed(Item::MenuProverka, 0);
+}
+
+void FormState::appendErrors(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    m_errors += lines;
+    emit changed(Item::ErrorsList, 0);
+}
+
+void FormState::clearErrors()
+{
+    if (m_errors.isEmpty())
+        return;
+    m_errors.clear();
+    emit changed(Item::ErrorsList, 0);
+}
+
+void FormState::setErrorsButtonsEnabled(bool enabled)
+{
+    if (assign(m_errorsButtons, enabled))
+        emit changed(Item::ErrorsButtons, 0);
+}
+
+void FormState::appendTorqueErrors(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    m_torqueErrors += lines;
+    emit changed(Item::TorqueErrorsList, 0);
+}
+
+void FormState::clearTorqueErrors()
+{
+    if (m_torqueErrors.isEmpty())
+        return;
+    m_torqueErrors.clear();
+    emit changed(Item::TorqueErrorsList, 0);
+}
+
+void FormState::setChooserOption(ChooserChoice choice)
+{
+    if (assign(m_chooser, choice))
+        emit changed(Item::ChooserOption, 0);
+}

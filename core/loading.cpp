@@ -1,0 +1,136 @@
+// Loading a physics file into the line buffer, and clearing the fields.
+#include "editorcore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// A file larger than this cannot be a physics file of at most 1000 lines
+// anyone would edit; reading stops here instead of filling the memory.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+const QString &loadErrorCaption()
+{
+    static const QString caption = QStringLiteral("Ошибка при загрузке файла.");
+    return caption;
+}
+
+// Splits the file's bytes into lines: a line ends at CR or CR LF, a lone LF
+// stays in the line, a last line without an end is still a line, and a file
+// that ends with a line end has no empty line after it. Returns false as soon
+// as there are more than `maxLines` lines.
+bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines)
+{
+    lines.clear();
+    qsizetype start = 0;
+    const qsizetype size = data.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data.at(i) != '\r')
+            continue;
+        if (lines.size() == maxLines)
+            return false;
+        lines.append(data.mid(start, i - start));
+        if (i + 1 < size && data.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size) {
+        if (lines.size() == maxLines)
+            return false;
+        lines.append(data.mid(start));
+    }
+    return true;
+}
+
+} // namespace
+
+bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines)
+{
+    const QFileInfo info(fileName);
+    // Opening a FIFO or a device would block or never end; only ordinary
+    // files are physics files.
+    if (!info.isFile()) {
+        m_host.message(QStringLiteral("Файл ") + fileName
+                           + QStringLiteral(" не является обычным файлом и не может быть прочитан."),
+                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    QFile file(fileName);
+    QByteArray data;
+    bool readOk = file.open(QIODevice::ReadOnly);
+    // Read up to the limit plus one byte rather than trusting the reported
+    // size, which is 0 for files under /proc.
+    while (readOk && data.size() <= kMaxFileBytes) {
+        const QByteArray chunk = file.read(qMin<qint64>(1 << 20, kMaxFileBytes + 1 - data.size()));
+        if (chunk.isEmpty()) {
+            readOk = file.error() == QFileDevice::NoError;
+            break;
+        }
+        data += chunk;
+    }
+    if (!readOk) {
+        m_host.message(QStringLiteral("Не удалось прочитать файл ") + fileName + QStringLiteral(".")
+                           + QStringLiteral("\r\n") + file.errorString(),
+                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    if (data.size() > kMaxFileBytes) {
+        m_host.message(QStringLiteral("Файл ") + fileName
+                           + QStringLiteral(" слишком велик и не может быть загружен."),
+                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    if (!splitLines(data, DocumentState::kMaxLines, lines)) {
+        m_host.message(QStringLiteral("Файл ") + fileName
+                           + QStringLiteral(" содержит больше 1000 строк и не может быть загружен."),
+                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void EditorCore::zagr(const QString &chosenName)
+{
+    if (chosenName.isEmpty())
+        return;
+    QString fileName = chosenName;
+    if (!fileName.endsWith(QStringLiteral(".ini")))
+        fileName += QStringLiteral(".ini");
+
+    const QFileInfo info(fileName);
+    if (!info.exists() || info.isDir() || info.isHidden()) {
+        m_host.message(QStringLiteral("Файл ") + fileName + QStringLiteral(" не найден"),
+                       QStringLiteral("Файл не найден"), MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+
+    // The file is read into a scratch buffer; the open document is replaced
+    // only when the file is recognised, so a refused file leaves it intact.
+    QVector<QByteArray> lines;
+    if (!readLines(fileName, lines))
+        return;
+    Proverka(lines);
+    Razblokirovka();
+    m_doc.b = true;
+}
+
+void EditorCore::Otchistka()
+{
+    static const int firstGroup[] = {1, 2, 5, 6, 7, 8, 9, 11, 12, 13, 14, 17, 28, 29, 30, 36, 37, 39, 40};
+    static const int lastGroup[] = {72, 74, 75, 76, 77, 78, 79, 80, 81, 93, 96, 98, 100, 108, 110, 112, 120, 124};
+    for (int slot : firstGroup)
+        m_form.setText(slot, QString());
+    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+        m_form.setText(slot, QString());
+    for (int slot : lastGroup)
+        m_form.setText(slot, QString());
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
+        m_form.setCheck(Slots::CheckBoxId(box), 0);
+    for (int list = 0; list < Slots::kComboCount; ++list)
+        m_form.setCombo(Slots::ComboId(list), -1);
+    m_form.setCaption(QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    // Emptying the fields raised their change rules; clearing leaves no
+    // unsaved-changes mark of its own.
+    m_doc.AvtoSoxranenie = false;
+}
