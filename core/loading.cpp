@@ -25,20 +25,18 @@ bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines
     lines.clear();
     qsizetype start = 0;
     const qsizetype size = data.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (data.at(i) != '\r')
-            continue;
+    while (start < size) {
         if (lines.size() == maxLines)
             return false;
-        lines.append(data.mid(start, i - start));
-        if (i + 1 < size && data.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size) {
-        if (lines.size() == maxLines)
-            return false;
-        lines.append(data.mid(start));
+        const qsizetype end = data.indexOf('\r', start);
+        if (end < 0) {
+            lines.append(data.mid(start));
+            break;
+        }
+        lines.append(data.mid(start, end - start));
+        start = end + 1;
+        if (start < size && data.at(start) == '\n')
+            ++start;
     }
     return true;
 }

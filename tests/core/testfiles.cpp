@@ -42,34 +42,41 @@ QByteArray joinCrLf(const QVector<QByteArray> &lines)
 
 QVector<QByteArray> physicsLines(int count, const QByteArray &name)
 {
-    QVector<QByteArray> lines = {
-        "' " + name,
-        "[basic]",
-        "Mass=1200.5",
-        "FrontTrackWidth=1.5",
-        "driveWheels_0=1",
-        "driveWheels_1=0",
-        "driveWheels_2=1",
-        "driveWheels_3=0",
-        "[engineblock]",
-        "MinRPM=900",
-        "RedLine=7000",
-        "torqueCurve_0=100.0",
-        "torqueCurve_23=5.0",
-        "[transmission]",
-        "NumberOfGears=6",
-        "Automatic=0",
-        "GearShiftDelay=0.2",
-        "[brake_rear]",
-        "ABS=1",
-        "[brake_front]",
-        "ABS=0",
-        "[audio]",
-        "enginetype=5",
-        "horntype=2",
-        "[render]",
-    };
+    // Every key the editor shows, each in its own section, with a value the
+    // field check accepts; the slot number makes each value unique.
+    static const char *const headers[] = {"[basic]",      "[Display_Data]", "[engineblock]",
+                                          "[transmission]", "[rearend]",    "[tire_rear]",
+                                          "[tire_front]", "[brake_rear]",   "[brake_front]",
+                                          "[Skins]",      "[audio]",        "[render]"};
+    QVector<QByteArray> lines = {"' " + name};
+    for (int section = 1; section <= 12; ++section) {
+        lines.append(headers[section - 1]);
+        for (const Slots::SlotInfo &info : Slots::all()) {
+            if (info.section != section || !info.key)
+                continue;
+            QByteArray value;
+            if (info.control == Slots::Control::CheckBox)
+                value = info.slot % 2 ? "1" : "0";
+            else if (info.slot == Slots::kNumberOfGearsSlot)
+                value = "6";
+            else if (info.slot == Slots::kEngineTypeSlot)
+                value = "5";
+            else if (info.slot == Slots::kHornTypeSlot)
+                value = "2";
+            else
+                value = QByteArray::number(info.slot) + ".5";
+            lines.append(QByteArray(info.key) + '=' + value);
+        }
+    }
     while (lines.size() < count)
         lines.append("' filler " + QByteArray::number(lines.size() + 1));
     return lines;
+}
+
+int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start)
+{
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(start))
+            return i;
+    return -1;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "editorcore.h"
+#include "slots.h"
 #include "fakehost.h"
 #include "formstate.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVector>
@@ -28,5 +30,9 @@ struct CoreFixture {
 
 // Joins lines with CR LF after each, as the editor writes them.
 QByteArray joinCrLf(const QVector<QByteArray> &lines);
-// A recognisable physics file of `count` lines (at least 100), name-first head.
+// A recognisable physics file of `count` lines (at least 100), name-first
+// head, holding every key the editor shows with a value the field check
+// accepts (slot number and ".5"; check boxes 1 for odd slots).
 QVector<QByteArray> physicsLines(int count = 120, const QByteArray &name = "Test Car");
+// Index of the first line that begins with `start`, or -1.
+int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start);

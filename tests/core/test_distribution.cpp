@@ -1,0 +1,205 @@
+#include "templates.h"
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Distribution : public ::testing::Test, public CoreFixture {
+protected:
+    // Opens a file made of `lines` (padded with comments to 120 lines).
+    void openLines(QVector<QByteArray> lines)
+    {
+        while (lines.size() < 120)
+            lines.append("' padding");
+        host.answers.prepend(MessageAnswer::No); // unsaved edits: do not save
+        open(writeFile(QStringLiteral("d%1.ini").arg(++m_count), joinCrLf(lines)));
+    }
+    int m_count = 0;
+};
+
+} // namespace
+
+TEST_F(Distribution, PorscheHeadAndValuesLandInTheirFields)
+{
+    open(writeFile(QStringLiteral("p.ini"), joinCrLf(Templates::porsche())));
+    ASSERT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+    EXPECT_EQ(core.doc().NStr[1], 1);
+    EXPECT_EQ(form.text(2), QStringLiteral("1439.0"));
+    EXPECT_EQ(core.doc().NStr[2], 5);
+    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Porsche 911 Turbo Statistics (Тюнекс)"));
+    EXPECT_EQ(form.text(43), QStringLiteral("280.0"));
+    EXPECT_EQ(form.combo(Slots::Combo1), 5);       // NumberOfGears=8
+    EXPECT_EQ(form.combo(Slots::Combo2), 5);       // enginetype=5
+    EXPECT_EQ(form.combo(Slots::Combo3), 1);       // horntype=2
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_EQ(form.pageTitle(), QStringLiteral(" --==[ Общее ]==--"));
+}
+
+TEST_F(Distribution, CommentFirstHeadIsAcceptedOnlyWithBasicOnLineThree)
+{
+    openLines({"# a comment", "' Comment Car", "[basic]", "Mass=10"});
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(form.text(1), QStringLiteral("Comment Car"));
+    EXPECT_EQ(core.doc().NStr[1], 2);
+    EXPECT_EQ(form.text(2), QStringLiteral("10"));
+
+    openLines({"# a comment", "[basic]", "Mass=20"});
+    EXPECT_EQ(host.lastText(), QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"));
+    EXPECT_EQ(form.text(2), QStringLiteral("10"));
+
+    openLines({"' Name", "[BASIC]", "Mass=30"});
+    EXPECT_EQ(form.text(2), QStringLiteral("10"));
+    openLines({"' Name", "", "[basic]"});
+    EXPECT_EQ(form.text(1), QStringLiteral("Comment Car"));
+}
+
+TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSection)
+{
+    openLines({
+        "' Car",
+        "[basic]",
+        "Mass=1",
+        "Mass=2",                 // the later line wins
+        "mass=3",                 // other case: another key
+        "FrontTrackWidth =4",     // the blank belongs to the key
+        "RearTrackWidth= 5",      // the blank belongs to the value
+        "VehicleHeight=6=7",      // split at the first "="
+        "[Skins]",
+        "HeightOfGravity=8",      // no handler here
+        "[Display_Data]",
+        "RearSlideFactor=9",
+        "[tire_rear]",
+        "SectionWidth=rear",
+        "[BASIC]",                // not a header: the section goes on
+        "PeakFriction=rearpeak",
+        "[tire_front]",
+        "SectionWidth=front",
+        "[render]",
+        "BodyLiftCoefficient=11",
+    });
+    ASSERT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(form.text(2), QStringLiteral("2"));
+    EXPECT_EQ(core.doc().NStr[2], 4);
+    EXPECT_EQ(form.text(5), QString());
+    EXPECT_EQ(core.doc().NStr[5], 0);
+    EXPECT_EQ(form.text(6), QStringLiteral(" 5"));
+    EXPECT_EQ(form.text(7), QStringLiteral("6=7"));
+    EXPECT_EQ(form.text(8), QString());
+    EXPECT_EQ(form.text(9), QString());
+    EXPECT_EQ(form.text(96), QStringLiteral("rear"));
+    EXPECT_EQ(form.text(100), QStringLiteral("rearpeak"));
+    EXPECT_EQ(form.text(108), QStringLiteral("front"));
+    EXPECT_EQ(form.text(14), QString());
+}
+
+TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
+{
+    openLines({
+        "' Car", "[basic]",
+        "driveWheels_0=1", "driveWheels_1=1", "driveWheels_2=1 ", "driveWheels_3=01",
+        "[transmission]", "Automatic=2",
+        "[brake_rear]", "ABS=2",
+        "[brake_front]", "ABS=1",
+    });
+    EXPECT_EQ(form.check(Slots::Check1_0), 1);
+    EXPECT_EQ(form.check(Slots::Check1_2), 1); // driveWheels_1 is the top right box
+    EXPECT_EQ(form.check(Slots::Check1_3), 0); // "1 " is not "1"
+    EXPECT_EQ(form.check(Slots::Check1_1), 0);
+    EXPECT_EQ(form.check(Slots::Check2), 2);   // greyed
+    EXPECT_EQ(form.check(Slots::Check4), 0);   // rear ABS: only "1" ticks
+    EXPECT_EQ(form.check(Slots::Check3), 1);   // front ABS
+    EXPECT_EQ(core.doc().NStr[25], 4);
+    EXPECT_EQ(core.doc().NStr[121], 10);
+    EXPECT_EQ(core.doc().NStr[125], 12);
+
+    for (const char *automatic : {"Automatic=7", "Automatic=abc", "Automatic=-1"}) {
+        openLines({"' Car", "[basic]", "[transmission]", automatic});
+        EXPECT_EQ(form.check(Slots::Check2), 0) << automatic;
+    }
+}
+
+TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
+{
+    const struct {
+        const char *gears, *engine, *horn;
+        int gearsPos, enginePos, hornPos;
+    } cases[] = {
+        {"3", "0", "1", 0, 0, 0},
+        {"8", "19", "14", 5, 19, 13},
+        {"2", "20", "0", -1, -1, -1},     // outside the lists: nothing selected
+        {" 5", "4.5", "2.5", 2, 4, 2},    // ties go to the even position
+        {"x", "5.5", "1e1", -1, 6, 9},
+        {"9", "1e400", "-5", -1, -1, -1},
+    };
+    for (const auto &c : cases) {
+        openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,
+                   "[audio]", QByteArray("enginetype=") + c.engine, QByteArray("horntype=") + c.horn});
+        EXPECT_EQ(form.combo(Slots::Combo1), c.gearsPos) << c.gears;
+        EXPECT_EQ(form.combo(Slots::Combo2), c.enginePos) << c.engine;
+        EXPECT_EQ(form.combo(Slots::Combo3), c.hornPos) << c.horn;
+        EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
+        EXPECT_TRUE(form.comboEnabled(Slots::Combo3));
+    }
+}
+
+TEST_F(Distribution, WithoutAudioTheSoundListsStayDisabledAndEmpty)
+{
+    openLines(physicsLines());
+    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
+    openLines({"' Car", "[basic]", "Mass=1"});
+    EXPECT_FALSE(form.comboEnabled(Slots::Combo2));
+    EXPECT_FALSE(form.comboEnabled(Slots::Combo3));
+    EXPECT_EQ(form.combo(Slots::Combo2), -1);
+    EXPECT_EQ(form.combo(Slots::Combo3), -1);
+}
+
+TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
+{
+    openLines(physicsLines());
+    for (const Slots::SlotInfo &info : Slots::all()) {
+        if (Slots::isTextSlot(info.slot))
+            EXPECT_TRUE(form.textEnabled(info.slot)) << info.slot;
+    }
+    EXPECT_TRUE(form.checkEnabled(Slots::Check4));
+    EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
+
+    openLines({"' Car", "[basic]", "Mass=1", "[engineblock]", "torqueCurve_3=7"});
+    EXPECT_TRUE(form.textEnabled(1));
+    EXPECT_TRUE(form.textEnabled(2));
+    EXPECT_FALSE(form.textEnabled(5));
+    EXPECT_TRUE(form.textEnabled(44));
+    EXPECT_FALSE(form.textEnabled(41));
+    EXPECT_FALSE(form.checkEnabled(Slots::Check4));
+    EXPECT_FALSE(form.comboEnabled(Slots::Combo1));
+    // A key the new file lacks never keeps the old file's line number.
+    EXPECT_EQ(core.doc().NStr[121], 0);
+    EXPECT_EQ(core.doc().NStr[5], 0);
+}
+
+TEST_F(Distribution, LaterLoadsMarkTheFieldsTheyChange)
+{
+    openLines({"' Car", "[basic]", "Mass=1", "FrontTrackWidth=2"});
+    EXPECT_FALSE(core.doc().Izm[2]); // nothing is marked before the first document
+    openLines({"' Car", "[basic]", "Mass=5", "FrontTrackWidth=2"});
+    EXPECT_TRUE(core.doc().Izm[2]);
+    EXPECT_FALSE(core.doc().Izm[5]); // same text: no change event
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+}
+
+TEST_F(Distribution, OneCharacterNameLineGivesAnEmptyName)
+{
+    openLines({"'", "[basic]", "Mass=1"});
+    ASSERT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(form.text(1), QString());
+    // The field change that follows the head recomputes the caption.
+    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+}
+
+TEST_F(Distribution, CyrillicValuesAreDecodedFromTheFile)
+{
+    openLines({"' \xcf\xee\xf0\xf8\xe5", "[basic]", "Mass=\xea\xe3"});
+    EXPECT_EQ(form.text(1), QStringLiteral("Порше"));
+    EXPECT_EQ(form.text(2), QStringLiteral("кг"));
+}
