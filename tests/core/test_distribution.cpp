@@ -159,8 +159,9 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
 {
     openLines(physicsLines());
     for (const Slots::SlotInfo &info : Slots::all()) {
-        if (Slots::isTextSlot(info.slot))
+        if (Slots::isTextSlot(info.slot)) {
             EXPECT_TRUE(form.textEnabled(info.slot)) << info.slot;
+        }
     }
     EXPECT_TRUE(form.checkEnabled(Slots::Check4));
     EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
