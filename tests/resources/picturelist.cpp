@@ -5,16 +5,16 @@
 std::vector<EmbeddedPicture> expectedPictures()
 {
     return {
-        {QStringLiteral(":/images/icon.png"), QSize(48, 48), false},
-        {QStringLiteral(":/images/image1.png"), QSize(135, 44), true},
-        {QStringLiteral(":/images/image2.png"), QSize(85, 170), true},
-        {QStringLiteral(":/images/image3_0.png"), QSize(131, 42), true},
-        {QStringLiteral(":/images/image3_1.png"), QSize(131, 42), true},
-        {QStringLiteral(":/images/image4_0.png"), QSize(131, 39), true},
-        {QStringLiteral(":/images/image4_1.png"), QSize(131, 39), true},
-        {QStringLiteral(":/images/image5.png"), QSize(187, 66), true},
-        {QStringLiteral(":/images/helmet.png"), QSize(56, 66), false},
-        {QStringLiteral(":/images/signature.png"), QSize(96, 63), false},
+        {QStringLiteral(":/images/icon.png"), QSize(48, 48), true, false},
+        {QStringLiteral(":/images/image1.png"), QSize(135, 44), true, true},
+        {QStringLiteral(":/images/image2.png"), QSize(85, 170), true, true},
+        {QStringLiteral(":/images/image3_0.png"), QSize(131, 42), true, true},
+        {QStringLiteral(":/images/image3_1.png"), QSize(131, 42), true, true},
+        {QStringLiteral(":/images/image4_0.png"), QSize(131, 39), true, true},
+        {QStringLiteral(":/images/image4_1.png"), QSize(131, 39), true, true},
+        {QStringLiteral(":/images/image5.png"), QSize(187, 66), true, true},
+        {QStringLiteral(":/images/helmet.png"), QSize(56, 66), false, false},
+        {QStringLiteral(":/images/signature.png"), QSize(96, 63), false, false},
     };
 }
 

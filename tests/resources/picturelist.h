@@ -10,6 +10,7 @@
 struct EmbeddedPicture {
     QString path;
     QSize size;
+    bool opaque;       // a plain 24-bit picture without transparency
     bool onWhitePage;  // drawn on a white page, so its background must be white too
 };
 
