@@ -80,3 +80,20 @@ int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start)
             return i;
     return -1;
 }
+
+::testing::AssertionResult sameBytes(const QByteArray &actual, const QByteArray &expected)
+{
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    for (int i = 0; i < qMax(a.size(), e.size()); ++i) {
+        const QByteArray x = i < a.size() ? a[i] : QByteArray("<none>");
+        const QByteArray y = i < e.size() ? e[i] : QByteArray("<none>");
+        if (x != y)
+            return ::testing::AssertionFailure()
+                   << "line " << i + 1 << " is \"" << x.toStdString() << "\", expected \""
+                   << y.toStdString() << "\" (" << a.size() << " vs " << e.size() << " lines)";
+    }
+    return ::testing::AssertionFailure() << "bytes differ";
+}

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QVector>
 
+#include <gtest/gtest.h>
+
 // A core with a scripted host and a temporary folder for real files.
 struct CoreFixture {
     FormState form;
@@ -34,5 +36,7 @@ QByteArray joinCrLf(const QVector<QByteArray> &lines);
 // head, holding every key the editor shows with a value the field check
 // accepts (slot number and ".5"; check boxes 1 for odd slots).
 QVector<QByteArray> physicsLines(int count = 120, const QByteArray &name = "Test Car");
+// Compares file contents and, when they differ, names the first line that does.
+::testing::AssertionResult sameBytes(const QByteArray &actual, const QByteArray &expected);
 // Index of the first line that begins with `start`, or -1.
 int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start);
