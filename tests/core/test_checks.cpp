@@ -1,0 +1,197 @@
+#include "templates.h"
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+class Checks : public ::testing::Test, public CoreFixture {
+protected:
+    void SetUp() override
+    {
+        open(writeFile(QStringLiteral("in.ini"), joinCrLf(physicsLines())));
+        ASSERT_TRUE(host.messages.isEmpty());
+    }
+};
+
+} // namespace
+
+TEST_F(Checks, FieldCharactersAreJudgedOneFieldOneError)
+{
+    const struct {
+        QString text;
+        const char *prefix; // nullptr: accepted
+    } cases[] = {
+        {QStringLiteral("1439.0"), nullptr},
+        {QStringLiteral("--1..2"), nullptr},
+        {QStringLiteral("-.5-"), nullptr},
+        {QStringLiteral("1\x0f" "abc"), nullptr},      // character 15 ends the examination
+        {QStringLiteral("1\rabc"), nullptr},           // and so does 13
+        {QString(), "Не заполнено окно "},
+        {QStringLiteral("1,5"), "Не допустимый символ в окне "},
+        {QStringLiteral(" 1"), "Не допустимый символ в окне "},
+        {QStringLiteral("1 "), "Не допустимый символ в окне "},
+        {QStringLiteral("+1"), "Не допустимый символ в окне "},
+        {QStringLiteral("1e3"), "Не допустимый символ в окне "},
+        {QStringLiteral("1ж2ж"), "Не допустимый символ в окне "},
+        {QStringLiteral("\n1"), "Не допустимый символ в окне "},
+    };
+    for (const auto &c : cases) {
+        core.typeText(72, c.text);
+        core.saveAsCommand();
+        if (!c.prefix) {
+            EXPECT_TRUE(form.errorsList().isEmpty()) << c.text.toStdString();
+            EXPECT_FALSE(host.isVisible(WindowId::Form2));
+            continue;
+        }
+        ASSERT_EQ(form.errorsList().size(), 1) << c.text.toStdString();
+        EXPECT_EQ(form.errorsList().first(),
+                  QString::fromUtf8(c.prefix) + QStringLiteral("\"Задержка\" (трансмисия)"));
+        EXPECT_TRUE(host.isVisible(WindowId::Form2));
+        EXPECT_TRUE(core.doc().Otkr);
+        core.errorsClose();
+    }
+}
+
+TEST_F(Checks, ErrorsAreListedInSlotOrderWithTheirLabels)
+{
+    core.typeText(124, QStringLiteral("x"));
+    core.typeText(37, QString());
+    core.typeText(2, QStringLiteral("a"));
+    core.typeText(98, QString());
+    core.saveCommand();
+    EXPECT_EQ(form.errorsList(), QStringList({
+        QStringLiteral("Не допустимый символ в окне \"Масса\""),
+        QStringLiteral("Не заполнено окно \" Перемещение задней оси\""),
+        QStringLiteral("Не заполнено окно \"Диаметр дисков\" (задних)"),
+        QStringLiteral("Не допустимый символ в окне \"Диаметр передних колёс\""),
+    }));
+    EXPECT_EQ(host.saveDialogs, 0);
+    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+}
+
+TEST_F(Checks, ASecondCheckWhileTheErrorsWindowIsOpenIsRefused)
+{
+    core.typeText(2, QStringLiteral("a"));
+    core.saveCommand();
+    ASSERT_TRUE(core.doc().Otkr);
+    core.checkCommand();
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].text,
+              QStringLiteral("Окно Ошибок уже загружено, операция не будет выполнена. Для продолжения "
+                             "работы закройте окно Ошибок."));
+    EXPECT_EQ(host.messages[0].caption, QStringLiteral("Ошибка..."));
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(form.errorsList().size(), 1);
+    // The refused check still disabled the window's two buttons.
+    EXPECT_FALSE(form.errorsButtonsEnabled());
+    core.errorsClose();
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    EXPECT_FALSE(core.doc().Otkr);
+}
+
+TEST_F(Checks, CheckCommandReportsAndWritesNoFile)
+{
+    core.typeText(2, QStringLiteral("1500"));
+    core.checkCommand();
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].text, QStringLiteral("Ошибки в файле не найдены"));
+    EXPECT_EQ(host.messages[0].caption, QStringLiteral("Отчёт"));
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(host.saveDialogs, 0);
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+
+    // A Save afterwards writes the file and shows nothing.
+    host.saveNames.append(path(QStringLiteral("after.ini")));
+    core.saveCommand();
+    EXPECT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
+}
+
+TEST_F(Checks, CheckCommandWithErrorsBlocksSavingFromTheWindowUntilClosed)
+{
+    core.typeText(2, QString());
+    core.checkCommand();
+    EXPECT_TRUE(host.isVisible(WindowId::Form2));
+    EXPECT_FALSE(form.errorsButtonsEnabled());
+    // The save-anyway button cannot be pressed; were it reached, nothing is written.
+    host.saveNames.append(path(QStringLiteral("never.ini")));
+    core.errorsSaveAnyway();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("never.ini"))));
+    core.checkCommand();
+    core.errorsClosedByFrame();
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    EXPECT_TRUE(form.errorsList().isEmpty());
+    EXPECT_FALSE(core.doc().Otkr);
+
+    // A fresh run lists only its own errors.
+    core.saveCommand();
+    EXPECT_EQ(form.errorsList(), QStringList{QStringLiteral("Не заполнено окно \"Масса\"")});
+}
+
+TEST_F(Checks, SaveAnywayWritesTheFieldsAsTheyNowStand)
+{
+    core.typeText(2, QStringLiteral("bad"));
+    core.saveAsCommand();
+    core.typeText(5, QStringLiteral("edited after"));
+    host.saveNames.append(path(QStringLiteral("anyway.ini")));
+    core.errorsSaveAnyway();
+    const QByteArray saved = readFile(QStringLiteral("anyway.ini"));
+    EXPECT_TRUE(saved.contains("\r\nMass=bad\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=edited after\r\n"));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+}
+
+TEST_F(Checks, RecheckRunsTheCheckAgainWithTheSameKindOfSave)
+{
+    core.typeText(2, QStringLiteral("bad"));
+    core.saveAsCommand();
+    ASSERT_EQ(form.errorsList().size(), 1);
+    core.typeText(2, QStringLiteral("12"));
+    host.saveNames.append(path(QStringLiteral("rechecked.ini")));
+    core.errorsRecheck();
+    EXPECT_TRUE(form.errorsList().isEmpty());
+    EXPECT_FALSE(host.isVisible(WindowId::Form2));
+    EXPECT_FALSE(core.doc().Otkr);
+    EXPECT_TRUE(readFile(QStringLiteral("rechecked.ini")).contains("\r\nMass=12\r\n"));
+}
+
+TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
+{
+    host.showWindow(WindowId::Form3);
+    core.typeText(43, QString());
+    core.typeText(60, QStringLiteral("1,5"));
+    QStringList shown;
+    host.onModal = [&](WindowId window) {
+        EXPECT_EQ(window, WindowId::Form2_2);
+        EXPECT_TRUE(host.isVisible(WindowId::Form3)); // hidden only after the errors window
+        shown = form.torqueErrorsList();
+        core.torqueErrorsClose();
+    };
+    core.torqueWindowClose();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("Не заполнено окно \"Крутящий момент при 1500 о/м\""),
+                                  QStringLiteral("Не допустимый символ в окне \"Крутящий момент при 10000 о/м\"")}));
+    EXPECT_FALSE(host.isVisible(WindowId::Form3));
+    EXPECT_TRUE(form.torqueErrorsList().isEmpty());
+    EXPECT_EQ(form.text(43), QString()); // the fields keep what was typed
+    EXPECT_EQ(form.text(60), QStringLiteral("1,5"));
+
+    // Clean values hide the window at once; torque errors never block a save.
+    host.modalShown.clear();
+    host.showWindow(WindowId::Form3);
+    core.typeText(43, QStringLiteral("10"));
+    core.typeText(60, QStringLiteral("15"));
+    core.torqueWindowClose();
+    EXPECT_TRUE(host.modalShown.isEmpty());
+    EXPECT_FALSE(host.isVisible(WindowId::Form3));
+}
+
+TEST_F(Checks, TorqueErrorsDoNotStopASaveAndTheEditIsWritten)
+{
+    core.typeText(41, QStringLiteral("not a number"));
+    const QString out = saveAs(QStringLiteral("torque.ini"));
+    EXPECT_TRUE(readFile(out).contains("\r\ntorqueCurve_0=not a number\r\n"));
+}
