@@ -1,10 +1,154 @@
 #include "aboutwindow.h"
 
 #include <QDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+constexpr int kClientWidth = 313;
+constexpr int kClientHeight = 342;
+
+const char *const kProgramText =
+    "Программа:\n"
+    "   Тюнекс Редактор\n"
+    "   версия 1.0\n"
+    "   редактор физики машин\n"
+    "   для Need For Speed 6";
+
+const char *const kTeamText =
+    "Разработка:\n"
+    "   команда проекта «Тюнекс»\n"
+    "   C++ и Qt 6, свободная сборка\n"
+    "   исходный текст ядра - в окне «Листинг»";
+
+// Fixed lines of about fifty characters, broken by hand: a paragraph's first
+// line is indented by nine blanks, the others by five.
+const char *const kDescription =
+    "   О программе:\n"
+    "         Эта программа написана для того, чтобы об-\n"
+    "     легчить редактирование физики машин в игре\n"
+    "     Need For Speed 6 Hot Pursuit.\n"
+    "         Программа распространяется бесплатно. Её\n"
+    "     можно копировать и передавать другим без из-\n"
+    "     менений и без оплаты.\n"
+    "         Программа поставляется «как есть». Перед\n"
+    "     правкой сохраняйте копию файла: за последст-\n"
+    "     вия изменений разработчики не отвечают.";
+
+QPlainTextEdit *makeTextBox(const char *name, const char *text, QRect geometry, QWidget *parent)
+{
+    auto *box = new QPlainTextEdit(QString::fromUtf8(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel *makePicture(const char *name, const QString &resource, QRect geometry, QWidget *parent)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setPixmap(QPixmap(resource));
+    picture->setGeometry(geometry);
+    return picture;
+}
+
+} // namespace
+
+QSize frameExtent(const QWidget *window, const QWidget *reference)
+{
+    if (window->isVisible())
+        return window->frameGeometry().size() - window->geometry().size();
+    if (reference && reference->window()->isVisible()) {
+        const QWidget *shown = reference->window();
+        return shown->frameGeometry().size() - shown->geometry().size();
+    }
+    return QSize(0, 0);
+}
+
+void centreOnScreen(QWidget *window, const QWidget *reference)
+{
+    QScreen *screen = reference ? reference->screen() : window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize outer = window->size() + frameExtent(window, reference);
+    const QRect area = screen->geometry();
+    // move() places the frame's top-left corner.
+    window->move(area.x() + area.width() / 2 - outer.width() / 2,
+                 area.y() + area.height() / 2 - outer.height() / 2);
+}
+
+QDialog *createAboutWindow(QWidget *parent)
+{
+    auto *window = new QDialog(parent);
+    window->setObjectName(QStringLiteral("Form9"));
+    window->setWindowTitle(QStringLiteral("Об авторе и о программе."));
+    window->setFixedSize(kClientWidth, kClientHeight);
+    // A small sans-serif face, so that the hand-broken lines of about fifty
+    // characters fit the description's width.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    window->setFont(font);
+
+    auto *text1 = makeTextBox("Text1", kProgramText, QRect(104, 8, 193, 85), window);
+
+    // Picture1: 1120 x 1280 twips with a sunken border and a white inside;
+    // Image1 stands 8 pixels into its interior.
+    auto *frame = new QFrame(window);
+    frame->setObjectName(QStringLiteral("Picture1"));
+    frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    frame->setGeometry(16, 8, 75, 85);
+    frame->setFocusPolicy(Qt::StrongFocus);
+    frame->setAutoFillBackground(true);
+    QPalette white = frame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    frame->setPalette(white);
+    makePicture("Image1", QStringLiteral(":/images/helmet.png"),
+                QRect(frame->frameWidth() + 8, frame->frameWidth() + 8, 56, 66), frame);
+
+    auto *text2 = makeTextBox("Text2", kTeamText, QRect(16, 104, 281, 65), window);
+
+    auto *description = new QLabel(QString::fromUtf8(kDescription), window);
+    description->setObjectName(QStringLiteral("Label1"));
+    description->setGeometry(16, 176, 281, 153);
+    description->setFrameStyle(QFrame::Box | QFrame::Plain);
+    description->setLineWidth(1);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setAutoFillBackground(true);
+    description->setPalette(white);
+
+    // The signature overlaps the description's corner and runs past the
+    // window's edges; its transparent paper lets the text show through.
+    auto *signature = makePicture("Image2", QStringLiteral(":/images/signature.png"),
+                                  QRect(224, 288, 96, 63), window);
+    signature->raise();
+
+    QWidget::setTabOrder(text1, frame);
+    QWidget::setTabOrder(frame, text2);
+    text1->setFocus();
+    return window;
+}
 
 void showAboutWindow(QWidget *parent)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("Form9"));
-    dialog.exec();
+    QDialog *window = createAboutWindow(parent);
+    centreOnScreen(window, parent);
+    window->exec();
+    delete window;
 }

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include <cfloat>
+#include <algorithm>
 #include <cmath>
 
 TorquePlot::TorquePlot()
@@ -88,15 +88,16 @@ QPointF TorquePlot::point(int k) const
 
 namespace {
 
-// The height is drawn as a single-precision coordinate: anything beyond that
-// range stands at the largest single-precision value of its sign.
-double toSingleRange(double v)
+// Coordinates beyond a million pixels (infinities included) are pulled in
+// to a million. So far off the canvas, that moves no drawn pixel (less than
+// a hundredth of a pixel across the canvas), while it keeps the clipping
+// arithmetic exact: with heights near 1e38 the crossing points would be lost
+// to rounding.
+constexpr double kFarAway = 1e6;
+
+double pullIn(double v)
 {
-    if (v > double(FLT_MAX))
-        return double(FLT_MAX);
-    if (v < -double(FLT_MAX))
-        return -double(FLT_MAX);
-    return v;
+    return std::clamp(v, -kFarAway, kFarAway);
 }
 
 } // namespace
@@ -105,8 +106,8 @@ std::optional<QLineF> TorquePlot::clipToCanvas(QPointF from, QPointF to)
 {
     if (std::isnan(from.x()) || std::isnan(from.y()) || std::isnan(to.x()) || std::isnan(to.y()))
         return std::nullopt;
-    const double x0 = toSingleRange(from.x()), y0 = toSingleRange(from.y());
-    const double x1 = toSingleRange(to.x()), y1 = toSingleRange(to.y());
+    const double x0 = pullIn(from.x()), y0 = pullIn(from.y());
+    const double x1 = pullIn(to.x()), y1 = pullIn(to.y());
 
     // Liang-Barsky clipping against the interior with a pixel to spare, so
     // that the painter only ever sees small coordinates.

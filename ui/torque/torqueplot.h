@@ -67,8 +67,9 @@ public:
     QPointF point(int k) const;
     // The part of the segment from `from` to `to` that lies on the canvas
     // (with one pixel to spare on every side), or nothing when no part of it
-    // does or a coordinate is not a number. Coordinates beyond the range of
-    // a single-precision number count as the largest such number.
+    // does or a coordinate is not a number. Coordinates farther than a
+    // million pixels (infinities too) count as a million, which changes no
+    // drawn pixel.
     static std::optional<QLineF> clipToCanvas(QPointF from, QPointF to);
 
 private:
