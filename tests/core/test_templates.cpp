@@ -1,0 +1,188 @@
+#include "templates.h"
+#include "testfiles.h"
+#include "codepage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Templates_ : public ::testing::Test, public CoreFixture {
+protected:
+    // Makes a new document from a template through the New command.
+    static void create(CoreFixture &f, FormState::ChooserChoice choice)
+    {
+        f.form.setChooserOption(choice);
+        f.host.onModal = [&f](WindowId window) {
+            if (window == WindowId::Form5)
+                f.core.chooserCreate();
+        };
+        f.core.newCommand();
+    }
+    void create(FormState::ChooserChoice choice) { create(*this, choice); }
+
+    static QString name() { return QStringLiteral("Новая машина"); }
+    // The value typed into each field in these tests.
+    static QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); }
+
+    static void fillEveryField(CoreFixture &f)
+    {
+        for (int slot : Slots::mainTextSlots())
+            f.core.typeText(slot, slot == 1 ? name() : typed(slot));
+        for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+            f.core.typeText(slot, typed(slot));
+        for (int box = 0; box < Slots::kCheckBoxCount; ++box)
+            f.form.setCheck(Slots::CheckBoxId(box), 1);
+        f.core.chooseComboItem(Slots::Combo1, 1);
+        f.core.chooseComboItem(Slots::Combo2, 3);
+        f.core.chooseComboItem(Slots::Combo3, 4);
+    }
+
+    // The template with the values of fillEveryField() in the lines of their
+    // keys, worked out line by line from the section headers.
+    static QByteArray expectedFilled(const QVector<QByteArray> &templ, int nameIndex)
+    {
+        QVector<QByteArray> out = templ;
+        out[nameIndex] = "' " + Codepage::encode(name());
+        int section = 0;
+        for (QByteArray &line : out) {
+            if (Slots::sectionOfHeader(line)) {
+                section = Slots::sectionOfHeader(line);
+                continue;
+            }
+            const QByteArray key = line.left(line.indexOf('='));
+            const Slots::SlotInfo *info = line.contains('=') ? Slots::find(section, key) : nullptr;
+            if (!info)
+                continue;
+            if (info->control == Slots::Control::CheckBox)
+                line = key + "=1";
+            else if (info->slot == Slots::kNumberOfGearsSlot)
+                line = key + "=4";
+            else if (info->slot == Slots::kEngineTypeSlot)
+                line = key + "= 3";
+            else if (info->slot == Slots::kHornTypeSlot)
+                line = key + "= 5";
+            else
+                line = key + '=' + typed(info->slot).toLatin1();
+        }
+        return joinCrLf(out);
+    }
+};
+
+} // namespace
+
+TEST_F(Templates_, BothCarsHaveTheirLengthAndEveryKey)
+{
+    EXPECT_EQ(Templates::porsche().size(), 164);
+    EXPECT_EQ(Templates::lamborghini().size(), 252);
+    EXPECT_TRUE(Templates::porsche().last().isEmpty());
+    EXPECT_TRUE(Templates::lamborghini().last().isEmpty());
+    EXPECT_EQ(Templates::lamborghini()[0], QByteArray(108, '#'));
+    EXPECT_EQ(Templates::lamborghini()[120], QByteArray("displayname=Lamborghini 6L "));
+    for (const auto *templ : {&Templates::porsche(), &Templates::lamborghini()}) {
+        CoreFixture f;
+        f.open(f.writeFile(QStringLiteral("t.ini"), joinCrLf(*templ)));
+        ASSERT_TRUE(f.host.messages.isEmpty());
+        for (const Slots::SlotInfo &info : Slots::all())
+            EXPECT_NE(f.core.doc().NStr[info.slot], 0) << info.slot;
+    }
+}
+
+TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamed)
+{
+    create(FormState::PorscheChoice);
+    EXPECT_EQ(core.doc().e, 164);
+    EXPECT_EQ(core.doc().NStr[2], 5);
+    for (int slot : Slots::mainTextSlots())
+        EXPECT_EQ(form.text(slot), QString()) << slot;
+    EXPECT_EQ(form.text(41), QString());
+    EXPECT_EQ(form.check(Slots::Check4), 0);
+    EXPECT_EQ(form.combo(Slots::Combo2), -1);
+    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
+    EXPECT_TRUE(std::all_of(core.doc().Izm.begin(), core.doc().Izm.end(), [](bool b) { return b; }));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    EXPECT_TRUE(form.frameVisible(1));
+    EXPECT_TRUE(form.menuSaveEnabled());
+    EXPECT_TRUE(form.menuProverkaEnabled());
+    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+}
+
+TEST_F(Templates_, WithoutAChoiceTheLamborghiniIsMade)
+{
+    create(FormState::NoChoice);
+    EXPECT_EQ(core.doc().e, 252);
+}
+
+TEST_F(Templates_, FirstSaveListsEveryEmptyFieldAndWritesNothing)
+{
+    create(FormState::LamborghiniChoice);
+    core.saveCommand();
+    const QStringList errors = form.errorsList();
+    ASSERT_EQ(errors.size(), 36);
+    EXPECT_EQ(errors.first(), QStringLiteral("Не заполнено окно \"Масса\""));
+    EXPECT_EQ(errors.last(), QStringLiteral("Не заполнено окно \"Диаметр передних колёс\""));
+    for (const QString &error : errors)
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Не заполнено окно \"")));
+    EXPECT_EQ(host.saveDialogs, 0);
+}
+
+TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
+{
+    const struct {
+        FormState::ChooserChoice choice;
+        const QVector<QByteArray> &lines;
+        int nameIndex;
+    } cases[] = {{FormState::PorscheChoice, Templates::porsche(), 0},
+                 {FormState::LamborghiniChoice, Templates::lamborghini(), 1}};
+    for (const auto &c : cases) {
+        CoreFixture f;
+        create(f, c.choice);
+        fillEveryField(f);
+        const QString out = f.saveAs(QStringLiteral("new.ini"));
+        ASSERT_TRUE(f.host.messages.isEmpty());
+        EXPECT_TRUE(sameBytes(f.readFile(out), expectedFilled(c.lines, c.nameIndex)));
+        EXPECT_EQ(f.readFile(out).count("\r\n"), c.lines.size());
+    }
+}
+
+TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
+{
+    create(FormState::PorscheChoice);
+    for (int slot : Slots::checkedSlots())
+        core.typeText(slot, QStringLiteral("1"));
+    const QString out = saveAs(QStringLiteral("partial.ini"));
+    const QByteArray saved = readFile(out);
+    EXPECT_TRUE(saved.startsWith("' \r\n[basic]\r\n"));
+    EXPECT_TRUE(saved.contains("\r\ntorqueCurve_0=\r\n"));
+    EXPECT_TRUE(saved.contains("\r\ntorqueCurve_23=\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nABS=0\r\n"));
+    EXPECT_FALSE(saved.contains("\r\nABS=1\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nNumberOfGears=8\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nenginetype=5\r\n"));
+    EXPECT_TRUE(saved.contains("\r\nhorntype=2\r\n"));
+    EXPECT_EQ(saved.count("\r\n"), 164);
+}
+
+TEST_F(Templates_, CancelKeepsTheOpenDocumentAndTheChoiceIsKept)
+{
+    open(writeFile(QStringLiteral("car.ini"), joinCrLf(physicsLines(120, "Kept Car"))));
+    const QVector<QByteArray> before = core.documentLines();
+    form.setChooserOption(FormState::PorscheChoice);
+    host.onModal = [this](WindowId) { core.chooserCancel(); };
+    core.newCommand();
+    EXPECT_EQ(core.documentLines(), before);
+    EXPECT_EQ(form.text(1), QStringLiteral("Kept Car"));
+    EXPECT_EQ(form.chooserOption(), FormState::PorscheChoice);
+    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+}
+
+TEST_F(Templates_, NotesMessageQuotesItsWords)
+{
+    core.chooserNotes();
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(host.messages[0].caption, QStringLiteral("Примечания"));
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("больше \"специфических\" настроек таких как: \"Масса КПП\"! Программа")));
+    EXPECT_TRUE(host.messages[0].text.endsWith(QStringLiteral("лучше брать Ламбо.")));
+}
