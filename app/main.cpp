@@ -1,0 +1,33 @@
+// Starts the editor: the application with Russian standard texts, the
+// document core, the desktop host and the main window.
+
+#include "editorcore.h"
+#include "formstate.h"
+#include "mainwindow.h"
+#include "qthost.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Тюнекс Редактор"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+
+    // The buttons of message boxes and file dialogs speak Russian like the
+    // rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QtHost host;
+    FormState form;
+    EditorCore core(form, host);
+    MainWindow window(core, host);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,194 @@
+// The template chooser and the two errors windows, driven through the main
+// window's commands as the user meets them.
+#include "uitestsupport.h"
+
+#include "slots.h"
+#include "templates.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(Dialogs, TemplateChooser)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+
+    // Esc leaves the open document as it was; the chooser is modal and laid out.
+    bool seen = false;
+    whenModalShown([&] {
+        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
+        ASSERT_TRUE(chooser);
+        seen = chooser->isVisible() && chooser->isModal();
+        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
+        EXPECT_EQ(chooser->size(), QSize(313, 145));
+        EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
+        EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
+        EXPECT_EQ(chooser->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry(),
+                  QRect(48, 104, 121, 25));
+        QTest::keyClick(chooser, Qt::Key_Escape);
+    });
+    editor.trigger(QStringLiteral("New"));
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(Editor::topLevel(QStringLiteral("Form5"))->isVisible());
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+
+    // "&!" shows the notes; Enter with no option creates the Lamborghini document.
+    whenModalShown([&] {
+        clickIn(QStringLiteral("Form5"), QStringLiteral("Command3"));
+        QTest::keyClick(Editor::topLevel(QStringLiteral("Form5")), Qt::Key_Return);
+    });
+    editor.trigger(QStringLiteral("New"));
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
+    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.window->windowTitle(),
+              QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    EXPECT_TRUE(editor.find(QStringLiteral("Frame1"))->isVisible());
+    EXPECT_TRUE(editor.find(QStringLiteral("Text(1)"))->property("text").toString().isEmpty());
+
+    // The choice made once is still there the next time.
+    whenModalShown([&] {
+        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
+        QTest::mouseClick(chooser->findChild<QRadioButton *>(QStringLiteral("Option1")),
+                          Qt::LeftButton);
+        clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
+    });
+    editor.trigger(QStringLiteral("New"));
+    EXPECT_EQ(editor.core.doc().e, 164);
+    bool stillChosen = false;
+    whenModalShown([&] {
+        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
+        stillChosen = chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked();
+        clickIn(QStringLiteral("Form5"), QStringLiteral("Command2"));
+    });
+    editor.trigger(QStringLiteral("New"));
+    EXPECT_TRUE(stillChosen);
+}
+
+TEST(Dialogs, ErrorsWindowAfterSave)
+{
+    Editor editor;
+    whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
+    editor.trigger(QStringLiteral("New"));
+
+    // A new document lists its empty fields; "Закрыть" hides and empties the list.
+    editor.trigger(QStringLiteral("save"));
+    auto *errors = qobject_cast<QDialog *>(Editor::topLevel(QStringLiteral("Form2")));
+    ASSERT_TRUE(errors);
+    EXPECT_TRUE(errors->isVisible());
+    EXPECT_FALSE(errors->isModal());
+    EXPECT_EQ(errors->windowTitle(), QStringLiteral("Найдены ошибки..."));
+    EXPECT_EQ(errors->geometry(), QRect(337, 246, 449, 265));
+    auto *list = errors->findChild<QListWidget *>(QStringLiteral("List1"));
+    // One "not filled" line per checked field.
+    const int checkedFields = Slots::checkedSlots().size();
+    EXPECT_EQ(list->count(), checkedFields);
+    EXPECT_EQ(list->count(), editor.form.errorsList().size());
+    EXPECT_EQ(list->item(0)->text(), editor.form.errorsList().first());
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
+    EXPECT_FALSE(errors->isVisible());
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(editor.host.saveDialogs, 0);
+
+    // Again; Enter is "&Всё равно сохранить": Save As writes the faulty document.
+    const QString saved = editor.dir.filePath(QStringLiteral("new.ini"));
+    editor.host.saveNames = {saved};
+    editor.trigger(QStringLiteral("save"));
+    ASSERT_TRUE(errors->isVisible());
+    QTest::keyClick(errors, Qt::Key_Return);
+    EXPECT_FALSE(errors->isVisible());
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+
+    // Esc is "Закрыть".
+    editor.trigger(QStringLiteral("save"));
+    ASSERT_TRUE(errors->isVisible());
+    QTest::keyClick(errors, Qt::Key_Escape);
+    EXPECT_FALSE(errors->isVisible());
+
+    // The close box destroys the window; the next check shows a fresh one.
+    editor.trigger(QStringLiteral("save"));
+    errors->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
+    EXPECT_FALSE(editor.core.doc().Otkr);
+    editor.trigger(QStringLiteral("save"));
+    QWidget *fresh = Editor::topLevel(QStringLiteral("Form2"));
+    ASSERT_TRUE(fresh);
+    EXPECT_TRUE(fresh->isVisible());
+    EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), checkedFields);
+}
+
+TEST(Dialogs, CheckOnlyRunDisablesSavingInTheErrorsWindow)
+{
+    Editor editor;
+    whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
+    editor.trigger(QStringLiteral("New"));
+
+    editor.trigger(QStringLiteral("Proverka"));
+    QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
+    ASSERT_TRUE(errors);
+    ASSERT_TRUE(errors->isVisible());
+    auto *recheck = errors->findChild<QPushButton *>(QStringLiteral("Command1"));
+    auto *saveAnyway = errors->findChild<QPushButton *>(QStringLiteral("Command2"));
+    EXPECT_FALSE(recheck->isEnabled());
+    EXPECT_FALSE(saveAnyway->isEnabled());
+    // Enter cannot save in a check-only run.
+    QTest::keyClick(errors, Qt::Key_Return);
+    EXPECT_TRUE(errors->isVisible());
+    EXPECT_EQ(editor.host.saveDialogs, 0);
+
+    // "&!" shows the notes; "Закрыть" ends the check-only run.
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command4"));
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
+    EXPECT_FALSE(errors->isVisible());
+    EXPECT_TRUE(recheck->isEnabled());
+    EXPECT_TRUE(saveAnyway->isEnabled());
+
+    // "&Проверить ещё раз" runs the check again: the window shows the new run.
+    editor.trigger(QStringLiteral("save"));
+    ASSERT_TRUE(errors->isVisible());
+    editor.form.setText(2, QStringLiteral("1500"));
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
+    EXPECT_TRUE(errors->isVisible());
+    EXPECT_EQ(errors->findChild<QListWidget *>(QStringLiteral("List1"))->count(),
+              Slots::checkedSlots().size() - 1);
+}
+
+TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.form.setText(41, QStringLiteral("x"));
+
+    int listed = -1;
+    whenModalShown([&] {
+        QWidget *window = Editor::topLevel(QStringLiteral("Form2_2"));
+        ASSERT_TRUE(window);
+        EXPECT_TRUE(window->isModal());
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Найдены ошибки..."));
+        listed = window->findChild<QListWidget *>(QStringLiteral("List1"))->count();
+        clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
+    });
+    editor.core.torqueWindowClose();
+    EXPECT_EQ(listed, 1);
+    EXPECT_TRUE(editor.form.torqueErrorsList().isEmpty());
+    QWidget *window = Editor::topLevel(QStringLiteral("Form2_2"));
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->isVisible());
+
+    // The close box also ends the modal run, and discards the window.
+    whenModalShown([] { Editor::topLevel(QStringLiteral("Form2_2"))->close(); });
+    editor.core.torqueWindowClose();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2_2")), nullptr);
+    EXPECT_TRUE(editor.form.torqueErrorsList().isEmpty());
+}

@@ -1,0 +1,409 @@
+// The main window as the user meets it: its start-up state, the layout of
+// every page, page switching, the binding of fields, check boxes and lists to
+// the core, and the questions on leaving.
+
+#include "uitestsupport.h"
+
+#include "slots.h"
+#include "templates.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QRect tw(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+const QString kPageButtons[] = {"Command1", "Command2", "Command3", "Command4",
+                                "Command5", "Command6", "Command8"};
+
+bool onlyFrameVisible(Editor &editor, int frame)
+{
+    for (int f = 1; f <= 9; ++f)
+        if (editor.find(QStringLiteral("Frame%1").arg(f))->isVisible() != (f == frame))
+            return false;
+    return true;
+}
+
+QString title(Editor &editor)
+{
+    return editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->toPlainText();
+}
+
+} // namespace
+
+TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
+{
+    Editor editor;
+    MainWindow &w = *editor.window;
+    EXPECT_EQ(w.objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Тюнекс Редактор"));
+    EXPECT_EQ(title(editor), QStringLiteral("\n     Файл не загружен!\n\n"
+                                            "          Для начала работы загрузите или создайте "
+                                            "новый файл."));
+    EXPECT_TRUE(editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->isReadOnly());
+    for (int frame = 1; frame <= 9; ++frame)
+        EXPECT_FALSE(editor.find(QStringLiteral("Frame%1").arg(frame))->isVisible()) << frame;
+    for (const QString &name : kPageButtons)
+        EXPECT_FALSE(editor.find(name)->isEnabled()) << name.toStdString();
+    EXPECT_TRUE(editor.find(QStringLiteral("Command7"))->isEnabled());
+
+    // The menus: items in order, separators named, enabled states.
+    const QMenu *file = w.findChild<QMenu *>(QStringLiteral("File"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->title(), QStringLiteral("&Файл"));
+    QStringList names, captions;
+    for (QAction *action : file->actions()) {
+        names << action->objectName();
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(names, QStringList({"New", "open", "cherta", "save", "saveas", "cherta1",
+                                  "Proverka", "k", "Exit2"}));
+    EXPECT_EQ(captions, QStringList({"&Новый", "&Открыть", "-", "&Сохранить", "Сохранить &как...",
+                                     "-", "&Проверить", "-", "&Выход"}));
+    const QMenu *help = w.findChild<QMenu *>(QStringLiteral("VoprosListing"));
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->title(), QStringLiteral("&?!"));
+    EXPECT_EQ(help->actions().size(), 3);
+    for (const char *name : {"New", "open", "Exit2", "ObProge", "Listing"})
+        EXPECT_TRUE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
+    for (const char *name : {"save", "saveas", "Proverka"})
+        EXPECT_FALSE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
+
+    // Empty fields, clear boxes, lists without selection with their exact items.
+    for (int slot : Slots::mainTextSlots())
+        EXPECT_TRUE(editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot))->text().isEmpty());
+    for (const char *name : {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2",
+                             "Check3", "Check4"})
+        EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(name))->checkState(), Qt::Unchecked);
+    const int itemCounts[] = {6, 20, 14};
+    for (int list = 0; list < 3; ++list) {
+        auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
+        ASSERT_TRUE(combo);
+        EXPECT_FALSE(combo->isEditable());
+        EXPECT_EQ(combo->currentIndex(), -1);
+        ASSERT_EQ(combo->count(), itemCounts[list]);
+    }
+    EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo2"))->itemText(0),
+              QStringLiteral("Lamborghini Diablo VT 6.0  Statistics/Lamborghini Murcielago "
+                             "Statistics"));
+    EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo3"))->itemText(8),
+              QStringLiteral("McLaren F1  Statistics/McLaren F1 LM Statistics"));
+
+    // Fixed client size; no maximise button.
+    EXPECT_EQ(w.centralWidget()->size(), QSize(593, 242));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QSize before = w.size();
+    w.resize(900, 700);
+    QTest::qWait(20);
+    EXPECT_EQ(w.size(), before);
+}
+
+TEST(MainWindow, ControlsSitAtTheirTwipPositions)
+{
+    Editor editor;
+    struct Row {
+        const char *name;
+        const char *parent;
+        QRect rect;
+    };
+    const Row rows[] = {
+        {"Text1", "Form1Client", tw(120, 120, 1575, 2655)},
+        {"Command1", "Form1Client", tw(240, 240, 1335, 255)},
+        {"Command8", "Form1Client", tw(240, 2400, 1335, 255)},
+        {"Text2", "Form1Client", tw(120, 2880, 1575, 615)},
+        {"Command7", "Form1Client", tw(240, 3000, 1335, 375)},
+        {"Text3", "Form1Client", tw(1920, 120, 6855, 3375)},
+        {"Label1(8)", "Form1Client", tw(3000, 600, 1215, 255)},
+        {"Frame1", "Form1Client", tw(2040, 480, 6615, 2895)},
+        {"Frame9", "Form1Client", tw(2040, 480, 6615, 2895)},
+        {"Text(1)", "Frame1", tw(2880, 240, 3495, 285)},
+        {"Label1(1)", "Frame1", tw(360, 720, 1575, 255)},
+        {"Combo3", "Frame1", tw(1800, 2520, 4575, 315)},
+        {"Image1", "Frame1", tw(4200, 600, 2025, 660)},
+        {"Combo1", "Frame2", tw(2640, 360, 735, 315)},
+        {"Check2", "Frame2", tw(3720, 360, 255, 255)},
+        {"Text(81)", "Frame2", tw(5040, 2400, 975, 285)},
+        {"Command10", "Frame2", tw(6240, 2520, 255, 255)},
+        {"Text(93)", "Frame6", tw(3120, 240, 855, 285)},
+        {"Check1(2)", "Frame6", tw(6000, 480, 255, 255)},
+        {"Check1(1)", "Frame6", tw(4440, 2040, 255, 255)},
+        {"Label1(12)", "Frame6", tw(3240, 2520, 855, 255)},
+        {"Text(5)", "Frame3", tw(4320, 1440, 1935, 285)},
+        {"Command13", "Frame3", tw(6240, 2520, 255, 255)},
+        {"Text(100)", "Frame9", tw(2880, 1920, 1095, 285)},
+        {"Command14", "Frame9", tw(6240, 240, 255, 255)},
+        {"Text(7)", "Frame4", tw(1200, 360, 1335, 285)},
+        {"Image3(0)", "Frame4", tw(4440, 1560, 1965, 630)},
+        {"Label1(7)", "Frame5", tw(240, 1320, 3495, 255)},
+        {"Text(13)", "Frame5", tw(3360, 1800, 1215, 285)},
+        {"Check4", "Frame8", tw(240, 2400, 255, 255)},
+        {"Text(124)", "Frame8", tw(3120, 720, 975, 285)},
+        {"Command9", "Frame7", tw(360, 1200, 3375, 495)},
+        {"Text(40)", "Frame7", tw(2760, 720, 1215, 285)},
+    };
+    for (const Row &row : rows) {
+        QWidget *widget = editor.find(QString::fromLatin1(row.name));
+        ASSERT_TRUE(widget) << row.name;
+        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(row.parent)) << row.name;
+        EXPECT_EQ(widget->geometry(), row.rect) << row.name;
+    }
+    // Every element of the Text and Label1 arrays exists exactly once.
+    for (int slot : Slots::mainTextSlots())
+        EXPECT_EQ(editor.window->findChildren<QLineEdit *>(QStringLiteral("Text(%1)").arg(slot)).size(), 1);
+    for (int i = 0; i <= 49; ++i)
+        EXPECT_EQ(editor.window->findChildren<QLabel *>(QStringLiteral("Label1(%1)").arg(i)).size(), 1);
+    EXPECT_EQ(editor.find<QLabel>(QStringLiteral("Label1(48)"))->text(),
+              QStringLiteral("\"Звук\" двигателя:"));
+    EXPECT_EQ(editor.find<QPushButton>(QStringLiteral("Command3"))->text(), QStringLiteral("К&олёса"));
+
+    // Stacking: Text3 below all pages; pages in their fixed order, Frame1 on top;
+    // a long caption lies below the field drawn over its end.
+    const QObjectList order = editor.find(QStringLiteral("Form1Client"))->children();
+    auto z = [&](const char *name) { return order.indexOf(editor.find(QString::fromLatin1(name))); };
+    const char *stack[] = {"Text3", "Frame4", "Frame7", "Frame2", "Frame8", "Frame6",
+                           "Frame3", "Frame9", "Frame5", "Frame1"};
+    for (int i = 1; i < 10; ++i)
+        EXPECT_LT(z(stack[i - 1]), z(stack[i])) << stack[i];
+    EXPECT_LT(z("Text1"), z("Command1"));
+    EXPECT_LT(z("Text2"), z("Command7"));
+    const QObjectList gearbox = editor.find(QStringLiteral("Frame2"))->children();
+    EXPECT_LT(gearbox.indexOf(editor.find(QStringLiteral("Label1(15)"))),
+              gearbox.indexOf(editor.find(QStringLiteral("Combo1"))));
+}
+
+TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
+{
+    Editor editor;
+    // Open cancelled: nothing loaded, but the save items are usable from now on.
+    editor.trigger(QStringLiteral("open"));
+    EXPECT_EQ(editor.host.openDialogs, 1);
+    EXPECT_FALSE(editor.find(QStringLiteral("Command1"))->isEnabled());
+    EXPECT_TRUE(editor.window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
+
+    editor.openFile(editor.writeFile(QStringLiteral("porsche.ini"), Templates::porsche()));
+    EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.messages.value(0).text.toStdString();
+    EXPECT_EQ(editor.window->windowTitle(),
+              QStringLiteral("Редактируем - Porsche 911 Turbo Statistics (Тюнекс)"));
+    EXPECT_TRUE(onlyFrameVisible(editor, 1));
+    EXPECT_EQ(title(editor), QStringLiteral(" --==[ Общее ]==--"));
+    for (const QString &name : kPageButtons)
+        EXPECT_TRUE(editor.find(name)->isEnabled()) << name.toStdString();
+
+    // Every widget shows the model's value.
+    for (int slot : Slots::mainTextSlots()) {
+        auto *edit = editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
+        EXPECT_EQ(edit->text(), editor.form.text(slot)) << slot;
+        EXPECT_EQ(edit->isEnabled(), editor.form.textEnabled(slot)) << slot;
+    }
+    EXPECT_EQ(editor.find<QLineEdit>(QStringLiteral("Text(1)"))->text(),
+              QStringLiteral("Porsche 911 Turbo Statistics"));
+    EXPECT_FALSE(editor.find<QLineEdit>(QStringLiteral("Text(2)"))->text().isEmpty());
+    for (int list = 0; list < 3; ++list)
+        EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1))->currentIndex(),
+                  editor.form.combo(Slots::ComboId(list)));
+    EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
+    const char *boxes[] = {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)",
+                           "Check2", "Check3", "Check4"};
+    const Qt::CheckState shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
+        EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(boxes[box]))->checkState(),
+                  shown[editor.form.check(Slots::CheckBoxId(box))])
+            << boxes[box];
+    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+
+    struct Step {
+        const char *button;
+        int frame;
+        QString title;
+    };
+    const Step steps[] = {
+        {"Command2", 2, " --==[ Коробка Переключения Передач ]==--"},
+        {"Command10", 6, " --==[ Трансмиссия ]==--"},
+        {"Command11", 2, " --==[ Коробка Переключения Передач ]==--"},
+        {"Command3", 3, " --==[ Колёса ]==--"},
+        {"Command13", 9, " --==[ Колёса ]==--"},
+        {"Command14", 3, " --==[ Колёса ]==--"},
+        {"Command4", 4, " --==[ Подвеска ]==--"},
+        {"Command5", 5, " --==[ Аэродинамика ]==--"},
+        {"Command6", 8, " --==[ Тормозная система ]==--"},
+        {"Command8", 7, " --==[ Двигатель ]==--"},
+        {"Command1", 1, " --==[ Общее ]==--"},
+    };
+    for (const Step &step : steps) {
+        editor.click(QString::fromLatin1(step.button));
+        EXPECT_TRUE(onlyFrameVisible(editor, step.frame)) << step.button;
+        EXPECT_EQ(title(editor), step.title) << step.button;
+    }
+    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "switching pages is no edit";
+}
+
+TEST(MainWindow, TypingReachesTheCoreWithCaptionMarksAndTheCut)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    auto *name = editor.find<QLineEdit>(QStringLiteral("Text(1)"));
+
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_Delete);
+    EXPECT_EQ(editor.window->windowTitle(),
+              QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    editor.type(1, QStringLiteral("Ж"));
+    EXPECT_EQ(editor.window->windowTitle(), QStringLiteral("Редактируем - Ж (Тюнекс)"));
+    editor.type(1, QStringLiteral("uk"));
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Жuk"));
+    EXPECT_EQ(editor.window->windowTitle(), QStringLiteral("Редактируем - Жuk (Тюнекс)"));
+    EXPECT_TRUE(editor.core.doc().Izm[1]);
+    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(editor.core.doc().Izm[2]);
+
+    // The 101st character is cut off with one beep; so is a long paste.
+    editor.click(QStringLiteral("Command2"));
+    auto *delay = editor.find<QLineEdit>(QStringLiteral("Text(72)"));
+    delay->clear();
+    editor.form.setText(72, QString());
+    editor.type(72, QString(100, QLatin1Char('7')));
+    EXPECT_EQ(editor.host.beeps, 0);
+    editor.type(72, QStringLiteral("8"));
+    EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
+    EXPECT_EQ(editor.form.text(72), delay->text());
+    EXPECT_EQ(editor.host.beeps, 1);
+    EXPECT_TRUE(editor.core.doc().Izm[72]);
+
+    delay->selectAll();
+    delay->insert(QString(250, QLatin1Char('5')));
+    // insert() is the path of a paste; the edit signal is what the user's paste raises.
+    emit delay->textEdited(delay->text());
+    EXPECT_EQ(delay->text(), QString(100, QLatin1Char('5')));
+    EXPECT_EQ(editor.host.beeps, 2);
+
+    // A character the file's code page cannot hold is refused, the field keeps its text.
+    editor.type(1, QStringLiteral("字"));
+    EXPECT_EQ(name->text(), QStringLiteral("Жuk"));
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Жuk"));
+}
+
+TEST(MainWindow, LabelsCheckBoxesAndListsCountAsEdits)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
+    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.click(QStringLiteral("Command6"));
+    auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
+    const int before = editor.form.check(Slots::Check3);
+    QTest::mouseClick(abs, Qt::LeftButton);
+    EXPECT_EQ(editor.form.check(Slots::Check3), before == 1 ? 0 : 1);
+    EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
+    QTest::mouseClick(abs, Qt::LeftButton);
+    EXPECT_EQ(editor.form.check(Slots::Check3), before == 1 ? 1 : 0);
+    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie) << "toggling twice still counts";
+
+    // A greyed box set by the model shows greyed; a click ticks it.
+    editor.form.setCheck(Slots::Check4, 2);
+    auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
+    EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
+    QTest::mouseClick(rearAbs, Qt::LeftButton);
+    EXPECT_EQ(editor.form.check(Slots::Check4), 1);
+
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
+    emit horn->activated(13);
+    EXPECT_EQ(editor.form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(horn->currentIndex(), 13);
+    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+}
+
+TEST(MainWindow, LeaveQuestionsGuardUnsavedEdits)
+{
+    const QString question = QStringLiteral("Файл был изменён.\r\n\r\nСохранить изменения?");
+    const QString caption = QStringLiteral("Тюнекс Редактор - Авто сохранение.");
+
+    // No edit: Exit ends at once without a question.
+    {
+        Editor editor;
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        editor.click(QStringLiteral("Command7"));
+        EXPECT_TRUE(editor.window->hasEnded());
+        EXPECT_FALSE(editor.window->isVisible());
+        EXPECT_TRUE(editor.host.messages.isEmpty());
+    }
+    // After an edit: Cancel keeps everything, Yes saves a never-saved file
+    // through Save As and stays open, the next Exit ends without a question.
+    {
+        Editor editor;
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        editor.type(2, QStringLiteral("0"));
+        editor.host.answers = {MessageAnswer::Cancel};
+        editor.trigger(QStringLiteral("Exit2"));
+        ASSERT_EQ(editor.host.messages.size(), 1);
+        EXPECT_EQ(editor.host.messages[0].text, question);
+        EXPECT_EQ(editor.host.messages[0].caption, caption);
+        EXPECT_EQ(editor.host.messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(editor.host.messages[0].buttons, MessageButtons::YesNoCancel);
+        EXPECT_TRUE(editor.window->isVisible());
+        EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+
+        const QString saved = editor.dir.filePath(QStringLiteral("saved.ini"));
+        editor.host.answers = {MessageAnswer::Yes};
+        editor.host.saveNames = {saved};
+        editor.click(QStringLiteral("Command7"));
+        EXPECT_EQ(editor.host.saveDialogs, 1);
+        EXPECT_TRUE(QFile::exists(saved));
+        EXPECT_TRUE(editor.window->isVisible());
+        EXPECT_FALSE(editor.window->hasEnded());
+        editor.click(QStringLiteral("Command7"));
+        EXPECT_TRUE(editor.window->hasEnded());
+        EXPECT_EQ(editor.host.messages.size(), 2);
+    }
+    // Open with unsaved edits asks first; Cancel keeps the document.
+    {
+        Editor editor;
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        editor.type(2, QStringLiteral("0"));
+        editor.host.answers = {MessageAnswer::Cancel};
+        editor.openFile(editor.writeFile(QStringLiteral("other.ini"), Templates::lamborghini()));
+        EXPECT_EQ(editor.host.messages.size(), 1);
+        EXPECT_EQ(editor.host.openDialogs, 1);
+        EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+    }
+    // The close box: Yes with a faulty field refuses the close and lists the
+    // errors; No ends the program.
+    {
+        Editor editor;
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        editor.type(2, QStringLiteral("x"));
+        editor.host.answers = {MessageAnswer::Yes};
+        EXPECT_FALSE(editor.window->close());
+        EXPECT_EQ(editor.host.messages.value(0).buttons, MessageButtons::YesNo);
+        EXPECT_TRUE(editor.window->isVisible());
+        QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
+        ASSERT_TRUE(errors);
+        EXPECT_TRUE(errors->isVisible());
+
+        // Closing the errors window first, then the main window with No.
+        errors->close();
+        editor.host.answers = {MessageAnswer::No};
+        EXPECT_TRUE(editor.window->close());
+        EXPECT_TRUE(editor.window->hasEnded());
+    }
+}

@@ -1,0 +1,89 @@
+#include "uitestsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Editor::Editor() : core(form, host)
+{
+    window = std::make_unique<MainWindow>(core, host);
+    window->show();
+}
+
+Editor::~Editor()
+{
+    window.reset();
+}
+
+QWidget *Editor::topLevel(const QString &name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name)
+            return widget;
+    return nullptr;
+}
+
+QString Editor::writeFile(const QString &fileName, const QVector<QByteArray> &lines) const
+{
+    const QString path = dir.filePath(fileName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    for (const QByteArray &line : lines)
+        file.write(line + "\r\n");
+    return path;
+}
+
+void Editor::openFile(const QString &path)
+{
+    host.openNames.append(path);
+    trigger(QStringLiteral("open"));
+}
+
+void Editor::trigger(const QString &actionName)
+{
+    QAction *action = window->findChild<QAction *>(actionName);
+    if (action && action->isEnabled())
+        action->trigger();
+}
+
+void Editor::click(const QString &buttonName)
+{
+    if (auto *button = find<QPushButton>(buttonName))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Editor::type(int slot, const QString &keys)
+{
+    auto *edit = find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
+    if (!edit)
+        return;
+    edit->setFocus();
+    // Key by key, with the character as the key's text: QTest's own key
+    // clicks know only ASCII keys.
+    for (const QChar ch : keys) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &release);
+    }
+}
+
+void whenModalShown(std::function<void()> action)
+{
+    QTimer::singleShot(0, qApp, std::move(action));
+}
+
+void clickIn(const QString &windowName, const QString &buttonName)
+{
+    QWidget *top = Editor::topLevel(windowName);
+    if (!top)
+        return;
+    if (auto *button = top->findChild<QPushButton *>(buttonName))
+        QTest::mouseClick(button, Qt::LeftButton);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "editorcore.h"
+#include "formstate.h"
+#include "mainwindow.h"
+#include "scriptedhost.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+
+// One running editor: the scripted host, the form state, the core and the
+// shown main window, with a temporary folder for files.
+struct Editor {
+    Editor();
+    ~Editor();
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+    // A top-level window of the application by its objectName (Form2, Form5 ...).
+    static QWidget *topLevel(const QString &name);
+
+    // Writes `lines` (each ended by CR LF) into the temporary folder.
+    QString writeFile(const QString &fileName, const QVector<QByteArray> &lines) const;
+    // Opens a file through the menu with the open dialog answered by `path`.
+    void openFile(const QString &path);
+    // Triggers a menu action of the main window by its objectName.
+    void trigger(const QString &actionName);
+    // Clicks a button of the main window by its objectName.
+    void click(const QString &buttonName);
+    // Types into Text(slot) as the user does, key by key.
+    void type(int slot, const QString &keys);
+
+    ScriptedHost host;
+    FormState form;
+    EditorCore core;
+    std::unique_ptr<MainWindow> window;
+    QTemporaryDir dir;
+};
+
+// Runs `action` as soon as the event loop of a modal window is running.
+void whenModalShown(std::function<void()> action);
+// Clicks a button of a top-level window: "Form5" / "Command1".
+void clickIn(const QString &windowName, const QString &buttonName);

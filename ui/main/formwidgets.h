@@ -1,0 +1,74 @@
+#pragma once
+
+#include "slots.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QVector>
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+// A field caption Label1(i). A click on it counts as an edit of the document,
+// so it reports clicks.
+class FieldLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// The small page arrows Command10, Command11, Command13 and Command14: a
+// button with a filled triangle pointing up or down.
+class ArrowButton : public QPushButton {
+    Q_OBJECT
+public:
+    enum class Direction { Up, Down };
+    ArrowButton(Direction direction, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Direction m_direction;
+};
+
+// A check box that never changes its own value: a click is reported through
+// userClicked() and the view then shows whatever value the form state holds.
+// Values: 0 clear, 1 ticked, 2 greyed (shown as partly checked).
+class ValueCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+    void showValue(int value);
+
+signals:
+    void userClicked();
+
+protected:
+    void nextCheckState() override;
+};
+
+// Every control of the main window that a command or a binding needs,
+// filled while the window is built.
+struct FormWidgets {
+    QMap<int, QLineEdit *> texts;              // Text(slot)
+    QMap<int, FieldLabel *> labels;            // Label1(i)
+    std::array<ValueCheckBox *, Slots::kCheckBoxCount> checks{};
+    std::array<QComboBox *, Slots::kComboCount> combos{};
+    std::array<QWidget *, 10> frames{};        // Frame1..Frame9 at 1..9
+    QMap<int, QPushButton *> commands;         // Command1..Command14
+};

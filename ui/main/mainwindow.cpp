@@ -1,0 +1,324 @@
+#include "mainwindow.h"
+
+#include "aboutwindow.h"
+#include "editorcore.h"
+#include "listingwindow.h"
+#include "pagebuilder.h"
+#include "qthost.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+
+// The seven page buttons that the core enables together.
+constexpr int kPageButtons[] = {1, 2, 3, 4, 5, 6, 8};
+// Every button that switches pages: the page buttons and the four arrows.
+constexpr int kPageCommands[] = {1, 2, 3, 4, 5, 6, 8, 10, 11, 13, 14};
+
+// A read-only, empty text box used as a sunken panel behind buttons.
+QLineEdit *makePanel(QWidget *parent, const char *name, QRect where)
+{
+    auto *panel = new QLineEdit(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(where);
+    panel->setReadOnly(true);
+    panel->setFocusPolicy(Qt::NoFocus);
+    return panel;
+}
+
+// Text boxes show CR LF line breaks as plain line breaks.
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+MainWindow::MainWindow(EditorCore &core, QtHost &host, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_core(core),
+      m_host(host)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Тюнекс Редактор"));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setFont(defaultFont());
+    client->setFixedSize(twips(0, 0, 8895, 3630).size());
+    setCentralWidget(client);
+    buildWindowControls(client);
+    buildMenus();
+
+    // The client area keeps its size; the frame around it follows.
+    m_fixedSize = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    setFixedSize(m_fixedSize);
+
+    connectControls();
+    connect(&m_core.form(), &FormState::changed, this, &MainWindow::onModelChanged);
+    m_host.attach(m_core, this);
+    syncAll();
+    m_core.windowLoaded();
+}
+
+void MainWindow::buildWindowControls(QWidget *client)
+{
+    // Label1(8) lies on the window itself, hidden behind the page-title box.
+    PageBuilder window(client, m_widgets);
+    window.label(8, QStringLiteral("Гравитация:"), 3000, 600, 1215);
+
+    makePanel(client, "Text1", twips(120, 120, 1575, 2655));
+    window.button(1, QStringLiteral("&Общее"), 240, 240, 1335, 255);
+    window.button(2, QStringLiteral("&Трансмиссия"), 240, 600, 1335, 255);
+    window.button(3, QStringLiteral("К&олёса"), 240, 960, 1335, 255);
+    window.button(4, QStringLiteral("&Подвеска"), 240, 1320, 1335, 255);
+    window.button(5, QStringLiteral("&Аэродинамика"), 240, 1680, 1335, 255);
+    window.button(6, QStringLiteral("То&рмоза"), 240, 2040, 1335, 255);
+    window.button(8, QStringLiteral("&Движок"), 240, 2400, 1335, 255);
+    makePanel(client, "Text2", twips(120, 2880, 1575, 615));
+    window.button(7, QStringLiteral("&Выход"), 240, 3000, 1335, 375);
+
+    m_pageTitle = new QPlainTextEdit(client);
+    m_pageTitle->setObjectName(QStringLiteral("Text3"));
+    m_pageTitle->setGeometry(twips(1920, 120, 6855, 3375));
+    m_pageTitle->setReadOnly(true);
+    m_pageTitle->setFont(captionFont());
+    m_pageTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageTitle->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    buildPages(client, m_widgets);
+
+    // The panels lie behind the buttons in front of them.
+    client->findChild<QLineEdit *>(QStringLiteral("Text1"))->lower();
+    client->findChild<QLineEdit *>(QStringLiteral("Text2"))->lower();
+    m_widgets.labels.value(8)->lower();
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("File"));
+    file->menuAction()->setObjectName(QStringLiteral("File"));
+    auto addItem = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    auto addSeparator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    QAction *newFile = addItem(file, "New", QStringLiteral("&Новый"));
+    QAction *open = addItem(file, "open", QStringLiteral("&Открыть"));
+    addSeparator(file, "cherta");
+    m_save = addItem(file, "save", QStringLiteral("&Сохранить"));
+    m_saveAs = addItem(file, "saveas", QStringLiteral("Сохранить &как..."));
+    addSeparator(file, "cherta1");
+    m_check = addItem(file, "Proverka", QStringLiteral("&Проверить"));
+    addSeparator(file, "k");
+    QAction *exit = addItem(file, "Exit2", QStringLiteral("&Выход"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?!"));
+    help->setObjectName(QStringLiteral("VoprosListing"));
+    help->menuAction()->setObjectName(QStringLiteral("VoprosListing"));
+    QAction *about = addItem(help, "ObProge", QStringLiteral("&О программе"));
+    addSeparator(help, "we");
+    QAction *listing = addItem(help, "Listing", QStringLiteral("&Листинг"));
+
+    connect(newFile, &QAction::triggered, this, [this] { m_core.newCommand(); });
+    connect(open, &QAction::triggered, this, [this] { m_core.openCommand(); });
+    connect(m_save, &QAction::triggered, this, [this] { m_core.saveCommand(); });
+    connect(m_saveAs, &QAction::triggered, this, [this] { m_core.saveAsCommand(); });
+    connect(m_check, &QAction::triggered, this, [this] { m_core.checkCommand(); });
+    connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);
+    connect(about, &QAction::triggered, this, [this] { showAboutWindow(this); });
+    connect(listing, &QAction::triggered, this, [this] { showListingWindow(this); });
+}
+
+void MainWindow::connectControls()
+{
+    for (int command : kPageCommands)
+        connect(m_widgets.commands.value(command), &QPushButton::clicked, this,
+                [this, command] { m_core.pageCommand(command); });
+    connect(m_widgets.commands.value(7), &QPushButton::clicked, this, &MainWindow::exitRequested);
+    connect(m_widgets.commands.value(9), &QPushButton::clicked, this,
+            [this] { m_host.showWindow(WindowId::Form3); });
+
+    for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it) {
+        const int slot = it.key();
+        connect(it.value(), &QLineEdit::textEdited, this, [this, slot] { onTextEdited(slot); });
+    }
+    for (FieldLabel *label : std::as_const(m_widgets.labels))
+        connect(label, &FieldLabel::clicked, this, [this] { m_core.labelClicked(); });
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
+        const auto id = Slots::CheckBoxId(box);
+        connect(m_widgets.checks[box], &ValueCheckBox::userClicked, this, [this, id] {
+            // A click ticks a clear or greyed box and clears a ticked one.
+            FormState &form = m_core.form();
+            form.setCheck(id, form.check(id) == 1 ? 0 : 1);
+        });
+    }
+    for (int list = 0; list < Slots::kComboCount; ++list) {
+        const auto id = Slots::ComboId(list);
+        connect(m_widgets.combos[list], qOverload<int>(&QComboBox::activated), this,
+                [this, id](int position) {
+                    m_core.chooseComboItem(id, position);
+                    // A pick the model did not take is taken back.
+                    m_widgets.combos[id]->setCurrentIndex(m_core.form().combo(id));
+                });
+    }
+}
+
+void MainWindow::onTextEdited(int slot)
+{
+    QLineEdit *edit = m_widgets.texts.value(slot);
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
+    if (!m_core.typeText(slot, typed)) {
+        // Refused: the field goes back to the model's text, the caret to where
+        // the refused input began.
+        const QString kept = m_core.form().text(slot);
+        edit->setText(kept);
+        edit->setCursorPosition(qBound(0, cursor - int(typed.size() - kept.size()), int(kept.size())));
+    }
+}
+
+void MainWindow::syncText(int slot)
+{
+    QLineEdit *edit = m_widgets.texts.value(slot);
+    if (!edit)
+        return; // a torque slot, shown by the torque window
+    const QString text = m_core.form().text(slot);
+    // Setting only a different text keeps the caret while the user types.
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void MainWindow::onModelChanged(FormState::Item item, int index)
+{
+    const FormState &form = m_core.form();
+    switch (item) {
+    case FormState::Item::Text:
+        syncText(index);
+        break;
+    case FormState::Item::TextEnabled:
+        if (QLineEdit *edit = m_widgets.texts.value(index))
+            edit->setEnabled(form.textEnabled(index));
+        break;
+    case FormState::Item::Check:
+        m_widgets.checks[index]->showValue(form.check(Slots::CheckBoxId(index)));
+        break;
+    case FormState::Item::CheckEnabled:
+        m_widgets.checks[index]->setEnabled(form.checkEnabled(Slots::CheckBoxId(index)));
+        break;
+    case FormState::Item::Combo:
+        m_widgets.combos[index]->setCurrentIndex(form.combo(Slots::ComboId(index)));
+        break;
+    case FormState::Item::ComboEnabled:
+        m_widgets.combos[index]->setEnabled(form.comboEnabled(Slots::ComboId(index)));
+        break;
+    case FormState::Item::Caption:
+        setWindowTitle(form.caption());
+        break;
+    case FormState::Item::PageTitle:
+        m_pageTitle->setPlainText(displayText(form.pageTitle()));
+        break;
+    case FormState::Item::FrameVisible:
+        if (index >= 1 && index <= 9)
+            m_widgets.frames[index]->setVisible(form.frameVisible(index));
+        break;
+    case FormState::Item::PageButtons:
+        for (int command : kPageButtons)
+            m_widgets.commands.value(command)->setEnabled(form.pageButtonsEnabled());
+        break;
+    case FormState::Item::MenuSave:
+        m_save->setEnabled(form.menuSaveEnabled());
+        break;
+    case FormState::Item::MenuSaveAs:
+        m_saveAs->setEnabled(form.menuSaveAsEnabled());
+        break;
+    case FormState::Item::MenuProverka:
+        m_check->setEnabled(form.menuProverkaEnabled());
+        break;
+    default:
+        break; // items of the other windows
+    }
+}
+
+void MainWindow::syncAll()
+{
+    const FormState &form = m_core.form();
+    for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it) {
+        syncText(it.key());
+        onModelChanged(FormState::Item::TextEnabled, it.key());
+    }
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
+        onModelChanged(FormState::Item::Check, box);
+        onModelChanged(FormState::Item::CheckEnabled, box);
+    }
+    for (int list = 0; list < Slots::kComboCount; ++list) {
+        onModelChanged(FormState::Item::Combo, list);
+        onModelChanged(FormState::Item::ComboEnabled, list);
+    }
+    // Until the core names the car, the window keeps its own caption.
+    if (!form.caption().isEmpty())
+        onModelChanged(FormState::Item::Caption, 0);
+    onModelChanged(FormState::Item::PageTitle, 0);
+    for (int frame = 1; frame <= 9; ++frame)
+        onModelChanged(FormState::Item::FrameVisible, frame);
+    for (auto item : {FormState::Item::PageButtons, FormState::Item::MenuSave,
+                      FormState::Item::MenuSaveAs, FormState::Item::MenuProverka})
+        onModelChanged(item, 0);
+}
+
+void MainWindow::exitRequested()
+{
+    if (m_core.exitCommand())
+        endProgram();
+}
+
+void MainWindow::endProgram()
+{
+    m_ended = true;
+    m_host.discardWindows();
+    close();
+    emit programEnded();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    if (!m_core.closeRequested()) {
+        event->ignore();
+        return;
+    }
+    m_ended = true;
+    m_host.discardWindows();
+    event->accept();
+    emit programEnded();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // Whatever size the frame was given, the window goes back to its own,
+    // unless it is minimised.
+    if (!isMinimized() && size() != m_fixedSize)
+        QTimer::singleShot(0, this, [this] {
+            if (!isMinimized() && size() != m_fixedSize)
+                resize(m_fixedSize);
+        });
+}

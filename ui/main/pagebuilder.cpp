@@ -1,0 +1,132 @@
+#include "pagebuilder.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace {
+
+QString controlName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromLatin1(array)).arg(index);
+}
+
+QString checkBoxName(Slots::CheckBoxId box)
+{
+    switch (box) {
+    case Slots::Check1_0: return QStringLiteral("Check1(0)");
+    case Slots::Check1_1: return QStringLiteral("Check1(1)");
+    case Slots::Check1_2: return QStringLiteral("Check1(2)");
+    case Slots::Check1_3: return QStringLiteral("Check1(3)");
+    case Slots::Check2: return QStringLiteral("Check2");
+    case Slots::Check3: return QStringLiteral("Check3");
+    case Slots::Check4: return QStringLiteral("Check4");
+    case Slots::kCheckBoxCount: break;
+    }
+    return QString();
+}
+
+} // namespace
+
+QFont captionFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+QFont defaultFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void PageBuilder::label(int index, const QString &caption, int left, int top, int width,
+                        Align align)
+{
+    auto *label = new FieldLabel(caption, m_surface);
+    label->setObjectName(controlName("Label1", index));
+    label->setGeometry(twips(left, top, width, 255));
+    label->setFont(captionFont());
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (align == Align::Right)
+        horizontal = Qt::AlignRight;
+    else if (align == Align::Centre)
+        horizontal = Qt::AlignHCenter;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->lower();
+    m_widgets.labels.insert(index, label);
+}
+
+void PageBuilder::text(int slot, int left, int top, int width)
+{
+    auto *edit = new QLineEdit(m_surface);
+    edit->setObjectName(controlName("Text", slot));
+    edit->setGeometry(twips(left, top, width, 285));
+    m_widgets.texts.insert(slot, edit);
+}
+
+void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
+{
+    auto *box = new QComboBox(m_surface);
+    box->setObjectName(QStringLiteral("Combo%1").arg(int(list) + 1));
+    box->setGeometry(twips(left, top, width, 315));
+    box->setEditable(false);
+    box->addItems(Slots::comboItems(list));
+    box->setCurrentIndex(-1);
+    m_widgets.combos[list] = box;
+}
+
+void PageBuilder::check(Slots::CheckBoxId box, int left, int top)
+{
+    auto *check = new ValueCheckBox(m_surface);
+    check->setObjectName(checkBoxName(box));
+    check->setGeometry(twips(left, top, 255, 255));
+    m_widgets.checks[box] = check;
+}
+
+void PageBuilder::image(const QString &name, const QString &resource, int left, int top,
+                        int width, int height)
+{
+    auto *picture = new QLabel(m_surface);
+    picture->setObjectName(name);
+    picture->setGeometry(twips(left, top, width, height));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(resource));
+}
+
+void PageBuilder::line(int x1, int y1, int x2, int y2)
+{
+    auto *line = new QWidget(m_surface);
+    const QPoint from = twips(x1, y1, 0, 0).topLeft();
+    const QPoint to = twips(x2, y2, 0, 0).topLeft();
+    // The line runs up to its end point, as a pen stroke does, one pixel thick.
+    if (from.y() == to.y())
+        line->setGeometry(qMin(from.x(), to.x()), from.y(), qAbs(to.x() - from.x()), 1);
+    else
+        line->setGeometry(from.x(), qMin(from.y(), to.y()), 1, qAbs(to.y() - from.y()));
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+    line->setPalette(palette);
+}
+
+void PageBuilder::arrow(int command, ArrowButton::Direction direction, int left, int top)
+{
+    auto *button = new ArrowButton(direction, m_surface);
+    button->setObjectName(QStringLiteral("Command%1").arg(command));
+    button->setGeometry(twips(left, top, 255, 255));
+    m_widgets.commands.insert(command, button);
+}
+
+QPushButton *PageBuilder::button(int command, const QString &caption, int left, int top,
+                                 int width, int height)
+{
+    auto *button = new QPushButton(caption, m_surface);
+    button->setObjectName(QStringLiteral("Command%1").arg(command));
+    button->setGeometry(twips(left, top, width, height));
+    m_widgets.commands.insert(command, button);
+    return button;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "formwidgets.h"
+
+#include <QRect>
+#include <QString>
+
+class QFont;
+class QWidget;
+
+// Positions of the main window are laid out in twips, 15 to a pixel at the
+// normal 96 dots per inch; Qt scales the pixels for high-DPI screens.
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+// Fonts of the main window: captions and the page title use the larger face,
+// every other control the window's default.
+QFont captionFont();
+QFont defaultFont();
+
+// Places the controls of one surface (a page or the window's client area) at
+// their twip positions and records them in FormWidgets. Captions are stacked
+// below everything else on the surface, so a field drawn over the right end
+// of a long caption covers it; other controls stack and take focus in the
+// order they are added.
+class PageBuilder {
+public:
+    PageBuilder(QWidget *surface, FormWidgets &widgets) : m_surface(surface), m_widgets(widgets) {}
+
+    enum class Align { Left, Right, Centre };
+    void label(int index, const QString &caption, int left, int top, int width,
+               Align align = Align::Left);
+    void text(int slot, int left, int top, int width);
+    void combo(Slots::ComboId list, int left, int top, int width);
+    // A caption-less 255 x 255 check box.
+    void check(Slots::CheckBoxId box, int left, int top);
+    // A picture from the resources, drawn at its natural size.
+    void image(const QString &name, const QString &resource, int left, int top, int width,
+               int height);
+    // A one-pixel line in the window-text colour, horizontal or vertical.
+    void line(int x1, int y1, int x2, int y2);
+    void arrow(int command, ArrowButton::Direction direction, int left, int top);
+    QPushButton *button(int command, const QString &caption, int left, int top, int width,
+                        int height);
+
+private:
+    QWidget *m_surface;
+    FormWidgets &m_widgets;
+};
+
+// The nine pages Frame1..Frame9 on `pageArea`, hidden, stacked so that
+// Frame1 is topmost, then Frame5, Frame9, Frame3, Frame6, Frame8, Frame2,
+// Frame7 and Frame4.
+void buildPages(QWidget *pageArea, FormWidgets &widgets);

@@ -1,0 +1,215 @@
+#include "qthost.h"
+
+#include "editorcore.h"
+#include "errorswindow.h"
+#include "templatechooser.h"
+#include "torqueerrorswindow.h"
+#include "torquewindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+QtHost::QtHost() = default;
+
+QtHost::~QtHost()
+{
+    discardWindows();
+}
+
+void QtHost::attach(EditorCore &core, QWidget *mainWindow)
+{
+    m_core = &core;
+    m_mainWindow = mainWindow;
+}
+
+QString QtHost::filterShownName()
+{
+    return EditorCore::fileDialogFilter().section(QLatin1Char('|'), 0, 0);
+}
+
+QString QtHost::filterPattern()
+{
+    return EditorCore::fileDialogFilter().section(QLatin1Char('|'), 1);
+}
+
+MessageAnswer QtHost::message(const QString &text, const QString &caption, MessageIcon icon,
+                              MessageButtons buttons)
+{
+    return runMessageBox(text, caption, icon, buttons);
+}
+
+QString QtHost::askOpenFileName()
+{
+    return runOpenDialog();
+}
+
+QString QtHost::askSaveFileName()
+{
+    return runSaveDialog();
+}
+
+void QtHost::beep()
+{
+    ringBell();
+}
+
+MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
+                                    MessageIcon icon, MessageButtons buttons)
+{
+    QMessageBox box(m_mainWindow);
+    box.setWindowTitle(caption);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: break;
+    }
+    // Closed by its frame: an OK box has only one answer, the others count as Cancel.
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+QString QtHost::runOpenDialog()
+{
+    return runFileDialog(false);
+}
+
+QString QtHost::runSaveDialog()
+{
+    return runFileDialog(true);
+}
+
+QString QtHost::runFileDialog(bool forSaving)
+{
+    QFileDialog dialog(m_mainWindow);
+    // The filter shows its own name only; the pattern in the last brackets is
+    // what the dialog matches, "*ini" with or without a dot.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(filterShownName() + QStringLiteral(" (") + filterPattern()
+                         + QLatin1Char(')'));
+    if (forSaving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The core asks its own overwrite question.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
+void QtHost::ringBell()
+{
+    QApplication::beep();
+}
+
+QWidget *QtHost::existingWindow(WindowId window) const
+{
+    switch (window) {
+    case WindowId::Form2: return m_errors;
+    case WindowId::Form2_2: return m_torqueErrors;
+    case WindowId::Form3: return m_torque;
+    case WindowId::Form5: return m_chooser;
+    }
+    return nullptr;
+}
+
+QWidget *QtHost::window(WindowId window)
+{
+    if (QWidget *existing = existingWindow(window))
+        return existing;
+    if (!m_core)
+        return nullptr;
+    switch (window) {
+    case WindowId::Form2:
+        m_errors = new ErrorsWindow(*m_core, m_mainWindow);
+        m_errors->placeOnScreen();
+        return m_errors;
+    case WindowId::Form2_2: {
+        // Modal over the torque window when there is one.
+        QWidget *owner = m_torque ? static_cast<QWidget *>(m_torque) : m_mainWindow.data();
+        m_torqueErrors = new TorqueErrorsWindow(*m_core, owner);
+        m_torqueErrors->placeOnScreen();
+        return m_torqueErrors;
+    }
+    case WindowId::Form3:
+        m_torque = new TorqueWindow(*m_core, m_mainWindow);
+        return m_torque;
+    case WindowId::Form5:
+        m_chooser = new TemplateChooser(*m_core, m_mainWindow);
+        return m_chooser;
+    }
+    return nullptr;
+}
+
+void QtHost::showWindow(WindowId id)
+{
+    QWidget *shown = window(id);
+    if (!shown)
+        return;
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+void QtHost::showWindowModal(WindowId id)
+{
+    QWidget *shown = window(id);
+    if (!shown)
+        return;
+    if (id == WindowId::Form5)
+        m_chooser->centreOnScreen(m_mainWindow);
+    if (auto *dialog = qobject_cast<QDialog *>(shown)) {
+        // exec() returns as soon as the dialog is hidden, by its buttons
+        // through the core or by its frame.
+        dialog->exec();
+        return;
+    }
+    shown->show();
+}
+
+void QtHost::hideWindow(WindowId id)
+{
+    if (QWidget *existing = existingWindow(id))
+        existing->hide();
+}
+
+void QtHost::discardWindows()
+{
+    // Deleted outright, not closed: a close would run the windows' own
+    // close handlers, and the program is ending.
+    for (WindowId id : {WindowId::Form2_2, WindowId::Form2, WindowId::Form5, WindowId::Form3}) {
+        if (QWidget *existing = existingWindow(id)) {
+            existing->hide();
+            delete existing;
+        }
+    }
+}

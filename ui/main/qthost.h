@@ -1,0 +1,73 @@
+#pragma once
+
+#include "host.h"
+
+#include <QPointer>
+
+class EditorCore;
+class ErrorsWindow;
+class QDialog;
+class QWidget;
+class TemplateChooser;
+class TorqueErrorsWindow;
+class TorqueWindow;
+
+// The desktop behind the document core: message boxes, the physics-file
+// dialogs, the beep, and the secondary windows Form2, Form2_2, Form3 and
+// Form5, each created hidden on first use and kept.
+//
+// The message box, the file dialogs and the beep go through the protected
+// virtual functions below, so a test can subclass QtHost, answer them from a
+// script and still drive the real windows.
+//
+// Call attach() once the core exists; until then no window can be shown.
+class QtHost : public Host {
+public:
+    QtHost();
+    ~QtHost() override;
+
+    // The core the windows talk to, and the main window that owns the
+    // dialogs (message boxes and file dialogs are centred on it).
+    void attach(EditorCore &core, QWidget *mainWindow);
+
+    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
+                          MessageButtons buttons) override;
+    QString askOpenFileName() override;
+    QString askSaveFileName() override;
+    void beep() override;
+    void showWindow(WindowId window) override;
+    void showWindowModal(WindowId window) override;
+    void hideWindow(WindowId window) override;
+
+    // The window of `window` if it exists now, else nullptr. Never creates one.
+    QWidget *existingWindow(WindowId window) const;
+    // Hides and discards every secondary window without running any of their
+    // close handlers: the program is ending.
+    void discardWindows();
+
+    // The filter's shown name and its pattern, split at the vertical bar of
+    // EditorCore::fileDialogFilter().
+    static QString filterShownName();
+    static QString filterPattern();
+
+protected:
+    virtual MessageAnswer runMessageBox(const QString &text, const QString &caption,
+                                        MessageIcon icon, MessageButtons buttons);
+    virtual QString runOpenDialog();
+    virtual QString runSaveDialog();
+    virtual void ringBell();
+
+    QWidget *mainWindow() const { return m_mainWindow; }
+
+private:
+    // Creates the window on first use (hidden).
+    QWidget *window(WindowId window);
+    QString runFileDialog(bool forSaving);
+
+    EditorCore *m_core = nullptr;
+    QPointer<QWidget> m_mainWindow;
+    QPointer<ErrorsWindow> m_errors;
+    QPointer<TorqueErrorsWindow> m_torqueErrors;
+    QPointer<TorqueWindow> m_torque;
+    QPointer<TemplateChooser> m_chooser;
+};
