@@ -99,8 +99,12 @@ QImage drawSignature()
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(20, 40, 140);
 
-    // A looping flourish of no particular letters, then a long underline;
-    // everything stays inside the part of the picture the window shows.
+    // A looping flourish of no particular letters, then a long underline.
+    // The window shows only the upper left 89 x 54 pixels of the picture, and
+    // the description's text runs beside its left part, so the ink keeps to
+    // the lower right of that area.
+    p.translate(26, 15);
+    p.scale(0.73, 0.74);
     QPainterPath line;
     line.moveTo(6, 36);
     line.cubicTo(10, 18, 18, 8, 22, 12);

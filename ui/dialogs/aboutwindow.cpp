@@ -15,30 +15,29 @@ constexpr int kClientHeight = 342;
 
 const char *const kProgramText =
     "Программа:\n"
-    "   Тюнекс Редактор\n"
-    "   версия 1.0\n"
+    "   Тюнекс Редактор, версия 1.0\n"
     "   редактор физики машин\n"
     "   для Need For Speed 6";
 
 const char *const kTeamText =
     "Разработка:\n"
     "   команда проекта «Тюнекс»\n"
-    "   C++ и Qt 6, свободная сборка\n"
     "   исходный текст ядра - в окне «Листинг»";
 
 // Fixed lines of about fifty characters, broken by hand: a paragraph's first
-// line is indented by nine blanks, the others by five.
+// line is indented by nine blanks, the others by five. The last lines leave
+// the lower right corner to the signature.
 const char *const kDescription =
     "   О программе:\n"
     "         Эта программа написана для того, чтобы об-\n"
     "     легчить редактирование физики машин в игре\n"
     "     Need For Speed 6 Hot Pursuit.\n"
-    "         Программа распространяется бесплатно. Её\n"
-    "     можно копировать и передавать другим без из-\n"
-    "     менений и без оплаты.\n"
-    "         Программа поставляется «как есть». Перед\n"
-    "     правкой сохраняйте копию файла: за последст-\n"
-    "     вия изменений разработчики не отвечают.";
+    "         Программа распространяется бесплатно: её\n"
+    "     можно копировать и передавать другим без\n"
+    "     изменений и без оплаты.\n"
+    "         Программа поставляется «как есть»; за по-\n"
+    "     следствия правки физики разработчики не\n"
+    "     отвечают.";
 
 QPlainTextEdit *makeTextBox(const char *name, const char *text, QRect geometry, QWidget *parent)
 {
@@ -51,6 +50,7 @@ QPlainTextEdit *makeTextBox(const char *name, const char *text, QRect geometry, 
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFocusPolicy(Qt::StrongFocus);
     box->setGeometry(geometry);
+    box->document()->setDocumentMargin(2);
     return box;
 }
 
