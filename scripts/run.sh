@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTUNEKS_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release -j"$(nproc)" --target tuneks-editor
+exec ./build/release/app/tuneks-editor "$@"

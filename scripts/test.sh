@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every test twice (a normal build and one
+# with AddressSanitizer and UndefinedBehaviorSanitizer) and runs them all
+# headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== Normal build"
+cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/tests -j"$jobs"
+ctest --test-dir build/tests --output-on-failure -j"$jobs"
+
+echo "== Sanitizer build (address, undefined)"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTUNEKS_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+    ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
