@@ -37,7 +37,6 @@ QLabel *makeBox(QWidget *parent, const char *name, const QString &caption, QRect
     box->setFrameShape(QFrame::Panel);
     box->setFrameShadow(QFrame::Sunken);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setWordWrap(true);
     return box;
 }
 
@@ -74,9 +73,14 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
                               twips(2640, 1560, 1815, 375));
     auto *notes = makeButton(this, "Command3", QStringLiteral("&!"), twips(240, 1560, 375, 375));
 
-    makeBox(this, "Label1", QStringLiteral("--==[На базе какого автомобиля создать файл?]==--"),
-            twips(120, 120, 4455, 1215))
-        ->lower();
+    QLabel *question = makeBox(this, "Label1",
+                               QStringLiteral("--==[На базе какого автомобиля создать файл?]==--"),
+                               twips(120, 120, 4455, 1215));
+    // The question is one line; a slightly narrower face keeps it inside the box.
+    QFont narrow = font;
+    narrow.setStretch(QFont::SemiCondensed);
+    question->setFont(narrow);
+    question->lower();
     makeBox(this, "Label2", QString(), twips(120, 1440, 4455, 615))->lower();
 
     connect(m_lamborghini, &QRadioButton::clicked, this,
