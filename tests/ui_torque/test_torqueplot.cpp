@@ -6,8 +6,11 @@
 
 #include <QMap>
 
+#include <cctype>
 #include <cmath>
+#include <string>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +18,11 @@ struct ValueCase {
     const char *text;
     double plotValue; // the number read from the text, divided by 4
 };
+
+void PrintTo(const ValueCase &c, std::ostream *os)
+{
+    *os << '"' << c.text << "\" -> " << c.plotValue;
+}
 
 class PlotValueTest : public ::testing::TestWithParam<ValueCase> {};
 
@@ -33,7 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"&H10", 4}, ValueCase{"&O17", 3.75},
                       ValueCase{"1 2 0 0", 300}, ValueCase{" \t520.0", 130},
                       ValueCase{"1.2.3", 0.25}, ValueCase{"1,5", 0.25},
-                      ValueCase{"+8", 2}, ValueCase{"--4", 0}, ValueCase{"при 500", 0}));
+                      ValueCase{"+8", 2}, ValueCase{"--4", 0}, ValueCase{"при 500", 0}),
+    [](const ::testing::TestParamInfo<ValueCase> &info) {
+        // Names like Case07_1e3: the row number and the text's ASCII letters
+        // and digits.
+        std::string name = "Case" + std::string(info.index < 10 ? "0" : "") + std::to_string(info.index) + "_";
+        for (const char *c = info.param.text; *c; ++c)
+            if (std::isalnum(static_cast<unsigned char>(*c)))
+                name += *c;
+        return name;
+    });
 
 TEST(PlotValue, NumbersTooLargeForADoubleBecomeInfinities)
 {
