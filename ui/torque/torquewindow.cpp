@@ -80,6 +80,8 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
     m_heading = new QLabel(QStringLiteral("Крутящий момент при...:"), m_canvas);
     m_heading->setObjectName(QStringLiteral("Label2"));
     m_heading->setGeometry(16, 24, 161, 17);
+    m_heading->setAutoFillBackground(true);
+    paintWhite(m_heading, QPalette::Window);
 
     struct Column { int labelLeft, fieldLeft, firstSlot, rows; };
     const Column columns[] = {{56, 144, 41, 10}, {224, 320, 51, 10}, {400, 496, 61, 4}};
@@ -90,6 +92,8 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             auto *label = new QLabel(rpmLabelText(slot), m_canvas);
             label->setObjectName(QStringLiteral("Label1(%1)").arg(slot - 41));
             label->setGeometry(column.labelLeft, top, 129, 17);
+            label->setAutoFillBackground(true);
+            paintWhite(label, QPalette::Window);
             m_rpmLabels.append(label);
             auto *edit = new QLineEdit(m_canvas);
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
@@ -97,14 +101,6 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             m_fields.append(edit);
         }
     }
-    // Columns were built one after the other, so the lists are in slot order.
-    for (QLabel *label : std::as_const(m_rpmLabels)) {
-        label->setAutoFillBackground(true);
-        paintWhite(label, QPalette::Window);
-    }
-    m_heading->setAutoFillBackground(true);
-    paintWhite(m_heading, QPalette::Window);
-
     auto makeButton = [this](const char *name, const QString &text, int top) {
         auto *button = new QPushButton(text, m_canvas);
         button->setObjectName(QString::fromLatin1(name));
@@ -117,7 +113,8 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
     m_wipe = makeButton("Command2", QStringLiteral("Очистить"), 184);
     m_close = makeButton("Command3", QStringLiteral("Закрыть"), 216);
 
-    // Focus runs through the fields in slot order, then the three buttons.
+    // Focus runs through the fields in slot order (the columns were built one
+    // after the other), then the three buttons.
     QVector<QWidget *> tabChain;
     for (QLineEdit *edit : std::as_const(m_fields))
         tabChain.append(edit);
