@@ -8,6 +8,7 @@
 #include "templates.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QComboBox>
@@ -252,6 +253,49 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         EXPECT_EQ(title(editor), step.title) << step.button;
     }
     EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "switching pages is no edit";
+
+    // A file without the key of a field leaves that field disabled.
+    QVector<QByteArray> withoutMass = Templates::porsche();
+    withoutMass.removeAll(QByteArray("Mass=1439.0"));
+    editor.openFile(editor.writeFile(QStringLiteral("nomass.ini"), withoutMass));
+    EXPECT_FALSE(editor.find(QStringLiteral("Text(2)"))->isEnabled());
+    EXPECT_TRUE(editor.find(QStringLiteral("Text(8)"))->isEnabled());
+}
+
+TEST(MainWindow, CommandsOpenTheirWindows)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.click(QStringLiteral("Command8"));
+    editor.click(QStringLiteral("Command9"));
+    QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
+    ASSERT_TRUE(torque);
+    EXPECT_TRUE(torque->isVisible());
+    EXPECT_TRUE(editor.window->isEnabled()) << "the torque window is modeless";
+
+    // About and listing are modal and come back when closed.
+    for (const char *item : {"ObProge", "Listing"}) {
+        QString shown;
+        whenModalShown([&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            ASSERT_TRUE(modal);
+            shown = modal->objectName();
+            modal->close();
+        });
+        editor.trigger(QString::fromLatin1(item));
+        EXPECT_EQ(shown, QString::fromLatin1(item) == QStringLiteral("ObProge") ? "Form9" : "Form4");
+    }
+
+    // Ending the program closes every window, the modeless ones included.
+    editor.type(2, QStringLiteral("x"));
+    editor.trigger(QStringLiteral("save"));
+    ASSERT_TRUE(Editor::topLevel(QStringLiteral("Form2")));
+    editor.host.answers = {MessageAnswer::No};
+    editor.click(QStringLiteral("Command7"));
+    EXPECT_TRUE(editor.window->hasEnded());
+    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form3")), nullptr);
+    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
+    EXPECT_FALSE(editor.window->isVisible());
 }
 
 TEST(MainWindow, TypingReachesTheCoreWithCaptionMarksAndTheCut)
