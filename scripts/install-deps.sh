@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     libgtest-dev libgmock-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
