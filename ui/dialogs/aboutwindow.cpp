@@ -101,7 +101,7 @@ QDialog *createAboutWindow(QWidget *parent)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
     window->setFont(font);
