@@ -175,6 +175,8 @@ void QtHost::showWindow(WindowId id)
     QWidget *shown = window(id);
     if (!shown)
         return;
+    // Shown again while open (or minimised): bring it back to the front.
+    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
     shown->show();
     shown->raise();
     shown->activateWindow();
