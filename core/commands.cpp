@@ -39,6 +39,7 @@ QString EditorCore::notLoadedText()
 
 void EditorCore::windowLoaded()
 {
+    m_form.setCaption(QStringLiteral("Тюнекс Редактор"));
     m_form.setPageTitle(notLoadedText());
 }
 

@@ -24,6 +24,7 @@ protected:
 TEST_F(Commands, StartUpShowsTheNotLoadedTextAndLocksThePages)
 {
     core.windowLoaded();
+    EXPECT_EQ(form.caption(), QStringLiteral("Тюнекс Редактор"));
     EXPECT_EQ(form.pageTitle(), QStringLiteral("\r\n     Файл не загружен!\r\n\r\n          Для начала "
                                                "работы загрузите или создайте новый файл."));
     EXPECT_FALSE(form.pageButtonsEnabled());
