@@ -1,0 +1,396 @@
+#include "fileproperties.h"
+
+#include "editorcore.h"
+#include "fakehost.h"
+#include "formstate.h"
+#include "slots.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+
+#include <sstream>
+
+namespace {
+
+constexpr int kMaxLines = 1000;
+constexpr int kMinLines = 100;
+constexpr int kFieldLength = 100;
+
+const char *const kHeaders[] = {"[basic]",      "[Display_Data]", "[engineblock]", "[transmission]",
+                                "[rearend]",    "[tire_rear]",    "[tire_front]",  "[brake_rear]",
+                                "[brake_front]", "[Skins]",       "[audio]",       "[render]"};
+
+int sectionOfHeader(const QByteArray &line)
+{
+    for (int i = 0; i < 12; ++i)
+        if (line == kHeaders[i])
+            return i + 1;
+    return 0;
+}
+
+bool sectionHasHandler(int section) { return section != 0 && section != 10 && section != 12; }
+
+// Printable form of a line for failure reports: bytes outside ASCII as \xNN.
+std::string shown(const QByteArray &line)
+{
+    std::string out = "\"";
+    for (const char c : line.left(160)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 32 && u < 127 && u != '\\' && u != '"') {
+            out += c;
+        } else {
+            static const char hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        }
+    }
+    out += line.size() > 160 ? "\"..." : "\"";
+    return out;
+}
+
+std::string firstDifference(const QVector<QByteArray> &actual, const QVector<QByteArray> &expected)
+{
+    std::ostringstream out;
+    for (int i = 0; i < qMax(actual.size(), expected.size()); ++i) {
+        if (i < actual.size() && i < expected.size() && actual[i] == expected[i])
+            continue;
+        out << "line " << i + 1 << " is " << (i < actual.size() ? shown(actual[i]) : "missing")
+            << ", expected " << (i < expected.size() ? shown(expected[i]) : "none") << " ("
+            << actual.size() << " lines, expected " << expected.size() << ")";
+        return out.str();
+    }
+    return {};
+}
+
+QByteArray joinCrLf(const QVector<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+bool writeBytes(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &name, bool *ok)
+{
+    QFile file(name);
+    *ok = file.open(QIODevice::ReadOnly);
+    return *ok ? file.readAll() : QByteArray();
+}
+
+// The line (1-based) that each slot's key was last seen on, walking the
+// sections the way a physics file is laid out.
+QMap<int, int> slotLines(const QVector<QByteArray> &lines)
+{
+    QMap<int, int> result;
+    int section = 0;
+    for (int f = 0; f < lines.size(); ++f) {
+        const int header = sectionOfHeader(lines[f]);
+        if (header != 0) {
+            section = header;
+            continue;
+        }
+        const qsizetype equals = lines[f].indexOf('=');
+        if (!sectionHasHandler(section) || equals < 0)
+            continue;
+        const QByteArray key = lines[f].left(equals);
+        for (const Slots::SlotInfo &info : Slots::all())
+            if (info.key && info.section == section && key == info.key)
+                result[info.slot] = f + 1;
+    }
+    return result;
+}
+
+// A plain whole number of at most four digits, or -1.
+int plainNumber(const QByteArray &value)
+{
+    if (value.isEmpty() || value.size() > 4)
+        return -1;
+    for (const char c : value)
+        if (c < '0' || c > '9')
+            return -1;
+    return value.toInt();
+}
+
+// The lines an unchanged save must write. Where the form shows a check box
+// or list that the value decides plainly, the form is checked against the
+// value too, so a wrong reading is reported rather than copied.
+QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine, const FormState &form,
+                                 bool secondDocument, std::string *error)
+{
+    QVector<QByteArray> out = lines;
+    out[nameLine - 1] = "' " + lines[nameLine - 1].mid(2).left(kFieldLength);
+    const QMap<int, int> owners = slotLines(lines);
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        const Slots::SlotInfo *info = Slots::bySlot(it.key());
+        const QByteArray &line = lines[it.value() - 1];
+        const qsizetype equals = line.indexOf('=');
+        const QByteArray key = line.left(equals);
+        const QByteArray value = line.mid(equals + 1);
+        QByteArray &target = out[it.value() - 1];
+        std::ostringstream why;
+        switch (info->control) {
+        case Slots::Control::CheckBox: {
+            const auto box = Slots::CheckBoxId(info->controlIndex);
+            const int digit = form.check(box);
+            const int plain = plainNumber(value);
+            if (box != Slots::Check2 && digit != (value == "1" ? 1 : 0))
+                why << "box of " << info->key << " shows " << digit << " for " << shown(value);
+            else if (box == Slots::Check2 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
+                why << "automatic box shows " << digit << " for " << shown(value);
+            target = key + '=' + QByteArray::number(digit);
+            break;
+        }
+        case Slots::Control::ComboBox: {
+            const auto list = Slots::ComboId(info->controlIndex);
+            if (list == Slots::Combo1)
+                break;
+            const int position = form.combo(list);
+            const int offset = Slots::comboOffset(list);
+            const int plain = plainNumber(value);
+            if (plain >= 0) {
+                const int want = plain - offset >= 0 && plain - offset < Slots::comboItems(list).size()
+                                     ? plain - offset
+                                     : -1;
+                if (position != want)
+                    why << info->key << " list at " << position << " for " << shown(value);
+            }
+            if (position != -1)
+                target = line.left(equals + 1) + ' ' + QByteArray::number(position + offset);
+            break;
+        }
+        case Slots::Control::MainText:
+            // Only the main window's fields hold at most 100 characters.
+            if (secondDocument && value.size() > kFieldLength)
+                target = line.left(equals + 1) + value.left(kFieldLength);
+            break;
+        case Slots::Control::TorqueText:
+            break;
+        }
+        if (!why.str().empty() && error->empty())
+            *error = why.str() + " (line " + std::to_string(it.value()) + ")";
+    }
+    return out;
+}
+
+// What a refused file must not touch.
+struct Snapshot {
+    DocumentState doc;
+    QStringList texts;
+    QList<bool> enabled;
+    QList<int> values;
+    QString caption;
+
+    Snapshot(const EditorCore &core, const FormState &form) : doc(core.doc()), caption(form.caption())
+    {
+        for (const Slots::SlotInfo &info : Slots::all())
+            if (Slots::isTextSlot(info.slot)) {
+                texts << form.text(info.slot);
+                enabled << form.textEnabled(info.slot);
+            }
+        for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
+            values << form.check(Slots::CheckBoxId(box));
+            enabled << form.checkEnabled(Slots::CheckBoxId(box));
+        }
+        for (int list = 0; list < Slots::kComboCount; ++list) {
+            values << form.combo(Slots::ComboId(list));
+            enabled << form.comboEnabled(Slots::ComboId(list));
+        }
+    }
+
+    std::string differenceTo(const Snapshot &after) const
+    {
+        const DocumentState &d = after.doc;
+        if (d.e != doc.e || d.a.mid(1, d.e) != doc.a.mid(1, doc.e))
+            return "buffer changed: " + firstDifference(d.a.mid(1, d.e), doc.a.mid(1, doc.e));
+        if (d.NStr != doc.NStr)
+            return "NStr changed";
+        if (d.Izm != doc.Izm)
+            return "Izm changed";
+        if (d.b != doc.b || d.AvtoSoxranenie != doc.AvtoSoxranenie
+            || d.NePervoeSoxranenie != doc.NePervoeSoxranenie || d.FNameSaveOld != doc.FNameSaveOld)
+            return "document flags or save target changed";
+        if (after.texts != texts)
+            return "a field's text changed";
+        if (after.values != values)
+            return "a check box or list changed";
+        if (after.enabled != enabled)
+            return "a field's enabled state changed";
+        if (after.caption != caption)
+            return "the caption changed";
+        return {};
+    }
+};
+
+struct Session {
+    FormState form;
+    FakeHost host;
+    EditorCore core{form, host};
+
+    void open(const QString &name)
+    {
+        host.openNames.append(name);
+        core.openCommand();
+    }
+    // Save As without edits; field errors are saved anyway, as the user can.
+    void saveAs(const QString &name)
+    {
+        QFile::remove(name);
+        host.saveNames.append(name);
+        core.saveAsCommand();
+        if (host.isVisible(WindowId::Form2))
+            core.errorsSaveAnyway();
+    }
+};
+
+std::string messageList(const FakeHost &host)
+{
+    std::string out;
+    for (const FakeHost::Message &m : host.messages)
+        out += " [" + m.text.toStdString() + "]";
+    return out;
+}
+
+} // namespace
+
+namespace ReferenceModel {
+
+QVector<QByteArray> splitLines(const QByteArray &bytes)
+{
+    QVector<QByteArray> lines;
+    QByteArray current;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r') {
+            current += bytes[i];
+            continue;
+        }
+        lines.append(current);
+        current.clear();
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+    }
+    if (!current.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
+int nameLine(const QVector<QByteArray> &lines)
+{
+    if (lines.size() < kMinLines || lines.size() > kMaxLines)
+        return 0;
+    if (lines[0].isEmpty() || lines[1].isEmpty() || lines[2].isEmpty())
+        return 0;
+    if (lines[0].startsWith('#'))
+        return lines[2] == "[basic]" ? 2 : 0;
+    return lines[1] == "[basic]" ? 1 : 0;
+}
+
+} // namespace ReferenceModel
+
+FileProperties::FileProperties(const QString &workDir)
+    : m_input(QDir(workDir).filePath(QStringLiteral("input.ini"))),
+      m_output(QDir(workDir).filePath(QStringLiteral("saved.ini"))),
+      m_resaved(QDir(workDir).filePath(QStringLiteral("resaved.ini")))
+{
+}
+
+std::string FileProperties::check(const QByteArray &bytes)
+{
+    if (!writeBytes(m_input, bytes))
+        return "cannot write the input file " + m_input.toStdString();
+    const QVector<QByteArray> lines = ReferenceModel::splitLines(bytes);
+    const int name = ReferenceModel::nameLine(lines);
+
+    // Saves the open document without edits and compares the file written
+    // with what the model expects; empty when they agree.
+    auto saveUnchanged = [&](Session &s, bool secondDocument, const QString &target) -> std::string {
+        s.host.messages.clear();
+        s.saveAs(target);
+        if (!s.host.messages.isEmpty())
+            return "the save gave messages:" + messageList(s.host);
+        std::string error;
+        const QVector<QByteArray> expected = expectedSave(lines, name, s.form, secondDocument, &error);
+        if (!error.empty())
+            return error;
+        bool ok = false;
+        const QByteArray written = readBytes(target, &ok);
+        if (!ok)
+            return "the saved file cannot be read";
+        if (written != joinCrLf(expected))
+            return "saved file differs: " + firstDifference(ReferenceModel::splitLines(written), expected)
+                   + (written.endsWith("\r\n") ? "" : "; no CR LF at the end");
+        if (s.core.documentLines() != expected)
+            return "buffer after the save differs: " + firstDifference(s.core.documentLines(), expected);
+        if (!s.core.doc().NePervoeSoxranenie || s.core.doc().AvtoSoxranenie || s.core.doc().FNameSaveOld != target)
+            return "flags or save target wrong after the save";
+        return {};
+    };
+
+    // 1. The first document of a run.
+    {
+        Session s;
+        s.open(m_input);
+        if (s.core.doc().e > kMaxLines)
+            return "first document: more than 1000 lines stored";
+        if (name == 0) {
+            if (s.host.messages.size() != 1 || s.host.messages[0].icon != MessageIcon::Critical)
+                return "first document: a refused file gave messages:" + messageList(s.host);
+            if (s.core.doc().e != 0)
+                return "first document: a refused file left a document";
+        } else {
+            if (!s.host.messages.isEmpty())
+                return "first document: an accepted file gave messages:" + messageList(s.host);
+            if (s.core.documentLines() != lines)
+                return "first document: buffer differs from the file: "
+                       + firstDifference(s.core.documentLines(), lines);
+            if (const std::string e = saveUnchanged(s, false, m_output); !e.empty())
+                return "first document: " + e;
+            // What the editor wrote is a fixed point: open and save again.
+            Session again;
+            again.open(m_output);
+            if (!again.host.messages.isEmpty())
+                return "resave: the saved file was not accepted:" + messageList(again.host);
+            again.saveAs(m_resaved);
+            bool ok1 = false, ok2 = false;
+            const QByteArray first = readBytes(m_output, &ok1);
+            const QByteArray second = readBytes(m_resaved, &ok2);
+            if (!ok1 || !ok2 || first != second)
+                return "resave: saving the saved file changed it: "
+                       + firstDifference(ReferenceModel::splitLines(second), ReferenceModel::splitLines(first));
+        }
+    }
+
+    // 2. After another document with an unsaved edit.
+    {
+        Session s;
+        s.core.ShablonPorsche();
+        s.core.typeText(2, QStringLiteral("1500.5"));
+        const Snapshot before(s.core, s.form);
+        s.host.answers.append(MessageAnswer::No); // drop the unsaved edit
+        s.open(m_input);
+        if (s.core.doc().e > kMaxLines)
+            return "second document: more than 1000 lines stored";
+        if (s.host.messages.isEmpty() || !s.host.messages[0].text.contains(QStringLiteral("Сохранить")))
+            return "second document: no question about the unsaved edit";
+        s.host.messages.removeFirst();
+        if (name == 0) {
+            if (s.host.messages.size() != 1 || s.host.messages[0].icon != MessageIcon::Critical)
+                return "second document: a refused file gave messages:" + messageList(s.host);
+            if (const std::string e = before.differenceTo(Snapshot(s.core, s.form)); !e.empty())
+                return "second document: a refused file changed the open one: " + e;
+        } else {
+            if (!s.host.messages.isEmpty())
+                return "second document: an accepted file gave messages:" + messageList(s.host);
+            if (const std::string e = saveUnchanged(s, true, m_output); !e.empty())
+                return "second document: " + e;
+        }
+    }
+    return {};
+}

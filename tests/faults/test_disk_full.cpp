@@ -1,0 +1,152 @@
+// A disk that fills up during a save. The process-wide file size limit makes
+// every write past the limit fail as on a full disk (with SIGXFSZ ignored the
+// write returns short or fails with EFBIG instead of killing the process), so
+// these tests live in an executable of their own.
+#include "faultfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace {
+
+class DiskFull : public EditedDocument {
+protected:
+    void SetUp() override
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &m_saved), 0);
+        EditedDocument::SetUp();
+    }
+    void TearDown() override { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+    // From now on no file of this process can grow past `bytes`.
+    void fillDiskAt(qint64 bytes)
+    {
+        rlimit limit = m_saved;
+        limit.rlim_cur = rlim_t(bytes);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    void freeDisk() { ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &m_saved), 0); }
+
+private:
+    rlimit m_saved{};
+};
+
+// Room for nothing, one byte, half the file and all but its last byte.
+qint64 roomFor(int row, qint64 size)
+{
+    const qint64 rows[] = {0, 1, size / 2, size - 1};
+    return rows[row];
+}
+
+} // namespace
+
+TEST_F(DiskFull, SaveToTheTargetKeepsTheOldFileAndTheEditsAndTellsTheUser)
+{
+    const qint64 size = editedBytes().size();
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(roomFor(row, size));
+        host.messages.clear();
+        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const QStringList entries = folderEntries();
+
+        fillDiskAt(roomFor(row, size));
+        core.saveCommand();
+        freeDisk();
+
+        EXPECT_TRUE(toldSaveFailed(target));
+        EXPECT_TRUE(sameBytes(readFile(target), onDisk));
+        EXPECT_TRUE(documentIntact(before, core, form));
+        EXPECT_EQ(folderEntries(), entries) << "a temporary file was left behind";
+    }
+    // With room again the same document is saved completely.
+    host.messages.clear();
+    core.saveCommand();
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+}
+
+TEST_F(DiskFull, SaveAsToANewNameLeavesNoFileAndKeepsTheOldTarget)
+{
+    const QString other = path(QStringLiteral("other.ini"));
+    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    fillDiskAt(editedBytes().size() / 2);
+    host.saveNames.append(other);
+    core.saveAsCommand();
+    freeDisk();
+
+    EXPECT_TRUE(toldSaveFailed(other));
+    EXPECT_FALSE(QFileInfo::exists(other));
+    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_EQ(core.doc().FNameSaveOld, target);
+    // The next plain Save still goes to the old target, without a dialog.
+    core.saveCommand();
+    EXPECT_EQ(host.saveDialogs, 2); // the one in SetUp and the failed Save As
+    EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+}
+
+TEST_F(DiskFull, AFileThatJustFitsIsWritten)
+{
+    fillDiskAt(editedBytes().size());
+    core.saveCommand();
+    freeDisk();
+    EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+    EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+}
+
+TEST_F(DiskFull, ClosingWithAFailedSaveKeepsTheWindowAndTheEdits)
+{
+    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    host.answers.append(MessageAnswer::Yes); // save the changes before closing
+    fillDiskAt(100);
+    const bool closes = core.closeRequested();
+    freeDisk();
+
+    EXPECT_FALSE(closes);
+    ASSERT_EQ(host.messages.size(), 2);
+    host.messages.removeFirst();
+    EXPECT_TRUE(toldSaveFailed(target));
+    EXPECT_TRUE(sameBytes(readFile(target), onDisk));
+    EXPECT_TRUE(documentIntact(before, core, form));
+}
+
+TEST_F(DiskFull, ANewDocumentThatCannotBeSavedKeepsItsFields)
+{
+    // New from a template: every field empty and marked, no save target.
+    host.answers.append(MessageAnswer::No); // drop the edit of the fixture
+    host.onModal = [this](WindowId window) {
+        if (window == WindowId::Form5) {
+            form.setChooserOption(FormState::PorscheChoice);
+            core.chooserCreate();
+        }
+    };
+    core.newCommand();
+    for (int slot : Slots::checkedSlots())
+        core.typeText(slot, QStringLiteral("1.5"));
+    host.messages.clear();
+    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+
+    const QString name = path(QStringLiteral("new.ini"));
+    fillDiskAt(1000);
+    host.saveNames.append(name);
+    core.saveCommand();
+    freeDisk();
+
+    EXPECT_TRUE(toldSaveFailed(name));
+    EXPECT_FALSE(QFileInfo::exists(name));
+    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    // The second attempt asks for a name again and writes every field.
+    host.messages.clear();
+    host.saveNames.append(name);
+    core.saveCommand();
+    EXPECT_TRUE(host.messages.isEmpty());
+    const QByteArray saved = readFile(name);
+    EXPECT_TRUE(saved.contains("\r\nMass=1.5\r\n"));
+    EXPECT_TRUE(saved.endsWith("\r\n"));
+}
