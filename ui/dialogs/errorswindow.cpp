@@ -1,5 +1,6 @@
 #include "errorswindow.h"
 
+#include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
 
@@ -10,26 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-// Positions are laid out in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect where)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
-    // Enter always goes to the default button, whichever button has focus.
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 ErrorsWindow::ErrorsWindow(EditorCore &core, QWidget *parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
@@ -38,20 +19,18 @@ ErrorsWindow::ErrorsWindow(EditorCore &core, QWidget *parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Найдены ошибки..."));
     setModal(false);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(dialogFont());
     resize(twips(0, 0, 6735, 3975).size());
 
     // Created in tab order; the panel is then sent behind the buttons.
-    m_recheck = makeButton(this, "Command1", QStringLiteral("&Проверить ещё раз"),
+    m_recheck = makeDialogButton(this, "Command1", QStringLiteral("&Проверить ещё раз"),
                            twips(720, 3360, 1935, 375));
-    m_saveAnyway = makeButton(this, "Command2", QStringLiteral("&Всё равно сохранить"),
+    m_saveAnyway = makeDialogButton(this, "Command2", QStringLiteral("&Всё равно сохранить"),
                               twips(2760, 3360, 1935, 375));
     m_saveAnyway->setDefault(true);
-    auto *close = makeButton(this, "Command3", QStringLiteral("Закрыть"),
+    auto *close = makeDialogButton(this, "Command3", QStringLiteral("Закрыть"),
                              twips(4920, 3360, 1575, 375));
-    auto *notes = makeButton(this, "Command4", QStringLiteral("&!"), twips(240, 3360, 375, 375));
+    auto *notes = makeDialogButton(this, "Command4", QStringLiteral("&!"), twips(240, 3360, 375, 375));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));

@@ -1,5 +1,6 @@
 #include "templatechooser.h"
 
+#include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
 
@@ -12,22 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-// Positions are laid out in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect where)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(where);
-    // Enter always goes to the default button, whichever button has focus.
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLabel *makeBox(QWidget *parent, const char *name, const QString &caption, QRect where)
 {
@@ -50,9 +35,7 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Выбор шаблона"));
     setModal(true);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(dialogFont());
     setFixedSize(twips(0, 0, 4695, 2175).size());
 
     // Created in tab order; the two boxes are sent behind the controls they hold.
@@ -66,18 +49,18 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
     options->addButton(m_lamborghini);
     options->addButton(m_porsche);
 
-    auto *create = makeButton(this, "Command1", QStringLiteral("&Создать"),
+    auto *create = makeDialogButton(this, "Command1", QStringLiteral("&Создать"),
                               twips(720, 1560, 1815, 375));
     create->setDefault(true);
-    auto *cancel = makeButton(this, "Command2", QStringLiteral("&Отмена"),
+    auto *cancel = makeDialogButton(this, "Command2", QStringLiteral("&Отмена"),
                               twips(2640, 1560, 1815, 375));
-    auto *notes = makeButton(this, "Command3", QStringLiteral("&!"), twips(240, 1560, 375, 375));
+    auto *notes = makeDialogButton(this, "Command3", QStringLiteral("&!"), twips(240, 1560, 375, 375));
 
     QLabel *question = makeBox(this, "Label1",
                                QStringLiteral("--==[На базе какого автомобиля создать файл?]==--"),
                                twips(120, 120, 4455, 1215));
     // The question is one line; a slightly narrower face keeps it inside the box.
-    QFont narrow = font;
+    QFont narrow = dialogFont();
     narrow.setStretch(QFont::SemiCondensed);
     question->setFont(narrow);
     question->lower();

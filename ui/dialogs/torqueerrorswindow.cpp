@@ -1,5 +1,6 @@
 #include "torqueerrorswindow.h"
 
+#include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
 
@@ -10,16 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-// Positions are laid out in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-} // namespace
-
 TorqueErrorsWindow::TorqueErrorsWindow(EditorCore &core, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint),
@@ -28,9 +19,7 @@ TorqueErrorsWindow::TorqueErrorsWindow(EditorCore &core, QWidget *parent)
     setObjectName(QStringLiteral("Form2_2"));
     setWindowTitle(QStringLiteral("Найдены ошибки..."));
     setModal(true);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(dialogFont());
     resize(twips(0, 0, 6615, 3975).size());
 
     auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
