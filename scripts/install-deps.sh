@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-dejavu-core fonts-dejavu-extra
+    clang libclang-rt-14-dev libbenchmark-dev xvfb
 )
 
 missing=()

@@ -22,3 +22,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+
+echo "== Fuzzer (clang, address and undefined sanitizers, about a minute)"
+cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTUNEKS_FUZZ=ON -DTUNEKS_CORE_ONLY=ON -DTUNEKS_BUILD_TESTS=OFF -DFUZZ_SECONDS=60 >/dev/null
+cmake --build build/fuzz -j"$jobs" --target fuzz_physics_file
+cmake --build build/fuzz --target fuzz-run
