@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <sstream>
 
@@ -392,5 +394,50 @@ std::string FileProperties::check(const QByteArray &bytes)
                 return "second document: " + e;
         }
     }
+
+    // 3. One edit: the input's last line typed into a text field chosen by
+    // the input's size. The save must replace that field's value and nothing
+    // else, and the value must come back when the saved file is opened. (The
+    // last line can hold any byte but CR, so the text never splits a line.)
+    if (name != 0) {
+        QVector<int> fields = Slots::mainTextSlots();
+        for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+            fields.append(slot);
+        const int slot = fields[int(bytes.size() % fields.size())];
+        QStringDecoder decoder("windows-1251");
+        const QString typed = decoder.decode(lines.last());
+        const QString kept = Slots::isTorqueSlot(slot) ? typed : typed.left(kFieldLength);
+
+        Session s;
+        s.open(m_input);
+        const bool changes = s.form.text(slot) != kept;
+        if (!s.core.typeText(slot, typed))
+            return "edit: the text of the last line was refused for field " + std::to_string(slot);
+        if (s.form.text(slot) != kept)
+            return "edit: field " + std::to_string(slot) + " does not show what was typed";
+        std::string error;
+        s.host.messages.clear();
+        s.saveAs(m_output);
+        if (!s.host.messages.isEmpty())
+            return "edit: the save gave messages:" + messageList(s.host);
+        QVector<QByteArray> expected = expectedSave(lines, name, s.form, false, &error);
+        const int line = slot == Slots::kNameSlot ? name : slotLines(lines).value(slot);
+        QStringEncoder encoder("windows-1251");
+        const QByteArray keptBytes = encoder.encode(kept);
+        if (line != 0 && slot == Slots::kNameSlot)
+            expected[line - 1] = "' " + keptBytes;
+        else if (line != 0 && changes)
+            expected[line - 1] = lines[line - 1].left(lines[line - 1].indexOf('=') + 1) + keptBytes;
+        bool ok = false;
+        const QByteArray written = readBytes(m_output, &ok);
+        if (!error.empty() || !ok || written != joinCrLf(expected))
+            return "edit of field " + std::to_string(slot) + ": saved file differs: " + error
+                   + firstDifference(ReferenceModel::splitLines(written), expected);
+        Session again;
+        again.open(m_output);
+        if (line != 0 && again.form.text(slot) != kept)
+            return "edit of field " + std::to_string(slot) + ": the saved value does not come back";
+    }
+
     return {};
 }

@@ -26,6 +26,8 @@
 //     saved as in 1, where a main-window field value longer than 100
 //     characters is also written back cut to 100 (the second load marks what
 //     it changes; the torque fields have no such limit).
+//  3. with one edit: the input's last line typed into a text field; the save
+//     replaces that value only, and opening the saved file shows it again.
 // The buffer never holds more than 1000 lines.
 class FileProperties {
 public:
