@@ -9,6 +9,8 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -149,4 +151,30 @@ TEST_F(DiskFull, ANewDocumentThatCannotBeSavedKeepsItsFields)
     const QByteArray saved = readFile(name);
     EXPECT_TRUE(saved.contains("\r\nMass=1.5\r\n"));
     EXPECT_TRUE(saved.endsWith("\r\n"));
+}
+
+TEST_F(DiskFull, ACrashInTheMiddleOfASaveLeavesTheOldFile)
+{
+    // The child process saves and is killed by the file size signal halfway
+    // through the write, as a power cut or a crash would stop it.
+    const QStringList entries = folderEntries();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit noCoreFile{0, 0};
+        setrlimit(RLIMIT_CORE, &noCoreFile);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(editedBytes().size() / 2);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        core.saveCommand();
+        _exit(0); // not reached: the signal ends the process
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not stopped";
+    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+    EXPECT_TRUE(sameBytes(readFile(target), onDisk));
+    EXPECT_EQ(folderEntries(), entries) << "a half-written file was left behind";
 }
