@@ -63,8 +63,10 @@ bool EditorCore::typeText(int slot, const QString &text)
     if (!Slots::isTextSlot(slot))
         return false;
     // A character the file's code page cannot hold could only be written as
-    // a substitute, so it never enters a field.
-    if (!Codepage::canEncode(text)) {
+    // a substitute, and a line break would split the key's line in two (the
+    // game reads a lone LF as a line end too), so neither enters a field.
+    const bool breaksLine = text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    if (breaksLine || !Codepage::canEncode(text)) {
         m_host.beep();
         return false;
     }

@@ -30,7 +30,8 @@ public:
     // Command11, Command13, Command14.
     void pageCommand(int commandNumber);
     // The user typed into Text(i) or Text21(i). Text with a character that
-    // Windows-1251 cannot hold is refused with a beep and false is returned.
+    // Windows-1251 cannot hold, or with a line break, is refused with a beep
+    // and false is returned.
     bool typeText(int slot, const QString &text);
     // The user picked an item of a list.
     void chooseComboItem(Slots::ComboId list, int position);

@@ -98,11 +98,13 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
     EXPECT_EQ(host.beeps, 1);
 }
 
-TEST_F(Commands, CharactersOutsideTheCodePageAreRefusedWithABeep)
+TEST_F(Commands, CharactersOutsideTheCodePageAndLineBreaksAreRefusedWithABeep)
 {
     openCar();
     EXPECT_FALSE(core.typeText(2, QStringLiteral("12✓")));
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_FALSE(core.typeText(2, QStringLiteral("1\r\n[basic]")));
+    EXPECT_FALSE(core.typeText(41, QStringLiteral("1\n2")));
+    EXPECT_EQ(host.beeps, 3);
     EXPECT_EQ(form.text(2), QStringLiteral("2.5"));
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
     EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €")));

@@ -1,19 +1,16 @@
-// Faults of the document core found by the fault-injection work. Each test
-// states the behaviour the core should have; while the core lacks it the test
-// stays disabled (run it with --gtest_also_run_disabled_tests).
+// Regression tests for faults of the document core that the fault-injection
+// and fuzzing work found.
 #include "faultfixture.h"
 
 #include <gtest/gtest.h>
 
-// A text box keeps CR and LF when text is pasted into it, and the core takes
-// such text: the field check stops examining at a CR, so "1.5" followed by a
-// line break passes as a number, and the write-back puts the text into the
-// key's line as it is. The file then gets a line break inside that line: it
-// has more lines than the document, and whatever followed the break (here a
-// section header) becomes a line of its own the next time the file is opened.
-// The fix belongs to EditorCore::typeText: refuse text with CR, with a beep,
-// as it refuses characters outside the code page (or drop the line breaks).
-TEST_F(EditedDocument, DISABLED_APastedLineBreakNeverSplitsALineOfTheFile)
+// A text box keeps CR and LF when text is pasted into it. Were such text
+// taken, the field check would stop examining at the CR, so "1.5" followed by
+// a line break would pass as a number and be written into its key's line as
+// it is: the file would get more lines than the document, and whatever
+// followed the break (here a section header) would become a line of its own.
+// The core refuses text with a line break, with a beep.
+TEST_F(EditedDocument, APastedLineBreakNeverSplitsALineOfTheFile)
 {
     const QString pasted = QStringLiteral("1.5\r\n[engineblock]\r\nMinRPM=9");
     core.typeText(5, pasted);
