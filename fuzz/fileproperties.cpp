@@ -397,8 +397,8 @@ std::string FileProperties::check(const QByteArray &bytes)
 
     // 3. One edit: the input's last line typed into a text field chosen by
     // the input's size. The save must replace that field's value and nothing
-    // else, and the value must come back when the saved file is opened. (The
-    // last line can hold any byte but CR, so the text never splits a line.)
+    // else, and the value must come back when the saved file is opened. A
+    // text with a line feed (the last line holds any byte but CR) is refused.
     if (name != 0) {
         QVector<int> fields = Slots::mainTextSlots();
         for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
@@ -410,10 +410,17 @@ std::string FileProperties::check(const QByteArray &bytes)
 
         Session s;
         s.open(m_input);
-        const bool changes = s.form.text(slot) != kept;
-        if (!s.core.typeText(slot, typed))
-            return "edit: the text of the last line was refused for field " + std::to_string(slot);
-        if (s.form.text(slot) != kept)
+        const QString before = s.form.text(slot);
+        // A line break would split the key's line, so such text is refused
+        // with a beep and the field keeps its value.
+        const bool refused = typed.contains(QLatin1Char('\n'));
+        const bool changes = !refused && before != kept;
+        if (s.core.typeText(slot, typed) == refused)
+            return "edit: the text of the last line was " + std::string(refused ? "taken" : "refused")
+                   + " for field " + std::to_string(slot);
+        if (refused && (s.form.text(slot) != before || s.host.beeps == 0))
+            return "edit: refused text changed field " + std::to_string(slot) + " or gave no beep";
+        if (!refused && s.form.text(slot) != kept)
             return "edit: field " + std::to_string(slot) + " does not show what was typed";
         std::string error;
         s.host.messages.clear();
@@ -424,7 +431,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         const int line = slot == Slots::kNameSlot ? name : slotLines(lines).value(slot);
         QStringEncoder encoder("windows-1251");
         const QByteArray keptBytes = encoder.encode(kept);
-        if (line != 0 && slot == Slots::kNameSlot)
+        if (line != 0 && slot == Slots::kNameSlot && !refused)
             expected[line - 1] = "' " + keptBytes;
         else if (line != 0 && changes)
             expected[line - 1] = lines[line - 1].left(lines[line - 1].indexOf('=') + 1) + keptBytes;
@@ -435,7 +442,7 @@ std::string FileProperties::check(const QByteArray &bytes)
                    + firstDifference(ReferenceModel::splitLines(written), expected);
         Session again;
         again.open(m_output);
-        if (line != 0 && again.form.text(slot) != kept)
+        if (line != 0 && !refused && again.form.text(slot) != kept)
             return "edit of field " + std::to_string(slot) + ": the saved value does not come back";
     }
 

@@ -27,7 +27,8 @@
 //     characters is also written back cut to 100 (the second load marks what
 //     it changes; the torque fields have no such limit).
 //  3. with one edit: the input's last line typed into a text field; the save
-//     replaces that value only, and opening the saved file shows it again.
+//     replaces that value only, and opening the saved file shows it again; a
+//     text with a line break is refused with a beep and changes nothing.
 // The buffer never holds more than 1000 lines.
 class FileProperties {
 public:
