@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -177,4 +178,48 @@ TEST_F(DiskFull, ACrashInTheMiddleOfASaveLeavesTheOldFile)
     EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
     EXPECT_EQ(folderEntries(), entries) << "a half-written file was left behind";
+}
+
+TEST_F(DiskFull, LeavingADocumentWhoseSaveFailedIsCancelled)
+{
+    // Open, New and Exit ask first; a Yes whose save fails on the full disk
+    // must not go on to drop the edits.
+    const struct {
+        const char *command;
+        std::function<bool()> run; // true when the command went on
+    } rows[] = {
+        {"Open",
+         [this] {
+             const int dialogs = host.openDialogs;
+             core.openCommand();
+             return host.openDialogs > dialogs;
+         }},
+        {"New",
+         [this] {
+             const auto windows = host.modalShown.size();
+             core.newCommand();
+             return host.modalShown.size() > windows;
+         }},
+        {"Exit", [this] { return core.exitCommand(); }},
+        {"close box", [this] { return core.closeRequested(); }},
+    };
+    const QString other = writeFile(QStringLiteral("other.ini"), joinCrLf(physicsLines(120, "Other")));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.command);
+        host.messages.clear();
+        host.openNames = {other};
+        host.answers.append(MessageAnswer::Yes); // save the changes first
+        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+
+        fillDiskAt(100);
+        const bool wentOn = row.run();
+        freeDisk();
+
+        EXPECT_FALSE(wentOn);
+        ASSERT_EQ(host.messages.size(), 2); // the question, then the failure
+        host.messages.removeFirst();
+        EXPECT_TRUE(toldSaveFailed(target));
+        EXPECT_TRUE(sameBytes(readFile(target), onDisk));
+        EXPECT_TRUE(documentIntact(before, core, form));
+    }
 }
