@@ -1,11 +1,41 @@
 #include "codepage.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <array>
 
 namespace {
 
-const char kCodec[] = "windows-1251";
+// The code page is a fixed one-byte mapping, so both directions are tables
+// built once from the system's converter: creating a converter for every
+// value cost more than the rest of loading a file.
+struct Tables {
+    std::array<QChar, 256> toChar{};
+    QHash<char16_t, char> toByte;
+
+    Tables()
+    {
+        QByteArray all(256, '\0');
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        QStringDecoder decoder("windows-1251");
+        const QString decoded = decoder.isValid() ? decoder.decode(all) : QString::fromLatin1(all);
+        for (int b = 0; b < 256; ++b) {
+            // An unassigned byte keeps a character of its own so that it
+            // survives a round trip.
+            const QChar c = decoded.size() == 256 ? decoded.at(b) : QChar(b);
+            toChar[b] = c == QChar::ReplacementCharacter ? QChar(b) : c;
+            toByte.insert(toChar[b].unicode(), char(b));
+        }
+    }
+};
+
+const Tables &tables()
+{
+    static const Tables t;
+    return t;
+}
 
 } // namespace
 
@@ -13,31 +43,41 @@ namespace Codepage {
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kCodec);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    const Tables &t = tables();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char b : bytes)
+        *out++ = t.toChar[uchar(b)];
+    return text;
 }
 
 QByteArray encode(const QString &text, bool *ok)
 {
-    QStringEncoder encoder(kCodec);
-    if (!encoder.isValid()) {
-        if (ok)
-            *ok = false;
-        return text.toLatin1();
+    const Tables &t = tables();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bool all = true;
+    char *out = bytes.data();
+    for (const QChar c : text) {
+        const auto it = t.toByte.constFind(c.unicode());
+        if (it == t.toByte.constEnd()) {
+            all = false;
+            *out++ = '?';
+        } else {
+            *out++ = *it;
+        }
     }
-    QByteArray bytes = encoder.encode(text);
     if (ok)
-        *ok = !encoder.hasError();
+        *ok = all;
     return bytes;
 }
 
 bool canEncode(const QString &text)
 {
-    bool ok = true;
-    encode(text, &ok);
-    return ok;
+    const Tables &t = tables();
+    for (const QChar c : text)
+        if (!t.toByte.contains(c.unicode()))
+            return false;
+    return true;
 }
 
 } // namespace Codepage

@@ -17,7 +17,7 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
                           && file.error() == QFileDevice::NoError;
     if (!complete) {
         *errorText = file.error() == QFileDevice::NoError
-                         ? QStringLiteral("No space left on device")
+                         ? QStringLiteral("Недостаточно места на диске.")
                          : file.errorString();
         file.cancelWriting();
         file.commit();
