@@ -254,6 +254,19 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
     }
     EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "switching pages is no edit";
 
+    // Every page has shown its pictures, at their natural sizes.
+    const struct {
+        const char *name;
+        QSize size;
+    } pictures[] = {{"Image1", {135, 44}},    {"Image2", {85, 170}},    {"Image3(0)", {131, 42}},
+                    {"Image3(1)", {131, 42}}, {"Image4(0)", {131, 39}}, {"Image4(1)", {131, 39}},
+                    {"Image5", {187, 66}}};
+    for (const auto &picture : pictures) {
+        auto *label = editor.find<QLabel>(QString::fromLatin1(picture.name));
+        ASSERT_TRUE(label) << picture.name;
+        EXPECT_EQ(label->pixmap().size(), picture.size) << picture.name;
+    }
+
     // A file without the key of a field leaves that field disabled.
     QVector<QByteArray> withoutMass = Templates::porsche();
     withoutMass.removeAll(QByteArray("Mass=1439.0"));
