@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -164,20 +164,6 @@ TEST_F(Loading, CancelledDialogLoadsNothingButEnablesTheSaveItems)
     EXPECT_TRUE(form.menuSaveEnabled());
     EXPECT_TRUE(form.menuSaveAsEnabled());
     EXPECT_TRUE(form.menuProverkaEnabled());
-}
-
-TEST_F(Loading, AFifoIsReportedWithoutBlocking)
-{
-    const QString fifo = path(QStringLiteral("pipe.ini"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QElapsedTimer timer;
-    timer.start();
-    open(fifo);
-    EXPECT_LT(timer.elapsed(), 1000);
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(host.messages[0].text.contains(fifo));
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(core.doc().e, 0);
 }
 
 TEST_F(Loading, UnreadableFileIsReportedAndNothingChanges)

@@ -5,8 +5,6 @@
 
 #include <QFile>
 
-#include <unistd.h>
-
 namespace {
 
 class Saving : public ::testing::Test, public CoreFixture {
@@ -181,19 +179,6 @@ TEST_F(Saving, FailedWritesKeepTheDocumentItsFlagsAndTheTarget)
     }
     EXPECT_EQ(readFile(target), onDisk);
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.ini"))).isDir());
-}
-
-TEST_F(Saving, ReadOnlyTargetIsReportedAndKept)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root can write a read-only file";
-    const QString target = writeFile(QStringLiteral("ro.ini"), "old");
-    QFile::setPermissions(target, QFileDevice::ReadOwner);
-    host.saveNames.append(target);
-    host.answers.append(MessageAnswer::Yes);
-    core.saveAsCommand();
-    EXPECT_EQ(host.messages.last().icon, MessageIcon::Critical);
-    EXPECT_EQ(readFile(target), QByteArray("old"));
 }
 
 TEST_F(Saving, OverwritingKeepsTheFilePermissions)
