@@ -7,7 +7,8 @@
 class QPushButton;
 class QWidget;
 
-// Pieces the small dialogs share.
+// Pieces the windows share: the twips layout of every window, and the
+// default face and button maker of the small dialogs.
 
 // Positions are laid out in twips, 15 to a pixel at the normal 96 dots per
 // inch; Qt scales the pixels for high-DPI screens.

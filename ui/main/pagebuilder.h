@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogparts.h"
 #include "formwidgets.h"
 
 #include <QRect>
@@ -7,13 +8,6 @@
 
 class QFont;
 class QWidget;
-
-// Positions of the main window are laid out in twips, 15 to a pixel at the
-// normal 96 dots per inch; Qt scales the pixels for high-DPI screens.
-inline QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 // Fonts of the main window: captions and the page title use the larger face,
 // every other control the window's default.
