@@ -13,27 +13,33 @@ namespace {
 struct Tables {
     std::array<QChar, 256> toChar{};
     QHash<char16_t, char> toByte;
+    bool valid = false;
 
-    Tables()
+    explicit Tables(const char *converterName)
     {
         QByteArray all(256, '\0');
         for (int b = 0; b < 256; ++b)
             all[b] = char(b);
-        QStringDecoder decoder("windows-1251");
-        const QString decoded = decoder.isValid() ? decoder.decode(all) : QString::fromLatin1(all);
+        QStringDecoder decoder(converterName);
+        if (!decoder.isValid())
+            return;
+        const QString decoded = decoder.decode(all);
+        if (decoded.size() != 256)
+            return;
         for (int b = 0; b < 256; ++b) {
             // An unassigned byte keeps a character of its own so that it
             // survives a round trip.
-            const QChar c = decoded.size() == 256 ? decoded.at(b) : QChar(b);
+            const QChar c = decoded.at(b);
             toChar[b] = c == QChar::ReplacementCharacter ? QChar(b) : c;
             toByte.insert(toChar[b].unicode(), char(b));
         }
+        valid = toByte.size() == 256;
     }
 };
 
 const Tables &tables()
 {
-    static const Tables t;
+    static const Tables t("windows-1251");
     return t;
 }
 
@@ -41,9 +47,21 @@ const Tables &tables()
 
 namespace Codepage {
 
+bool available()
+{
+    return tables().valid;
+}
+
+bool converterUsable(const char *name)
+{
+    return Tables(name).valid;
+}
+
 QString decode(const QByteArray &bytes)
 {
     const Tables &t = tables();
+    if (!t.valid)
+        return QString();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char b : bytes)
@@ -55,7 +73,7 @@ QByteArray encode(const QString &text, bool *ok)
 {
     const Tables &t = tables();
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    bool all = true;
+    bool all = t.valid;
     char *out = bytes.data();
     for (const QChar c : text) {
         const auto it = t.toByte.constFind(c.unicode());
@@ -74,6 +92,8 @@ QByteArray encode(const QString &text, bool *ok)
 bool canEncode(const QString &text)
 {
     const Tables &t = tables();
+    if (!t.valid)
+        return false;
     for (const QChar c : text)
         if (!t.toByte.contains(c.unicode()))
             return false;
