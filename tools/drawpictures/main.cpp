@@ -1,14 +1,18 @@
 // Draws the pictures of the main window's pages and the window icon, each at
 // the pixel size its place on the page needs, and saves them as PNG files.
+// Given a second folder, it also draws the icon for the desktop: the hicolor
+// theme sizes as PNG files and one Windows icon file holding several sizes.
 //
-//   drawpictures <output folder>
+//   drawpictures <pictures folder> [<desktop icons folder>]
 //
 // Run it with QT_QPA_PLATFORM=offscreen; the question marks use the bold
 // DejaVu Sans face, so the output is the same on every machine that has it.
 
 #include "shapes.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -334,13 +338,84 @@ bool save(const QImage &image, const QDir &folder, const QString &name)
     return true;
 }
 
+// The icon's drawing is made for 48 x 48 pixels; other sizes scale it.
+QImage iconAt(int size)
+{
+    return paint(size, size, [size](QPainter &p) {
+        p.scale(size / 48.0, size / 48.0);
+        drawIcon(p);
+    });
+}
+
+// Appends `value` to `out` as a little-endian number of `bytes` bytes.
+void putLittleEndian(QByteArray &out, quint32 value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xff));
+}
+
+// A Windows icon file with one PNG-compressed image per size, the form every
+// Windows since Vista reads. Qt's own writer stores a single image only.
+QByteArray iconFile(const QList<int> &sizes)
+{
+    QList<QByteArray> images;
+    for (int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        iconAt(size).save(&buffer, "PNG");
+        images.append(png);
+    }
+    QByteArray out;
+    putLittleEndian(out, 0, 2); // reserved
+    putLittleEndian(out, 1, 2); // type: icon
+    putLittleEndian(out, quint32(sizes.size()), 2);
+    quint32 offset = 6 + 16 * quint32(sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        const int size = sizes[i];
+        putLittleEndian(out, size >= 256 ? 0 : size, 1); // width, 0 meaning 256
+        putLittleEndian(out, size >= 256 ? 0 : size, 1); // height
+        putLittleEndian(out, 0, 1);                       // no palette
+        putLittleEndian(out, 0, 1);                       // reserved
+        putLittleEndian(out, 1, 2);                       // colour planes
+        putLittleEndian(out, 32, 2);                      // bits per pixel
+        putLittleEndian(out, quint32(images[i].size()), 4);
+        putLittleEndian(out, offset, 4);
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray &png : images)
+        out += png;
+    return out;
+}
+
+// The desktop icons of the application id `appId`: hicolor/<n>x<n>/apps/<appId>.png
+// and <appId>.ico.
+bool saveDesktopIcons(const QDir &folder, const QString &appId)
+{
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString sub = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        ok &= folder.mkpath(sub);
+        ok &= save(iconAt(size), QDir(folder.filePath(sub)), appId + QStringLiteral(".png"));
+    }
+    QFile ico(folder.filePath(appId + QStringLiteral(".ico")));
+    const QByteArray bytes = iconFile({16, 24, 32, 48, 256});
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(ico.fileName()));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(ico.fileName()));
+    return ok;
+}
+
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: drawpictures <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: drawpictures <pictures folder> [<desktop icons folder>]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -362,5 +437,13 @@ int main(int argc, char *argv[])
                QStringLiteral("image3_0.png"));
     ok &= save(paint(187, 66, drawAerodynamics), folder, QStringLiteral("image5.png"));
     ok &= save(paint(48, 48, drawIcon), folder, QStringLiteral("icon.png"));
+    if (argc == 3) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        if (!icons.exists()) {
+            std::fprintf(stderr, "no such folder: %s\n", argv[2]);
+            return 2;
+        }
+        ok &= saveDesktopIcons(icons, QStringLiteral("org.tuneks.Editor"));
+    }
     return ok ? 0 : 1;
 }
