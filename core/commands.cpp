@@ -86,7 +86,19 @@ void EditorCore::openCommand()
     // Unsaved edits are not dropped without a question.
     if (!leaveQuestionAllowsReplacing())
         return;
-    zagr(m_host.askOpenFileName());
+    openChosenFile(m_host.askOpenFileName());
+}
+
+void EditorCore::openDroppedFile(const QString &fileName)
+{
+    if (!leaveQuestionAllowsReplacing())
+        return;
+    openChosenFile(fileName);
+}
+
+void EditorCore::openChosenFile(const QString &fileName)
+{
+    zagr(fileName);
     m_form.setMenuSaveEnabled(true);
     m_form.setMenuSaveAsEnabled(true);
     m_form.setMenuProverkaEnabled(true);

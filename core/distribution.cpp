@@ -153,7 +153,9 @@ void EditorCore::Razblokirovka()
 
 void EditorCore::loadTemplate(const QVector<QByteArray> &lines)
 {
-    Proverka(lines);
+    // A new document has no file yet.
+    if (Proverka(lines))
+        forgetFileOnDisk();
     Razblokirovka();
     m_doc.b = true;
 }

@@ -48,4 +48,11 @@ struct DocumentState {
     QStringList Oshibki2;
     // Oshibki2_2 / NOshibki2: error texts of the running torque check.
     QStringList Oshibki2_2;
+
+    // The file the document was last read from or written to (its canonical
+    // name) and a digest of its bytes at that moment; empty for a document
+    // made from a template. A save compares them with the file as it is now
+    // so that another program's changes are not overwritten unasked.
+    QString fileOnDisk;
+    QByteArray fileOnDiskDigest;
 };

@@ -39,6 +39,9 @@ public:
     void labelClicked();
     // Menu "open": leave question, open dialog, load, enable the save items.
     void openCommand();
+    // A file dropped on the main window: as Open, with the dropped name in
+    // place of the dialog's.
+    void openDroppedFile(const QString &fileName);
     // Menu "save" and "saveas".
     void saveCommand();
     void saveAsCommand();
@@ -91,7 +94,8 @@ public:
 
 private:
     // loading.cpp
-    bool readLines(const QString &fileName, QVector<QByteArray> &lines);
+    // Reads the file's lines; `contents` receives its bytes.
+    bool readLines(const QString &fileName, QVector<QByteArray> &lines, QByteArray &contents);
     // distribution.cpp
     // Proverka: recognises the head of `lines`; on success takes them over as
     // the document and distributes them, otherwise refuses with a message and
@@ -115,7 +119,14 @@ private:
     void ProverkaZnakov2(int sa);
     void ProverkaOborotov2(int Ind);
     bool checkOnlyRun() const;
+    // externalchanges.cpp
+    void rememberFileOnDisk(const QString &fileName, const QByteArray &contents);
+    void forgetFileOnDisk();
+    // False when `fileName` is the document's own file, another program has
+    // changed it since, and the user chose not to replace it.
+    bool changedOnDiskAllowsWrite(const QString &fileName);
     // commands.cpp
+    void openChosenFile(const QString &fileName);
     MessageAnswer askLeaveQuestion(MessageButtons buttons);
     bool leaveQuestionAllowsReplacing();
     bool saveForLeaving();

@@ -1,14 +1,11 @@
 // Loading a physics file into the line buffer, and clearing the fields.
 #include "editorcore.h"
 
-#include <QFile>
+#include "filereader.h"
+
 #include <QFileInfo>
 
 namespace {
-
-// A file larger than this cannot be a physics file of at most 1000 lines
-// anyone would edit; reading stops here instead of filling the memory.
-constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 const QString &loadErrorCaption()
 {
@@ -43,43 +40,30 @@ bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines
 
 } // namespace
 
-bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines)
+bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines,
+                           QByteArray &contents)
 {
-    const QFileInfo info(fileName);
-    // Opening a FIFO or a device would block or never end; only ordinary
-    // files are physics files.
-    if (!info.isFile()) {
+    QString reason;
+    switch (readWholeFile(fileName, contents, &reason)) {
+    case ReadResult::Ok:
+        break;
+    case ReadResult::NotAFile:
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" не является обычным файлом и не может быть прочитан."),
                        loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
-    }
-    QFile file(fileName);
-    QByteArray data;
-    bool readOk = file.open(QIODevice::ReadOnly);
-    // Read up to the limit plus one byte rather than trusting the reported
-    // size, which is 0 for files under /proc.
-    while (readOk && data.size() <= kMaxFileBytes) {
-        const QByteArray chunk = file.read(qMin<qint64>(1 << 20, kMaxFileBytes + 1 - data.size()));
-        if (chunk.isEmpty()) {
-            readOk = file.error() == QFileDevice::NoError;
-            break;
-        }
-        data += chunk;
-    }
-    if (!readOk) {
+    case ReadResult::Failed:
         m_host.message(QStringLiteral("Не удалось прочитать файл ") + fileName + QStringLiteral(".")
-                           + QStringLiteral("\r\n") + file.errorString(),
+                           + QStringLiteral("\r\n") + reason,
                        loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
-    }
-    if (data.size() > kMaxFileBytes) {
+    case ReadResult::TooLarge:
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" слишком велик и не может быть загружен."),
                        loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
-    if (!splitLines(data, DocumentState::kMaxLines, lines)) {
+    if (!splitLines(contents, DocumentState::kMaxLines, lines)) {
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" содержит больше 1000 строк и не может быть загружен."),
                        loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
@@ -106,9 +90,11 @@ void EditorCore::zagr(const QString &chosenName)
     // The file is read into a scratch buffer; the open document is replaced
     // only when the file is recognised, so a refused file leaves it intact.
     QVector<QByteArray> lines;
-    if (!readLines(fileName, lines))
+    QByteArray contents;
+    if (!readLines(fileName, lines, contents))
         return;
-    Proverka(lines);
+    if (Proverka(lines))
+        rememberFileOnDisk(fileName, contents);
     Razblokirovka();
     m_doc.b = true;
 }

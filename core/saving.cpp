@@ -90,6 +90,8 @@ bool EditorCore::Soxranenie4()
 {
     if (checkOnlyRun())
         return false;
+    if (!changedOnDiskAllowsWrite(m_doc.FNameSaveNew))
+        return false;
     QByteArray contents;
     for (int n = 1; n <= m_doc.e; ++n) {
         contents += m_doc.a[n];
@@ -103,6 +105,7 @@ bool EditorCore::Soxranenie4()
         m_writeFailed = true;
         return false;
     }
+    rememberFileOnDisk(m_doc.FNameSaveNew, contents);
     m_doc.NePervoeSoxranenie = true;
     m_doc.AvtoSoxranenie = false;
     m_lastSaveWrote = true;
