@@ -2,6 +2,7 @@
 
 #include "aboutwindow.h"
 #include "editorcore.h"
+#include "filedrop.h"
 #include "listingwindow.h"
 #include "pagebuilder.h"
 #include "qthost.h"
@@ -64,6 +65,10 @@ MainWindow::MainWindow(EditorCore &core, QtHost &host, QWidget *parent)
     setFixedSize(m_fixedSize);
 
     connectControls();
+    connect(new FileDrop(this), &FileDrop::fileDropped, this, [this](const QString &fileName) {
+        m_host.rememberFolderOf(fileName);
+        m_core.openDroppedFile(fileName);
+    });
     connect(&m_core.form(), &FormState::changed, this, &MainWindow::onModelChanged);
     m_host.attach(m_core, this);
     syncAll();
@@ -91,6 +96,7 @@ void MainWindow::buildWindowControls(QWidget *client)
     m_pageTitle->setObjectName(QStringLiteral("Text3"));
     m_pageTitle->setGeometry(twips(1920, 120, 6855, 3375));
     m_pageTitle->setReadOnly(true);
+    m_pageTitle->setAccessibleName(QStringLiteral("Заголовок страницы"));
     m_pageTitle->setFont(captionFont());
     m_pageTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

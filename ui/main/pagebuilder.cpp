@@ -62,6 +62,17 @@ void PageBuilder::label(int index, const QString &caption, int left, int top, in
     label->setAlignment(horizontal | Qt::AlignTop);
     label->lower();
     m_widgets.labels.insert(index, label);
+
+    const QString ellipsis = QStringLiteral("...");
+    if (caption.endsWith(ellipsis))
+        m_heading = caption.chopped(ellipsis.size());
+    else
+        m_caption = caption.endsWith(QLatin1Char(':')) ? caption.chopped(1) : caption;
+}
+
+QString PageBuilder::accessibleName(const QString &caption) const
+{
+    return m_heading.isEmpty() ? caption : m_heading + QStringLiteral(": ") + caption;
 }
 
 void PageBuilder::text(int slot, int left, int top, int width)
@@ -69,6 +80,7 @@ void PageBuilder::text(int slot, int left, int top, int width)
     auto *edit = new QLineEdit(m_surface);
     edit->setObjectName(controlName("Text", slot));
     edit->setGeometry(twips(left, top, width, 285));
+    edit->setAccessibleName(accessibleName(m_caption));
     m_widgets.texts.insert(slot, edit);
 }
 
@@ -80,14 +92,16 @@ void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
     box->setEditable(false);
     box->addItems(Slots::comboItems(list));
     box->setCurrentIndex(-1);
+    box->setAccessibleName(accessibleName(m_caption));
     m_widgets.combos[list] = box;
 }
 
-void PageBuilder::check(Slots::CheckBoxId box, int left, int top)
+void PageBuilder::check(Slots::CheckBoxId box, int left, int top, const QString &name)
 {
     auto *check = new ValueCheckBox(m_surface);
     check->setObjectName(checkBoxName(box));
     check->setGeometry(twips(left, top, 255, 255));
+    check->setAccessibleName(accessibleName(name));
     m_widgets.checks[box] = check;
 }
 
@@ -145,6 +159,9 @@ void PageBuilder::arrow(int command, ArrowButton::Direction direction, int left,
     auto *button = new ArrowButton(direction, m_surface);
     button->setObjectName(QStringLiteral("Command%1").arg(command));
     button->setGeometry(twips(left, top, 255, 255));
+    button->setAccessibleName(direction == ArrowButton::Direction::Down
+                                  ? QStringLiteral("Следующая страница")
+                                  : QStringLiteral("Предыдущая страница"));
     m_widgets.commands.insert(command, button);
 }
 

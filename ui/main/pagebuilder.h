@@ -19,6 +19,10 @@ QFont defaultFont();
 // below everything else on the surface, so a field drawn over the right end
 // of a long caption covers it; other controls stack and take focus in the
 // order they are added.
+//
+// Each field is named for assistive tools after the caption added last
+// before it, preceded by the page's current group heading (a caption ending
+// in "..."), so that the front and rear wheels' fields are told apart.
 class PageBuilder {
 public:
     PageBuilder(QWidget *surface, FormWidgets &widgets) : m_surface(surface), m_widgets(widgets) {}
@@ -28,8 +32,9 @@ public:
                Align align = Align::Left);
     void text(int slot, int left, int top, int width);
     void combo(Slots::ComboId list, int left, int top, int width);
-    // A caption-less 255 x 255 check box.
-    void check(Slots::CheckBoxId box, int left, int top);
+    // A caption-less 255 x 255 check box; `name` is what assistive tools
+    // call it (the caption beside it, or what the picture shows).
+    void check(Slots::CheckBoxId box, int left, int top, const QString &name);
     // A picture from the resources, drawn at its natural size.
     void image(const QString &name, const QString &resource, int left, int top, int width,
                int height);
@@ -40,8 +45,12 @@ public:
                         int height);
 
 private:
+    QString accessibleName(const QString &caption) const;
+
     QWidget *m_surface;
     FormWidgets &m_widgets;
+    QString m_heading;
+    QString m_caption;
 };
 
 // The nine pages Frame1..Frame9 on `pageArea`, hidden, stacked so that

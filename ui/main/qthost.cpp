@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 QtHost::QtHost() = default;
@@ -112,18 +113,31 @@ QString QtHost::runFileDialog(bool forSaving)
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(filterShownName() + QStringLiteral(" (") + filterPattern()
                          + QLatin1Char(')'));
+    // Both dialogs start where the last one of this run ended.
+    if (!m_lastFolder.isEmpty())
+        dialog.setDirectory(m_lastFolder);
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
         // The core asks its own overwrite question.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
+        // Any typed name is handed on, even one of no existing file: the load
+        // looks for it with ".ini" added ("car" opens car.ini) and reports a
+        // missing file in its own words.
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    const QString chosen = dialog.selectedFiles().value(0);
+    if (!chosen.isEmpty())
+        rememberFolderOf(chosen);
+    return chosen;
+}
+
+void QtHost::rememberFolderOf(const QString &fileName)
+{
+    m_lastFolder = QFileInfo(fileName).absolutePath();
 }
 
 void QtHost::ringBell()

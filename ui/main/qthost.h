@@ -45,6 +45,10 @@ public:
     // close handlers: the program is ending.
     void discardWindows();
 
+    // The file dialogs open in the folder of this file from now on (for the
+    // rest of this run; nothing is kept between runs).
+    void rememberFolderOf(const QString &fileName);
+
     // The filter's shown name and its pattern, split at the vertical bar of
     // EditorCore::fileDialogFilter().
     static QString filterShownName();
@@ -66,6 +70,7 @@ private:
 
     EditorCore *m_core = nullptr;
     QPointer<QWidget> m_mainWindow;
+    QString m_lastFolder;
     QPointer<ErrorsWindow> m_errors;
     QPointer<TorqueErrorsWindow> m_torqueErrors;
     QPointer<TorqueWindow> m_torque;

@@ -98,6 +98,8 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             auto *edit = new QLineEdit(m_canvas);
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
             edit->setGeometry(column.fieldLeft, top, 65, 19);
+            edit->setAccessibleName(QStringLiteral("Крутящий момент при %1 о/м")
+                                        .arg(500 * (slot - 40)));
             m_fields.append(edit);
         }
     }

@@ -1,0 +1,230 @@
+// The editor among the desktop's other programs: the real file dialogs hand
+// on whatever name the user types, a file dropped on the window opens as
+// through Open, and assistive tools can tell every field by its name.
+
+#include "uitestsupport.h"
+
+#include "templates.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The Qt host with its real file dialogs; only message boxes and the beep
+// are scripted.
+class RealDialogsHost : public QtHost, public ScriptedUser {
+protected:
+    MessageAnswer runMessageBox(const QString &text, const QString &caption, MessageIcon icon,
+                                MessageButtons buttons) override
+    {
+        return answer(text, caption, icon, buttons);
+    }
+    void ringBell() override { ++beeps; }
+};
+
+struct RealDialogsEditor {
+    RealDialogsHost host;
+    FormState form;
+    EditorCore core{form, host};
+    MainWindow window{core, host};
+    QTemporaryDir dir;
+};
+
+// Answers the next file dialog by typing `name` into its name box, after
+// moving it to `folder` (when given); *startedIn receives where it opened.
+void typeIntoNextFileDialog(const QString &name, const QString &folder = QString(),
+                            QString *startedIn = nullptr)
+{
+    whenModalShown([=] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        if (startedIn)
+            *startedIn = dialog->directory().absolutePath();
+        if (!folder.isEmpty())
+            dialog->setDirectory(folder);
+        auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(box);
+        box->setText(name);
+        // A dialog that refuses the name would wait for the user for ever;
+        // give up on it instead, so the test fails rather than hangs.
+        QTimer::singleShot(3000, dialog, [] {
+            while (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                modal->reject();
+        });
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+}
+
+// Drags `data` over `target` and drops it there, as the window system
+// delivers a drop; then lets the queued open run. True when it was taken.
+bool dropOn(QWidget *target, QMimeData *data)
+{
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
+}
+
+QMimeData *filesData(const QStringList &paths)
+{
+    auto *data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(path.contains(QLatin1Char(':')) ? QUrl(path) : QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
+{
+    RealDialogsEditor editor;
+    editor.window.show();
+    const QString folder = editor.dir.path();
+    QFile car(editor.dir.filePath(QStringLiteral("car.ini")));
+    ASSERT_TRUE(car.open(QIODevice::WriteOnly));
+    for (const QByteArray &line : Templates::porsche())
+        car.write(line + "\r\n");
+    car.close();
+
+    // "car" names no file, but the load looks for car.ini.
+    typeIntoNextFileDialog(QStringLiteral("car"), folder);
+    editor.window.findChild<QAction *>(QStringLiteral("open"))->trigger();
+    EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+
+    // An existing CAR.INI is looked for as CAR.INI.ini and reported missing.
+    QFile::copy(car.fileName(), editor.dir.filePath(QStringLiteral("CAR.INI")));
+    QString startedIn;
+    typeIntoNextFileDialog(QStringLiteral("CAR.INI"), QString(), &startedIn);
+    editor.window.findChild<QAction *>(QStringLiteral("open"))->trigger();
+    EXPECT_EQ(startedIn, QDir(folder).absolutePath()) << "the dialog opens where the last one ended";
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(editor.host.messages[0].text, QStringLiteral("Файл ") + folder
+                                                + QStringLiteral("/CAR.INI.ini не найден"));
+    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Файл не найден"));
+
+    // The save dialog hands on "saved", which is written as saved.ini.
+    typeIntoNextFileDialog(QStringLiteral("saved"));
+    editor.window.findChild<QAction *>(QStringLiteral("saveas"))->trigger();
+    EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
+    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+}
+
+TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
+{
+    Editor editor;
+    const QString car = editor.writeFile(QStringLiteral("car.ini"), Templates::porsche());
+    const QString other = editor.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
+
+    // Dropped on a text box: opened, not pasted into the field.
+    auto *mass = editor.find<QLineEdit>(QStringLiteral("Text(2)"));
+    std::unique_ptr<QMimeData> one(filesData({car}));
+    EXPECT_TRUE(dropOn(mass, one.get()));
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+    EXPECT_FALSE(mass->text().contains(QStringLiteral("file:")));
+    EXPECT_TRUE(editor.window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
+    EXPECT_EQ(editor.host.openDialogs, 0);
+
+    // With unsaved edits the leave question comes first; Cancel keeps them.
+    editor.type(2, QStringLiteral("0"));
+    std::unique_ptr<QMimeData> second(filesData({other}));
+    editor.host.answers = {MessageAnswer::Cancel};
+    EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+    editor.host.answers = {MessageAnswer::No};
+    EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
+    EXPECT_EQ(editor.core.doc().e, 252);
+
+    // Only one local file is taken.
+    const struct {
+        const char *what;
+        QStringList paths;
+    } refused[] = {
+        {"two files", {car, other}},
+        {"a folder", {editor.dir.path()}},
+        {"a web address", {QStringLiteral("https://example.org/car.ini")}},
+    };
+    for (const auto &row : refused) {
+        std::unique_ptr<QMimeData> data(filesData(row.paths));
+        EXPECT_FALSE(dropOn(editor.window.get(), data.get())) << row.what;
+    }
+    EXPECT_EQ(editor.core.doc().e, 252);
+
+    // Text dragged into a field still lands in the field.
+    editor.click(QStringLiteral("Command1"));
+    auto *gravity = editor.find<QLineEdit>(QStringLiteral("Text(8)"));
+    gravity->selectAll();
+    QMimeData text;
+    text.setText(QStringLiteral("9.81"));
+    EXPECT_TRUE(dropOn(gravity, &text));
+    EXPECT_TRUE(editor.form.text(8).contains(QStringLiteral("9.81")));
+}
+
+TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
+{
+    Editor editor;
+    editor.host.showWindow(WindowId::Form3);
+    QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
+    ASSERT_TRUE(torque);
+
+    QStringList names;
+    QSet<QWidget *> fields;
+    for (QWidget *window : {static_cast<QWidget *>(editor.window.get()), torque}) {
+        for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+            if (edit->objectName().contains(QLatin1Char('(')))
+                fields.insert(edit);
+        for (QCheckBox *box : window->findChildren<QCheckBox *>())
+            fields.insert(box);
+        for (QComboBox *list : window->findChildren<QComboBox *>())
+            fields.insert(list);
+    }
+    EXPECT_EQ(fields.size(), 37 + 24 + 7 + 3);
+    for (QWidget *field : fields) {
+        // What an assistive tool is told, not just the property.
+        const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << field->objectName().toStdString();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names.append(name);
+    }
+    const struct {
+        const char *field;
+        QString name;
+    } samples[] = {
+        {"Text(2)", QStringLiteral("Масса машины")},
+        {"Text(96)", QStringLiteral("Задние колёса: Ширена покрышки в мм")},
+        {"Text(108)", QStringLiteral("Передние колёса: Ширена покрышки в мм")},
+        {"Check3", QStringLiteral("Передняя тормозная система: АБС")},
+        {"Check1(1)", QStringLiteral("Привод: заднее левое колесо")},
+        {"Combo1", QStringLiteral("Количество передач")},
+        {"Text21(42)", QStringLiteral("Крутящий момент при 1000 о/м")},
+    };
+    for (const auto &sample : samples) {
+        QWidget *field = editor.find(QString::fromLatin1(sample.field));
+        if (!field)
+            field = torque->findChild<QWidget *>(QString::fromLatin1(sample.field));
+        ASSERT_TRUE(field) << sample.field;
+        EXPECT_EQ(field->accessibleName(), sample.name) << sample.field;
+    }
+}
