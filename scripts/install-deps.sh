@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the editor and its tests need, when any is
-# missing. Runs as root (or through sudo when it is there).
+# Installs the Debian 12 packages that are missing for a purpose:
+#   install-deps.sh editor   what building and running the editor needs
+#   install-deps.sh tests    that, and what the tests, the sanitizer build,
+#                            the fuzzer and the desktop-file checks need
+# Runs as root (or through sudo when it is there).
 set -euo pipefail
 
-packages=(
+editor=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
-    libgtest-dev libgmock-dev
     fonts-dejavu-core fonts-dejavu-extra
-    clang libclang-rt-14-dev libbenchmark-dev xvfb
 )
+tests=(
+    libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev libbenchmark-dev xvfb
+    desktop-file-utils appstream
+)
+
+case "${1:-}" in
+    editor) packages=("${editor[@]}") ;;
+    tests) packages=("${editor[@]}" "${tests[@]}") ;;
+    *) echo "usage: install-deps.sh editor|tests" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh editor
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTUNEKS_BUILD_TESTS=OFF >/dev/null
 cmake --build build/release -j"$(nproc)" --target tuneks-editor
 exec ./build/release/app/tuneks-editor "$@"
