@@ -50,9 +50,9 @@ struct DocumentState {
     QStringList Oshibki2_2;
 
     // The file the document was last read from or written to (its canonical
-    // name) and a digest of its bytes at that moment; empty for a document
-    // made from a template. A save compares them with the file as it is now
-    // so that another program's changes are not overwritten unasked.
+    // name) and its bytes at that moment; empty for a document made from a
+    // template. A save compares them with the file as it is now so that
+    // another program's changes are not overwritten unasked.
     QString fileOnDisk;
-    QByteArray fileOnDiskDigest;
+    QByteArray fileOnDiskContents;
 };

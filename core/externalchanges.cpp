@@ -4,28 +4,19 @@
 
 #include "filereader.h"
 
-#include <QCryptographicHash>
 #include <QFileInfo>
-
-namespace {
-
-QByteArray digestOf(const QByteArray &contents)
-{
-    return QCryptographicHash::hash(contents, QCryptographicHash::Sha256);
-}
-
-} // namespace
 
 void EditorCore::rememberFileOnDisk(const QString &fileName, const QByteArray &contents)
 {
     m_doc.fileOnDisk = QFileInfo(fileName).canonicalFilePath();
-    m_doc.fileOnDiskDigest = digestOf(contents);
+    // The bytes were read or written anyway; keeping them shares them.
+    m_doc.fileOnDiskContents = contents;
 }
 
 void EditorCore::forgetFileOnDisk()
 {
     m_doc.fileOnDisk.clear();
-    m_doc.fileOnDiskDigest.clear();
+    m_doc.fileOnDiskContents.clear();
 }
 
 bool EditorCore::changedOnDiskAllowsWrite(const QString &fileName)
@@ -42,7 +33,7 @@ bool EditorCore::changedOnDiskAllowsWrite(const QString &fileName)
     // unchanged is no reason to ask. A file that cannot be read any more
     // may have changed, so it is asked about too.
     QByteArray now;
-    if (readWholeFile(fileName, now) == ReadResult::Ok && digestOf(now) == m_doc.fileOnDiskDigest)
+    if (readWholeFile(fileName, now) == ReadResult::Ok && now == m_doc.fileOnDiskContents)
         return true;
     const MessageAnswer answer = m_host.message(
         QStringLiteral("Файл ") + fileName
