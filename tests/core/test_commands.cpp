@@ -132,98 +132,82 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChange)
     }
 }
 
-TEST_F(Commands, ExitAsksOnlyAboutUnsavedChanges)
+TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped)
 {
-    EXPECT_TRUE(core.exitCommand());
-    EXPECT_TRUE(host.messages.isEmpty());
+    const struct {
+        const char *command;
+        MessageButtons buttons;
+        bool goesOnAfterASave;
+        std::function<bool(CoreFixture &)> run; // true when the command went on
+    } rows[] = {
+        {"Open", MessageButtons::YesNoCancel, true,
+         [](CoreFixture &f) {
+             const int dialogs = f.host.openDialogs;
+             f.core.openCommand();
+             return f.host.openDialogs > dialogs;
+         }},
+        {"New", MessageButtons::YesNoCancel, true,
+         [](CoreFixture &f) {
+             const auto windows = f.host.modalShown.size();
+             f.core.newCommand();
+             return f.host.modalShown.size() > windows;
+         }},
+        // Yes on Exit keeps the window open even when the save went through.
+        {"Exit", MessageButtons::YesNoCancel, false, [](CoreFixture &f) { return f.core.exitCommand(); }},
+        {"close box", MessageButtons::YesNo, true, [](CoreFixture &f) { return f.core.closeRequested(); }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.command);
+        CoreFixture f;
+        f.host.onModal = [&f](WindowId) { f.core.chooserCancel(); };
+        EXPECT_TRUE(row.run(f));
+        EXPECT_TRUE(f.host.messages.isEmpty()) << "nothing to save, nothing to ask";
+        f.open(f.writeFile(QStringLiteral("car.ini"), joinCrLf(physicsLines(120, "Car"))));
+        f.core.typeText(2, QStringLiteral("5"));
 
-    openCar();
-    core.typeText(2, QStringLiteral("5"));
-    host.answers = {MessageAnswer::Cancel};
-    EXPECT_FALSE(core.exitCommand());
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_EQ(host.messages[0].text, kLeaveText);
-    EXPECT_EQ(host.messages[0].caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNoCancel);
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+        if (row.buttons == MessageButtons::YesNoCancel) {
+            f.host.answers = {MessageAnswer::Cancel};
+            EXPECT_FALSE(row.run(f));
+            EXPECT_EQ(f.host.saveDialogs, 0);
+        }
+        f.host.answers = {MessageAnswer::Yes}; // Save As cancelled: stay
+        EXPECT_FALSE(row.run(f));
+        EXPECT_EQ(f.host.saveDialogs, 1);
+        ASSERT_FALSE(f.host.messages.isEmpty());
+        EXPECT_TRUE(isMessage(f.host.messages[0], QStringLiteral("Тюнекс Редактор - Авто сохранение."),
+                              MessageIcon::Exclamation, kLeaveText));
+        EXPECT_EQ(f.host.messages[0].buttons, row.buttons);
+        EXPECT_EQ(f.form.text(2), QStringLiteral("5"));
+        EXPECT_TRUE(f.core.doc().AvtoSoxranenie);
 
-    // Yes on a never-saved document asks for a name and keeps the window open.
-    host.answers = {MessageAnswer::Yes};
-    host.saveNames = {path(QStringLiteral("exit.ini"))};
-    EXPECT_FALSE(core.exitCommand());
-    EXPECT_EQ(host.saveDialogs, 1);
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("exit.ini"))));
-    EXPECT_TRUE(core.exitCommand()); // saved: a second Exit leaves at once
+        const DocumentSnapshot before = DocumentSnapshot::of(f.core, f.form);
+        f.host.answers = {MessageAnswer::Yes}; // the write fails: stay
+        f.host.saveNames = {f.path(QStringLiteral("missing/car.ini"))};
+        EXPECT_FALSE(row.run(f));
+        EXPECT_TRUE(f.host.lastText().startsWith(QStringLiteral("Не удалось сохранить файл ")));
+        EXPECT_TRUE(documentIntact(before, f.core, f.form));
 
-    core.typeText(2, QStringLiteral("bad"));
-    host.answers = {MessageAnswer::Yes};
-    EXPECT_FALSE(core.exitCommand());
-    EXPECT_TRUE(host.isVisible(WindowId::Form2));
-    host.answers = {MessageAnswer::No};
-    EXPECT_TRUE(core.exitCommand());
-}
+        f.core.typeText(2, QStringLiteral("bad"));
+        f.host.answers = {MessageAnswer::Yes}; // errors listed: stay
+        EXPECT_FALSE(row.run(f));
+        EXPECT_TRUE(f.host.isVisible(WindowId::Form2));
+        f.host.answers = {MessageAnswer::Yes}; // errors window still open: refused
+        EXPECT_FALSE(row.run(f));
+        EXPECT_EQ(f.host.messages.last().caption, QStringLiteral("Ошибка..."));
+        f.core.errorsClose();
 
-TEST_F(Commands, CloseIsRefusedUnlessTheEditsReachedTheFile)
-{
-    openCar();
-    core.typeText(2, QStringLiteral("5"));
-    host.answers = {MessageAnswer::Yes}; // Save As cancelled: stay
-    EXPECT_FALSE(core.closeRequested());
-    EXPECT_EQ(host.messages.last().buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+        f.core.typeText(2, QStringLiteral("7"));
+        f.host.answers = {MessageAnswer::Yes};
+        f.host.saveNames = {f.path(QStringLiteral("saved.ini"))};
+        EXPECT_EQ(row.run(f), row.goesOnAfterASave);
+        EXPECT_TRUE(f.readFile(QStringLiteral("saved.ini")).contains("\r\nMass=7\r\n"));
+        const auto asked = f.host.messages.size();
+        EXPECT_TRUE(row.run(f)); // saved: on at once
+        EXPECT_EQ(f.host.messages.size(), asked);
 
-    core.typeText(2, QStringLiteral("bad"));
-    host.answers = {MessageAnswer::Yes}; // errors listed: stay
-    EXPECT_FALSE(core.closeRequested());
-    EXPECT_TRUE(core.doc().Otkr);
-    host.answers = {MessageAnswer::Yes}; // errors window still open: refused
-    EXPECT_FALSE(core.closeRequested());
-    EXPECT_EQ(host.messages.last().caption, QStringLiteral("Ошибка..."));
-    core.errorsClose();
-
-    core.typeText(2, QStringLiteral("7"));
-    host.answers = {MessageAnswer::Yes};
-    host.saveNames = {path(QStringLiteral("close.ini"))};
-    EXPECT_TRUE(core.closeRequested());
-    EXPECT_TRUE(readFile(QStringLiteral("close.ini")).contains("\r\nMass=7\r\n"));
-
-    core.typeText(2, QStringLiteral("8"));
-    host.answers = {MessageAnswer::No};
-    EXPECT_TRUE(core.closeRequested());
-}
-
-TEST_F(Commands, OpenAndNewAskBeforeDroppingUnsavedEdits)
-{
-    openCar();
-    core.typeText(2, QStringLiteral("5"));
-    const QString other = writeFile(QStringLiteral("other.ini"), joinCrLf(physicsLines(120, "Other")));
-
-    host.answers = {MessageAnswer::Cancel};
-    host.openNames = {other};
-    core.openCommand();
-    EXPECT_EQ(host.openDialogs, 1);          // no dialog after Cancel
-    EXPECT_EQ(form.text(2), QStringLiteral("5"));
-    EXPECT_EQ(host.messages.last().buttons, MessageButtons::YesNoCancel);
-
-    host.answers = {MessageAnswer::Cancel};
-    core.newCommand();
-    EXPECT_TRUE(host.modalShown.isEmpty());
-
-    host.answers = {MessageAnswer::Yes};     // save first: Save As cancelled, so stop
-    core.openCommand();
-    EXPECT_EQ(host.openDialogs, 1);
-    EXPECT_EQ(host.saveDialogs, 1);
-
-    host.answers = {MessageAnswer::Yes};
-    host.saveNames = {path(QStringLiteral("first.ini"))};
-    core.openCommand();
-    EXPECT_TRUE(readFile(QStringLiteral("first.ini")).contains("\r\nMass=5\r\n"));
-    EXPECT_EQ(form.text(1), QStringLiteral("Other"));
-
-    core.typeText(2, QStringLiteral("6"));
-    host.answers = {MessageAnswer::No};
-    host.onModal = [this](WindowId) { core.chooserCancel(); };
-    core.newCommand();
-    EXPECT_EQ(host.modalShown, QList<WindowId>{WindowId::Form5});
+        f.core.typeText(2, QStringLiteral("8"));
+        f.host.answers = {MessageAnswer::No};
+        EXPECT_TRUE(row.run(f));
+        EXPECT_EQ(f.host.messages.size(), asked + 1);
+    }
 }

@@ -144,28 +144,18 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
     }
 }
 
-TEST_F(Distribution, WithoutAudioTheSoundListsStayDisabledAndEmpty)
-{
-    openLines(physicsLines());
-    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
-    openLines({"' Car", "[basic]", "Mass=1"});
-    EXPECT_FALSE(form.comboEnabled(Slots::Combo2));
-    EXPECT_FALSE(form.comboEnabled(Slots::Combo3));
-    EXPECT_EQ(form.combo(Slots::Combo2), -1);
-    EXPECT_EQ(form.combo(Slots::Combo3), -1);
-}
-
 TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
 {
     openLines(physicsLines());
-    for (const Slots::SlotInfo &info : Slots::all()) {
-        if (Slots::isTextSlot(info.slot)) {
-            EXPECT_TRUE(form.textEnabled(info.slot)) << info.slot;
-        }
-    }
+    for (int slot : Slots::mainTextSlots())
+        EXPECT_TRUE(form.textEnabled(slot)) << slot;
+    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+        EXPECT_TRUE(form.textEnabled(slot)) << slot;
     EXPECT_TRUE(form.checkEnabled(Slots::Check4));
     EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
+    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
 
+    // No [audio]: the sound lists are disabled and empty too.
     openLines({"' Car", "[basic]", "Mass=1", "[engineblock]", "torqueCurve_3=7"});
     EXPECT_TRUE(form.textEnabled(1));
     EXPECT_TRUE(form.textEnabled(2));
@@ -174,6 +164,10 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
     EXPECT_FALSE(form.textEnabled(41));
     EXPECT_FALSE(form.checkEnabled(Slots::Check4));
     EXPECT_FALSE(form.comboEnabled(Slots::Combo1));
+    for (const Slots::ComboId list : {Slots::Combo2, Slots::Combo3}) {
+        EXPECT_FALSE(form.comboEnabled(list));
+        EXPECT_EQ(form.combo(list), -1);
+    }
     // A key the new file lacks never keeps the old file's line number.
     EXPECT_EQ(core.doc().NStr[121], 0);
     EXPECT_EQ(core.doc().NStr[5], 0);
@@ -189,17 +183,14 @@ TEST_F(Distribution, LaterLoadsMarkTheFieldsTheyChange)
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
 }
 
-TEST_F(Distribution, OneCharacterNameLineGivesAnEmptyName)
+TEST_F(Distribution, TheNameLineLosesItsFirstTwoCharactersAndValuesAreDecoded)
 {
     openLines({"'", "[basic]", "Mass=1"});
     ASSERT_TRUE(host.messages.isEmpty());
     EXPECT_EQ(form.text(1), QString());
     // The field change that follows the head recomputes the caption.
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
-}
 
-TEST_F(Distribution, CyrillicValuesAreDecodedFromTheFile)
-{
     openLines({"' \xcf\xee\xf0\xf8\xe5", "[basic]", "Mass=\xea\xe3"});
     EXPECT_EQ(form.text(1), QStringLiteral("Порше"));
     EXPECT_EQ(form.text(2), QStringLiteral("кг"));

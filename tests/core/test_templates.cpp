@@ -8,18 +8,6 @@ namespace {
 
 class Templates_ : public ::testing::Test, public CoreFixture {
 protected:
-    // Makes a new document from a template through the New command.
-    static void create(CoreFixture &f, FormState::ChooserChoice choice)
-    {
-        f.form.setChooserOption(choice);
-        f.host.onModal = [&f](WindowId window) {
-            if (window == WindowId::Form5)
-                f.core.chooserCreate();
-        };
-        f.core.newCommand();
-    }
-    void create(FormState::ChooserChoice choice) { create(*this, choice); }
-
     static QString name() { return QStringLiteral("Новая машина"); }
     // The value typed into each field in these tests.
     static QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); }
@@ -89,7 +77,7 @@ TEST_F(Templates_, BothCarsHaveTheirLengthAndEveryKey)
 
 TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamed)
 {
-    create(FormState::PorscheChoice);
+    newDocument(FormState::PorscheChoice);
     EXPECT_EQ(core.doc().e, 164);
     EXPECT_EQ(core.doc().NStr[2], 5);
     for (int slot : Slots::mainTextSlots())
@@ -106,17 +94,15 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamed)
     EXPECT_TRUE(form.menuSaveEnabled());
     EXPECT_TRUE(form.menuProverkaEnabled());
     EXPECT_FALSE(host.isVisible(WindowId::Form5));
-}
 
-TEST_F(Templates_, WithoutAChoiceTheLamborghiniIsMade)
-{
-    create(FormState::NoChoice);
-    EXPECT_EQ(core.doc().e, 252);
+    CoreFixture withoutChoice; // makes the Lamborghini
+    withoutChoice.newDocument(FormState::NoChoice);
+    EXPECT_EQ(withoutChoice.core.doc().e, 252);
 }
 
 TEST_F(Templates_, FirstSaveListsEveryEmptyFieldAndWritesNothing)
 {
-    create(FormState::LamborghiniChoice);
+    newDocument(FormState::LamborghiniChoice);
     core.saveCommand();
     const QStringList errors = form.errorsList();
     ASSERT_EQ(errors.size(), 36);
@@ -137,7 +123,7 @@ TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
                  {FormState::LamborghiniChoice, Templates::lamborghini(), 1}};
     for (const auto &c : cases) {
         CoreFixture f;
-        create(f, c.choice);
+        f.newDocument(c.choice);
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
         ASSERT_TRUE(f.host.messages.isEmpty());
@@ -148,7 +134,7 @@ TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
 
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
 {
-    create(FormState::PorscheChoice);
+    newDocument(FormState::PorscheChoice);
     for (int slot : Slots::checkedSlots())
         core.typeText(slot, QStringLiteral("1"));
     const QString out = saveAs(QStringLiteral("partial.ini"));
@@ -181,8 +167,7 @@ TEST_F(Templates_, NotesMessageQuotesItsWords)
 {
     core.chooserNotes();
     ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_EQ(host.messages[0].caption, QStringLiteral("Примечания"));
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Примечания"), MessageIcon::Information));
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("больше \"специфических\" настроек таких как: \"Масса КПП\"! Программа")));
     EXPECT_TRUE(host.messages[0].text.endsWith(QStringLiteral("лучше брать Ламбо.")));
 }

@@ -32,6 +32,67 @@ QString CoreFixture::saveAs(const QString &name)
     return path(name);
 }
 
+void CoreFixture::newDocument(FormState::ChooserChoice choice)
+{
+    host.onModal = [this, choice](WindowId window) {
+        if (window == WindowId::Form5) {
+            form.setChooserOption(choice);
+            core.chooserCreate();
+        }
+    };
+    core.newCommand();
+    host.onModal = nullptr;
+}
+
+DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
+{
+    DocumentSnapshot s;
+    s.lines = core.documentLines();
+    s.doc = core.doc();
+    for (const Slots::SlotInfo &info : Slots::all())
+        if (Slots::isTextSlot(info.slot)) {
+            s.texts << form.text(info.slot);
+            s.enabled << form.textEnabled(info.slot);
+        }
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
+        s.values << form.check(Slots::CheckBoxId(box));
+        s.enabled << form.checkEnabled(Slots::CheckBoxId(box));
+    }
+    for (int list = 0; list < Slots::kComboCount; ++list) {
+        s.values << form.combo(Slots::ComboId(list));
+        s.enabled << form.comboEnabled(Slots::ComboId(list));
+    }
+    s.caption = form.caption();
+    return s;
+}
+
+::testing::AssertionResult documentIntact(const DocumentSnapshot &before, const EditorCore &core,
+                                          const FormState &form)
+{
+    const DocumentSnapshot now = DocumentSnapshot::of(core, form);
+    const char *what = nullptr;
+    if (now.lines != before.lines)
+        what = "the lines of the document";
+    else if (now.doc.NStr != before.doc.NStr)
+        what = "the line numbers of the fields";
+    else if (now.doc.Izm != before.doc.Izm)
+        what = "the edited flags";
+    else if (now.doc.AvtoSoxranenie != before.doc.AvtoSoxranenie)
+        what = "the unsaved-changes flag";
+    else if (now.doc.NePervoeSoxranenie != before.doc.NePervoeSoxranenie
+             || now.doc.FNameSaveOld != before.doc.FNameSaveOld)
+        what = "the save target";
+    else if (now.texts != before.texts || now.values != before.values)
+        what = "the fields";
+    else if (now.enabled != before.enabled)
+        what = "which fields are enabled";
+    else if (now.caption != before.caption)
+        what = "the caption";
+    if (!what)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "changed: " << what;
+}
+
 QByteArray joinCrLf(const QVector<QByteArray> &lines)
 {
     QByteArray out;
@@ -73,6 +134,13 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
     return lines;
 }
 
+QVector<QByteArray> savedUnchanged(QVector<QByteArray> lines)
+{
+    lines[lineIndex(lines, "enginetype")] = "enginetype= 5";
+    lines[lineIndex(lines, "horntype")] = "horntype= 2";
+    return lines;
+}
+
 int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start)
 {
     for (int i = 0; i < lines.size(); ++i)
@@ -96,4 +164,13 @@ int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start)
                    << y.toStdString() << "\" (" << a.size() << " vs " << e.size() << " lines)";
     }
     return ::testing::AssertionFailure() << "bytes differ";
+}
+
+::testing::AssertionResult isMessage(const ScriptedUser::Message &message, const QString &caption,
+                                     MessageIcon icon, const QString &text)
+{
+    if (message.caption == caption && message.icon == icon && (text.isNull() || message.text == text))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "message \"" << message.caption.toStdString() << "\": "
+                                         << message.text.toStdString();
 }
