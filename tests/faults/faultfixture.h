@@ -34,14 +34,15 @@ protected:
         return joinCrLf(out);
     }
 
-    // Exactly one message, the critical one of a failed save naming `name`.
-    ::testing::AssertionResult toldSaveFailed(const QString &name) const
+    // After `questions` questions exactly one message more: the critical one
+    // of a failed save naming `name`.
+    ::testing::AssertionResult toldSaveFailed(const QString &name, int questions = 0) const
     {
-        if (host.messages.size() != 1)
+        if (host.messages.size() != questions + 1)
             return ::testing::AssertionFailure() << host.messages.size() << " messages";
-        if (!host.messages[0].text.startsWith(QStringLiteral("Не удалось сохранить файл ") + name))
+        if (!host.lastText().startsWith(QStringLiteral("Не удалось сохранить файл ") + name))
             return ::testing::AssertionFailure() << "message " << host.lastText().toStdString();
-        return isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical);
+        return isMessage(host.messages.last(), QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical);
     }
 
     // Files in the folder, so that a left-over temporary file shows.
