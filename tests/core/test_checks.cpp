@@ -1,4 +1,3 @@
-#include "templates.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,7 @@
 
 namespace {
 
-class Checks : public ::testing::Test, public CoreFixture {
+class Checks : public CoreTest {
 protected:
     void SetUp() override
     {
@@ -20,36 +19,30 @@ protected:
 
 TEST_F(Checks, FieldCharactersAreJudgedOneFieldOneError)
 {
+    const QString empty = QStringLiteral("Не заполнено окно ");
+    const QString bad = QStringLiteral("Не допустимый символ в окне ");
     const struct {
         QString text;
-        const char *prefix; // nullptr: accepted
+        QString prefix; // null: accepted
     } cases[] = {
-        {QStringLiteral("1439.0"), nullptr},
-        {QStringLiteral("--1..2"), nullptr},
-        {QStringLiteral("-.5-"), nullptr},
-        {QStringLiteral("1\x0f" "abc"), nullptr},      // character 15 ends the examination
-        {QStringLiteral("1\rabc"), nullptr},           // and so does 13
-        {QString(), "Не заполнено окно "},
-        {QStringLiteral("1,5"), "Не допустимый символ в окне "},
-        {QStringLiteral(" 1"), "Не допустимый символ в окне "},
-        {QStringLiteral("1 "), "Не допустимый символ в окне "},
-        {QStringLiteral("+1"), "Не допустимый символ в окне "},
-        {QStringLiteral("1e3"), "Не допустимый символ в окне "},
-        {QStringLiteral("1ж2ж"), "Не допустимый символ в окне "},
-        {QStringLiteral("\n1"), "Не допустимый символ в окне "},
+        {QStringLiteral("1439.0"), {}}, {QStringLiteral("--1..2"), {}}, {QStringLiteral("-.5-"), {}},
+        {QStringLiteral("1\x0f" "abc"), {}}, // character 15 ends the examination
+        {QStringLiteral("1\rabc"), {}},      // and so does 13
+        {QString(), empty},
+        {QStringLiteral("1,5"), bad}, {QStringLiteral(" 1"), bad},   {QStringLiteral("1 "), bad},
+        {QStringLiteral("+1"), bad},  {QStringLiteral("1e3"), bad},  {QStringLiteral("1ж2ж"), bad},
+        {QStringLiteral("\n1"), bad},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         core.typeText(72, c.text);
         core.saveAsCommand();
-        if (!c.prefix) {
-            EXPECT_TRUE(form.errorsList().isEmpty()) << c.text.toStdString();
-            EXPECT_FALSE(host.isVisible(WindowId::Form2));
+        EXPECT_EQ(host.isVisible(WindowId::Form2), !c.prefix.isNull());
+        if (c.prefix.isNull()) {
+            EXPECT_TRUE(form.errorsList().isEmpty());
             continue;
         }
-        ASSERT_EQ(form.errorsList().size(), 1) << c.text.toStdString();
-        EXPECT_EQ(form.errorsList().first(),
-                  QString::fromUtf8(c.prefix) + QStringLiteral("\"Задержка\" (трансмисия)"));
-        EXPECT_TRUE(host.isVisible(WindowId::Form2));
+        EXPECT_EQ(form.errorsList(), QStringList{c.prefix + QStringLiteral("\"Задержка\" (трансмисия)")});
         EXPECT_TRUE(core.doc().Otkr);
         core.errorsClose();
     }
@@ -72,25 +65,7 @@ TEST_F(Checks, ErrorsAreListedInSlotOrderWithTheirLabels)
     EXPECT_TRUE(core.doc().AvtoSoxranenie);
 }
 
-TEST_F(Checks, ASecondCheckWhileTheErrorsWindowIsOpenIsRefused)
-{
-    core.typeText(2, QStringLiteral("a"));
-    core.saveCommand();
-    ASSERT_TRUE(core.doc().Otkr);
-    core.checkCommand();
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Ошибка..."), MessageIcon::Critical,
-                          QStringLiteral("Окно Ошибок уже загружено, операция не будет выполнена. Для "
-                                         "продолжения работы закройте окно Ошибок.")));
-    EXPECT_EQ(form.errorsList().size(), 1);
-    // The refused check still disabled the window's two buttons.
-    EXPECT_FALSE(form.errorsButtonsEnabled());
-    core.errorsClose();
-    EXPECT_TRUE(form.errorsButtonsEnabled());
-    EXPECT_FALSE(core.doc().Otkr);
-}
-
-TEST_F(Checks, CheckCommandReportsAndWritesNoFile)
+TEST_F(Checks, CleanCheckCommandReportsAndWritesNoFile)
 {
     core.typeText(2, QStringLiteral("1500"));
     core.checkCommand();
@@ -108,55 +83,67 @@ TEST_F(Checks, CheckCommandReportsAndWritesNoFile)
     EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
 }
 
-TEST_F(Checks, CheckCommandWithErrorsBlocksSavingFromTheWindowUntilClosed)
+TEST_F(Checks, WhileErrorsAreListedACheckIsRefusedAndACheckOnlyRunNeverSaves)
 {
     core.typeText(2, QString());
+    core.saveCommand();
+    ASSERT_TRUE(core.doc().Otkr);
     core.checkCommand();
-    EXPECT_TRUE(host.isVisible(WindowId::Form2));
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Ошибка..."), MessageIcon::Critical,
+                          QStringLiteral("Окно Ошибок уже загружено, операция не будет выполнена. Для "
+                                         "продолжения работы закройте окно Ошибок.")));
+    EXPECT_EQ(form.errorsList().size(), 1);
+    // The refused check still made this a check-only run: the save-anyway
+    // button, were it reached with its button disabled, writes nothing.
     EXPECT_FALSE(form.errorsButtonsEnabled());
-    // The save-anyway button cannot be pressed; were it reached, nothing is written.
     host.saveNames.append(path(QStringLiteral("never.ini")));
     core.errorsSaveAnyway();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("never.ini"))));
-    core.checkCommand();
-    core.errorsClosedByFrame();
-    EXPECT_TRUE(form.errorsButtonsEnabled());
-    EXPECT_TRUE(form.errorsList().isEmpty());
-    EXPECT_FALSE(core.doc().Otkr);
 
-    // A fresh run lists only its own errors.
+    // Both ways of closing re-enable the buttons and empty the list, so a
+    // fresh run lists only its own errors.
+    for (const auto close : {&EditorCore::errorsClose, &EditorCore::errorsClosedByFrame}) {
+        core.checkCommand();
+        EXPECT_TRUE(host.isVisible(WindowId::Form2));
+        EXPECT_FALSE(form.errorsButtonsEnabled());
+        (core.*close)();
+        EXPECT_FALSE(host.isVisible(WindowId::Form2));
+        EXPECT_TRUE(form.errorsButtonsEnabled());
+        EXPECT_TRUE(form.errorsList().isEmpty());
+        EXPECT_FALSE(core.doc().Otkr);
+    }
     core.saveCommand();
     EXPECT_EQ(form.errorsList(), QStringList{QStringLiteral("Не заполнено окно \"Масса\"")});
 }
 
-TEST_F(Checks, SaveAnywayWritesTheFieldsAsTheyNowStandAndClosesTheList)
+TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsTheyStand)
 {
-    core.typeText(2, QString());
-    core.saveAsCommand();
-    ASSERT_TRUE(host.isVisible(WindowId::Form2));
-    core.typeText(5, QStringLiteral("edited after"));
-    host.saveNames.append(path(QStringLiteral("anyway.ini")));
-    core.errorsSaveAnyway();
-    const QByteArray saved = readFile(QStringLiteral("anyway.ini"));
-    EXPECT_TRUE(saved.contains("\r\nMass=\r\n")); // an empty field leaves the key and "="
-    EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=edited after\r\n"));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
-    EXPECT_FALSE(host.isVisible(WindowId::Form2));
-    EXPECT_TRUE(form.errorsList().isEmpty());
-}
-
-TEST_F(Checks, RecheckRunsTheCheckAgainWithTheSameKindOfSave)
-{
+    const QString first = saveAs(QStringLiteral("first.ini"));
     core.typeText(2, QStringLiteral("bad"));
     core.saveAsCommand();
     ASSERT_EQ(form.errorsList().size(), 1);
     core.typeText(2, QStringLiteral("12"));
     host.saveNames.append(path(QStringLiteral("rechecked.ini")));
-    core.errorsRecheck();
+    core.errorsRecheck(); // a Save As again, though the document has a target
     EXPECT_TRUE(form.errorsList().isEmpty());
     EXPECT_FALSE(host.isVisible(WindowId::Form2));
     EXPECT_FALSE(core.doc().Otkr);
     EXPECT_TRUE(readFile(QStringLiteral("rechecked.ini")).contains("\r\nMass=12\r\n"));
+    EXPECT_FALSE(readFile(first).contains("\r\nMass=12\r\n"));
+
+    core.typeText(2, QString());
+    core.saveCommand();
+    ASSERT_TRUE(host.isVisible(WindowId::Form2));
+    core.typeText(5, QStringLiteral("edited after"));
+    core.errorsSaveAnyway(); // to the target, without a dialog
+    EXPECT_EQ(host.saveDialogs, 2);
+    const QByteArray saved = readFile(QStringLiteral("rechecked.ini"));
+    EXPECT_TRUE(saved.contains("\r\nMass=\r\n")); // an empty field leaves the key and "="
+    EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=edited after\r\n"));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(host.isVisible(WindowId::Form2));
+    EXPECT_TRUE(form.errorsList().isEmpty());
 }
 
 TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
@@ -176,9 +163,8 @@ TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
                                   QStringLiteral("Не допустимый символ в окне \"Крутящий момент при 10000 о/м\"")}));
     EXPECT_FALSE(host.isVisible(WindowId::Form3));
     EXPECT_TRUE(form.torqueErrorsList().isEmpty());
-    EXPECT_EQ(form.text(43), QString()); // the fields keep what was typed
-    EXPECT_EQ(form.text(60), QStringLiteral("1,5"));
-    // Torque errors never block a save: the faulty values are written.
+    // Torque errors never block a save, and the fields keep what was typed:
+    // the faulty values are written.
     const QByteArray saved = readFile(saveAs(QStringLiteral("torque.ini")));
     EXPECT_TRUE(saved.contains("\r\ntorqueCurve_2=\r\ntorqueCurve_3="));
     EXPECT_TRUE(saved.contains("\r\ntorqueCurve_19=1,5\r\n"));

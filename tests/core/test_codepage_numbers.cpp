@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-TEST(Codepage, EveryByteRoundTrips)
+TEST(Codepage, EveryByteRoundTripsAndCyrillicIsItsLetters)
 {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -17,10 +17,7 @@ TEST(Codepage, EveryByteRoundTrips)
     EXPECT_TRUE(ok);
     // 0x98 has no character of its own and survives as U+0098.
     EXPECT_EQ(text.at(0x98).unicode(), 0x98);
-}
-
-TEST(Codepage, CyrillicDecodesToItsLetters)
-{
+    // A round trip alone would pass with Latin-1 too.
     EXPECT_EQ(Codepage::decode(QByteArray("\xcc\xe0\xf1\xf1\xe0")), QStringLiteral("Масса"));
     EXPECT_EQ(Codepage::encode(QStringLiteral("Ёё")), QByteArray("\xa8\xb8"));
 }
@@ -35,6 +32,15 @@ TEST(Codepage, CharactersOutsideTheCodePageAreReported)
         EXPECT_FALSE(Codepage::canEncode(text));
     }
     EXPECT_TRUE(Codepage::canEncode(QStringLiteral("Порше 911 €")));
+}
+
+TEST(Codepage, AMissingConverterIsToldApartSoTheEditorCanRefuseToWork)
+{
+    // Without the converter the editor stops rather than read the file as
+    // Latin-1, so a name the system lacks must not count as usable.
+    EXPECT_TRUE(Codepage::converterUsable("windows-1251"));
+    EXPECT_FALSE(Codepage::converterUsable("no-such-code-page"));
+    EXPECT_TRUE(Codepage::available());
 }
 
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith)

@@ -21,21 +21,27 @@ protected:
 
 } // namespace
 
-TEST_F(Commands, StartUpShowsTheNotLoadedTextAndLocksThePages)
+TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
 {
     core.windowLoaded();
     EXPECT_EQ(form.caption(), QStringLiteral("Тюнекс Редактор"));
     EXPECT_EQ(form.pageTitle(), QStringLiteral("\r\n     Файл не загружен!\r\n\r\n          Для начала "
                                                "работы загрузите или создайте новый файл."));
-    EXPECT_FALSE(form.pageButtonsEnabled());
-    EXPECT_FALSE(form.menuSaveEnabled());
-    EXPECT_FALSE(form.menuSaveAsEnabled());
-    EXPECT_FALSE(form.menuProverkaEnabled());
-    for (int frame = 1; frame <= 9; ++frame)
-        EXPECT_FALSE(form.frameVisible(frame));
+    EXPECT_EQ(EditorCore::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
     EXPECT_EQ(form.text(41), QStringLiteral("0"));
     EXPECT_EQ(form.text(2), QString());
-    EXPECT_EQ(EditorCore::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
+    for (int frame = 1; frame <= 9; ++frame)
+        EXPECT_FALSE(form.frameVisible(frame));
+    for (bool enabled : {false, true}) {
+        EXPECT_FALSE(form.pageButtonsEnabled());
+        EXPECT_EQ(form.menuSaveEnabled(), enabled);
+        EXPECT_EQ(form.menuSaveAsEnabled(), enabled);
+        EXPECT_EQ(form.menuProverkaEnabled(), enabled);
+        core.openCommand(); // the dialog is cancelled: nothing is loaded
+    }
+    EXPECT_EQ(host.openDialogs, 2);
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(core.doc().e, 0);
 }
 
 TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
@@ -45,17 +51,12 @@ TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
         int command, frame;
         const char *title;
     } cases[] = {
-        {2, 2, " --==[ Коробка Переключения Передач ]==--"},
-        {10, 6, " --==[ Трансмиссия ]==--"},
-        {11, 2, " --==[ Коробка Переключения Передач ]==--"},
-        {3, 3, " --==[ Колёса ]==--"},
-        {13, 9, " --==[ Колёса ]==--"},      // keeps the title shown before
-        {14, 3, " --==[ Колёса ]==--"},
-        {4, 4, " --==[ Подвеска ]==--"},
-        {5, 5, " --==[ Аэродинамика ]==--"},
-        {6, 8, " --==[ Тормозная система ]==--"},
-        {8, 7, " --==[ Двигатель ]==--"},
-        {13, 9, " --==[ Двигатель ]==--"},
+        {2, 2, " --==[ Коробка Переключения Передач ]==--"}, {10, 6, " --==[ Трансмиссия ]==--"},
+        {11, 2, " --==[ Коробка Переключения Передач ]==--"}, {3, 3, " --==[ Колёса ]==--"},
+        {13, 9, " --==[ Колёса ]==--"}, // keeps the title shown before
+        {14, 3, " --==[ Колёса ]==--"},      {4, 4, " --==[ Подвеска ]==--"},
+        {5, 5, " --==[ Аэродинамика ]==--"}, {6, 8, " --==[ Тормозная система ]==--"},
+        {8, 7, " --==[ Двигатель ]==--"},    {13, 9, " --==[ Двигатель ]==--"},
         {1, 1, " --==[ Общее ]==--"},
     };
     for (const auto &c : cases) {
@@ -64,15 +65,13 @@ TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
         for (int frame = 1; frame <= 9; ++frame)
             EXPECT_EQ(form.frameVisible(frame), frame == c.frame) << c.command << " " << frame;
     }
-}
-
-TEST_F(Commands, UnlockingShowsTheGeneralPageOverAnotherOne)
-{
-    openCar();
+    // Loading shows the general page over the one shown and hides only the
+    // brakes page.
     core.pageCommand(4);
-    open(writeFile(QStringLiteral("again.ini"), joinCrLf(physicsLines())));
+    openCar();
     EXPECT_TRUE(form.frameVisible(1));
-    EXPECT_TRUE(form.frameVisible(4)); // only the brakes page is hidden by the unlocking
+    EXPECT_TRUE(form.frameVisible(4));
+    EXPECT_EQ(form.pageTitle(), QStringLiteral(" --==[ Общее ]==--"));
 }
 
 TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)

@@ -1,58 +1,50 @@
-#include "templates.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Distribution : public ::testing::Test, public CoreFixture {
-protected:
-    // Opens a file made of `lines` (padded with comments to 120 lines).
-    void openLines(QVector<QByteArray> lines)
-    {
-        while (lines.size() < 120)
-            lines.append("' padding");
-        host.answers.prepend(MessageAnswer::No); // unsaved edits: do not save
-        open(writeFile(QStringLiteral("d%1.ini").arg(++m_count), joinCrLf(lines)));
-    }
-    int m_count = 0;
-};
+using Distribution = CoreTest;
 
 } // namespace
 
-TEST_F(Distribution, PorscheHeadAndValuesLandInTheirFields)
+TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
 {
-    open(writeFile(QStringLiteral("p.ini"), joinCrLf(Templates::porsche())));
-    ASSERT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
-    EXPECT_EQ(core.doc().NStr[1], 1);
-    EXPECT_EQ(form.text(2), QStringLiteral("1439.0"));
-    EXPECT_EQ(core.doc().NStr[2], 5);
-    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Porsche 911 Turbo Statistics (Тюнекс)"));
-    EXPECT_EQ(form.text(43), QStringLiteral("280.0"));
-    EXPECT_EQ(form.combo(Slots::Combo1), 5);       // NumberOfGears=8
-    EXPECT_EQ(form.combo(Slots::Combo2), 5);       // enginetype=5
-    EXPECT_EQ(form.combo(Slots::Combo3), 1);       // horntype=2
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
-    EXPECT_EQ(form.pageTitle(), QStringLiteral(" --==[ Общее ]==--"));
-}
-
-TEST_F(Distribution, CommentFirstHeadIsAcceptedOnlyWithBasicOnLineThree)
-{
-    openLines({"# a comment", "' Comment Car", "[basic]", "Mass=10"});
-    EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(form.text(1), QStringLiteral("Comment Car"));
-    EXPECT_EQ(core.doc().NStr[1], 2);
-    EXPECT_EQ(form.text(2), QStringLiteral("10"));
-
-    openLines({"# a comment", "[basic]", "Mass=20"});
-    EXPECT_EQ(host.lastText(), QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"));
-    EXPECT_EQ(form.text(2), QStringLiteral("10"));
-
-    openLines({"' Name", "[BASIC]", "Mass=30"});
-    EXPECT_EQ(form.text(2), QStringLiteral("10"));
-    openLines({"' Name", "", "[basic]"});
-    EXPECT_EQ(form.text(1), QStringLiteral("Comment Car"));
+    const struct {
+        QVector<QByteArray> head;
+        int nameLine; // 0: refused
+        QString name;
+    } rows[] = {
+        {{"# a comment", "' Comment Car", "[basic]", "Mass=10"}, 2, QStringLiteral("Comment Car")},
+        {{"# a comment", "[basic]", "Mass=20"}, 0, {}}, // after a comment, [basic] is line three
+        {{"' \xcf\xee\xf0\xf8\xe5", "[basic]", "Mass=30"}, 1, QStringLiteral("Порше")},
+        {{"' Name", "[BASIC]", "Mass=40"}, 0, {}},
+        {{"' Name", "", "[basic]"}, 0, {}},
+        {{"' Name", "[basic]", ""}, 0, {}}, // none of the first three lines may be empty
+        {{"", "[basic]", "Mass=50"}, 0, {}},
+        {{"'", "[basic]", "Mass=60"}, 1, QString()},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.head.first().toStdString());
+        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        host.messages.clear();
+        const QVector<QByteArray> lines = openLines(row.head);
+        if (row.nameLine == 0) {
+            EXPECT_EQ(host.lastText(), QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"));
+            EXPECT_TRUE(documentIntact(before, core, form));
+            continue;
+        }
+        ASSERT_TRUE(host.messages.isEmpty());
+        EXPECT_EQ(core.documentLines(), lines);
+        EXPECT_EQ(form.text(1), row.name);
+        EXPECT_EQ(core.doc().NStr[1], row.nameLine);
+        EXPECT_EQ(form.text(2), QString::fromLatin1(row.head.last().mid(5)));
+        // The field change that follows the head recomputes the caption.
+        EXPECT_EQ(form.caption(), row.name.isEmpty()
+                                      ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
+                                      : QStringLiteral("Редактируем - ") + row.name + QStringLiteral(" (Тюнекс)"));
+        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    }
 }
 
 TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSection)
@@ -66,6 +58,7 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSection)
         "FrontTrackWidth =4",     // the blank belongs to the key
         "RearTrackWidth= 5",      // the blank belongs to the value
         "VehicleHeight=6=7",      // split at the first "="
+        "TurningCircleRadius=\xea\xe3", // decoded from the code page
         "[Skins]",
         "HeightOfGravity=8",      // no handler here
         "[Display_Data]",
@@ -86,6 +79,7 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSection)
     EXPECT_EQ(core.doc().NStr[5], 0);
     EXPECT_EQ(form.text(6), QStringLiteral(" 5"));
     EXPECT_EQ(form.text(7), QStringLiteral("6=7"));
+    EXPECT_EQ(form.text(17), QStringLiteral("кг"));
     EXPECT_EQ(form.text(8), QString());
     EXPECT_EQ(form.text(9), QString());
     EXPECT_EQ(form.text(96), QStringLiteral("rear"));
@@ -147,10 +141,8 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
 TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
 {
     openLines(physicsLines());
-    for (int slot : Slots::mainTextSlots())
-        EXPECT_TRUE(form.textEnabled(slot)) << slot;
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
-        EXPECT_TRUE(form.textEnabled(slot)) << slot;
+    for (const Slots::SlotInfo &info : Slots::all())
+        EXPECT_TRUE(!Slots::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
     EXPECT_TRUE(form.checkEnabled(Slots::Check4));
     EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
     EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
@@ -181,17 +173,4 @@ TEST_F(Distribution, LaterLoadsMarkTheFieldsTheyChange)
     EXPECT_TRUE(core.doc().Izm[2]);
     EXPECT_FALSE(core.doc().Izm[5]); // same text: no change event
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
-}
-
-TEST_F(Distribution, TheNameLineLosesItsFirstTwoCharactersAndValuesAreDecoded)
-{
-    openLines({"'", "[basic]", "Mass=1"});
-    ASSERT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(form.text(1), QString());
-    // The field change that follows the head recomputes the caption.
-    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
-
-    openLines({"' \xcf\xee\xf0\xf8\xe5", "[basic]", "Mass=\xea\xe3"});
-    EXPECT_EQ(form.text(1), QStringLiteral("Порше"));
-    EXPECT_EQ(form.text(2), QStringLiteral("кг"));
 }

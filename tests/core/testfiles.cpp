@@ -44,6 +44,16 @@ void CoreFixture::newDocument(FormState::ChooserChoice choice)
     host.onModal = nullptr;
 }
 
+QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
+{
+    while (lines.size() < 120)
+        lines.append("' padding");
+    if (core.doc().AvtoSoxranenie)
+        host.answers.prepend(MessageAnswer::No); // the leave question: do not save
+    open(writeFile(QStringLiteral("lines%1.ini").arg(++m_filesOpened), joinCrLf(lines)));
+    return lines;
+}
+
 DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
 {
     DocumentSnapshot s;
@@ -70,27 +80,21 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
                                           const FormState &form)
 {
     const DocumentSnapshot now = DocumentSnapshot::of(core, form);
-    const char *what = nullptr;
-    if (now.lines != before.lines)
-        what = "the lines of the document";
-    else if (now.doc.NStr != before.doc.NStr)
-        what = "the line numbers of the fields";
-    else if (now.doc.Izm != before.doc.Izm)
-        what = "the edited flags";
-    else if (now.doc.AvtoSoxranenie != before.doc.AvtoSoxranenie)
-        what = "the unsaved-changes flag";
-    else if (now.doc.NePervoeSoxranenie != before.doc.NePervoeSoxranenie
-             || now.doc.FNameSaveOld != before.doc.FNameSaveOld)
-        what = "the save target";
-    else if (now.texts != before.texts || now.values != before.values)
-        what = "the fields";
-    else if (now.enabled != before.enabled)
-        what = "which fields are enabled";
-    else if (now.caption != before.caption)
-        what = "the caption";
-    if (!what)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "changed: " << what;
+    const std::pair<bool, const char *> parts[] = {
+        {now.lines == before.lines, "the lines of the document"},
+        {now.doc.NStr == before.doc.NStr, "the line numbers of the fields"},
+        {now.doc.Izm == before.doc.Izm, "the edited flags"},
+        {now.doc.AvtoSoxranenie == before.doc.AvtoSoxranenie, "the unsaved-changes flag"},
+        {now.doc.NePervoeSoxranenie == before.doc.NePervoeSoxranenie
+             && now.doc.FNameSaveOld == before.doc.FNameSaveOld, "the save target"},
+        {now.texts == before.texts && now.values == before.values, "the fields"},
+        {now.enabled == before.enabled, "which fields are enabled"},
+        {now.caption == before.caption, "the caption"},
+    };
+    for (const auto &[same, what] : parts)
+        if (!same)
+            return ::testing::AssertionFailure() << "changed: " << what;
+    return ::testing::AssertionSuccess();
 }
 
 QByteArray joinCrLf(const QVector<QByteArray> &lines)
@@ -105,27 +109,21 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
 {
     // Every key the editor shows, each in its own section, with a value the
     // field check accepts; the slot number makes each value unique.
-    static const char *const headers[] = {"[basic]",      "[Display_Data]", "[engineblock]",
-                                          "[transmission]", "[rearend]",    "[tire_rear]",
-                                          "[tire_front]", "[brake_rear]",   "[brake_front]",
-                                          "[Skins]",      "[audio]",        "[render]"};
+    static const char *const headers[] = {"[basic]", "[Display_Data]", "[engineblock]", "[transmission]",
+                                          "[rearend]", "[tire_rear]", "[tire_front]", "[brake_rear]",
+                                          "[brake_front]", "[Skins]", "[audio]", "[render]"};
     QVector<QByteArray> lines = {"' " + name};
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
         for (const Slots::SlotInfo &info : Slots::all()) {
             if (info.section != section || !info.key)
                 continue;
-            QByteArray value;
+            QByteArray value = QByteArray::number(info.slot) + ".5";
             if (info.control == Slots::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
-            else if (info.slot == Slots::kNumberOfGearsSlot)
-                value = "6";
-            else if (info.slot == Slots::kEngineTypeSlot)
-                value = "5";
-            else if (info.slot == Slots::kHornTypeSlot)
-                value = "2";
-            else
-                value = QByteArray::number(info.slot) + ".5";
+            else if (info.control == Slots::Control::ComboBox) // gears 6, engine 5, horn 2
+                value = info.slot == Slots::kNumberOfGearsSlot ? "6"
+                        : info.slot == Slots::kEngineTypeSlot  ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

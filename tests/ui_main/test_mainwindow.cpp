@@ -22,6 +22,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 QRect tw(int left, int top, int width, int height)
@@ -85,12 +88,7 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
     for (const char *name : {"save", "saveas", "Proverka"})
         EXPECT_FALSE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
 
-    // Empty fields, clear boxes, lists without selection with their exact items.
-    for (int slot : Slots::mainTextSlots())
-        EXPECT_TRUE(editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot))->text().isEmpty());
-    for (const char *name : {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2",
-                             "Check3", "Check4"})
-        EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(name))->checkState(), Qt::Unchecked);
+    // The lists start without a selection and hold their exact items.
     const int itemCounts[] = {6, 20, 14};
     for (int list = 0; list < 3; ++list) {
         auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
@@ -119,51 +117,35 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
 TEST(MainWindow, ControlsSitAtTheirTwipPositions)
 {
     Editor editor;
-    struct Row {
-        const char *name;
+    const struct {
         const char *parent;
-        QRect rect;
+        std::vector<std::pair<const char *, QRect>> children;
+    } pages[] = {
+        {"Form1Client", {{"Text1", tw(120, 120, 1575, 2655)}, {"Command1", tw(240, 240, 1335, 255)},
+                {"Command8", tw(240, 2400, 1335, 255)}, {"Text2", tw(120, 2880, 1575, 615)},
+                {"Command7", tw(240, 3000, 1335, 375)}, {"Text3", tw(1920, 120, 6855, 3375)},
+                {"Label1(8)", tw(3000, 600, 1215, 255)}, {"Frame1", tw(2040, 480, 6615, 2895)},
+                {"Frame9", tw(2040, 480, 6615, 2895)}}},
+        {"Frame1", {{"Text(1)", tw(2880, 240, 3495, 285)}, {"Label1(1)", tw(360, 720, 1575, 255)},
+                {"Combo3", tw(1800, 2520, 4575, 315)}, {"Image1", tw(4200, 600, 2025, 660)}}},
+        {"Frame2", {{"Combo1", tw(2640, 360, 735, 315)}, {"Check2", tw(3720, 360, 255, 255)},
+                {"Text(81)", tw(5040, 2400, 975, 285)}, {"Command10", tw(6240, 2520, 255, 255)}}},
+        {"Frame6", {{"Text(93)", tw(3120, 240, 855, 285)}, {"Check1(2)", tw(6000, 480, 255, 255)},
+                {"Check1(1)", tw(4440, 2040, 255, 255)}, {"Label1(12)", tw(3240, 2520, 855, 255)}}},
+        {"Frame3", {{"Text(5)", tw(4320, 1440, 1935, 285)}, {"Command13", tw(6240, 2520, 255, 255)}}},
+        {"Frame9", {{"Text(100)", tw(2880, 1920, 1095, 285)}, {"Command14", tw(6240, 240, 255, 255)}}},
+        {"Frame4", {{"Text(7)", tw(1200, 360, 1335, 285)}, {"Image3(0)", tw(4440, 1560, 1965, 630)}}},
+        {"Frame5", {{"Label1(7)", tw(240, 1320, 3495, 255)}, {"Text(13)", tw(3360, 1800, 1215, 285)}}},
+        {"Frame8", {{"Check4", tw(240, 2400, 255, 255)}, {"Text(124)", tw(3120, 720, 975, 285)}}},
+        {"Frame7", {{"Command9", tw(360, 1200, 3375, 495)}, {"Text(40)", tw(2760, 720, 1215, 285)}}},
     };
-    const Row rows[] = {
-        {"Text1", "Form1Client", tw(120, 120, 1575, 2655)},
-        {"Command1", "Form1Client", tw(240, 240, 1335, 255)},
-        {"Command8", "Form1Client", tw(240, 2400, 1335, 255)},
-        {"Text2", "Form1Client", tw(120, 2880, 1575, 615)},
-        {"Command7", "Form1Client", tw(240, 3000, 1335, 375)},
-        {"Text3", "Form1Client", tw(1920, 120, 6855, 3375)},
-        {"Label1(8)", "Form1Client", tw(3000, 600, 1215, 255)},
-        {"Frame1", "Form1Client", tw(2040, 480, 6615, 2895)},
-        {"Frame9", "Form1Client", tw(2040, 480, 6615, 2895)},
-        {"Text(1)", "Frame1", tw(2880, 240, 3495, 285)},
-        {"Label1(1)", "Frame1", tw(360, 720, 1575, 255)},
-        {"Combo3", "Frame1", tw(1800, 2520, 4575, 315)},
-        {"Image1", "Frame1", tw(4200, 600, 2025, 660)},
-        {"Combo1", "Frame2", tw(2640, 360, 735, 315)},
-        {"Check2", "Frame2", tw(3720, 360, 255, 255)},
-        {"Text(81)", "Frame2", tw(5040, 2400, 975, 285)},
-        {"Command10", "Frame2", tw(6240, 2520, 255, 255)},
-        {"Text(93)", "Frame6", tw(3120, 240, 855, 285)},
-        {"Check1(2)", "Frame6", tw(6000, 480, 255, 255)},
-        {"Check1(1)", "Frame6", tw(4440, 2040, 255, 255)},
-        {"Label1(12)", "Frame6", tw(3240, 2520, 855, 255)},
-        {"Text(5)", "Frame3", tw(4320, 1440, 1935, 285)},
-        {"Command13", "Frame3", tw(6240, 2520, 255, 255)},
-        {"Text(100)", "Frame9", tw(2880, 1920, 1095, 285)},
-        {"Command14", "Frame9", tw(6240, 240, 255, 255)},
-        {"Text(7)", "Frame4", tw(1200, 360, 1335, 285)},
-        {"Image3(0)", "Frame4", tw(4440, 1560, 1965, 630)},
-        {"Label1(7)", "Frame5", tw(240, 1320, 3495, 255)},
-        {"Text(13)", "Frame5", tw(3360, 1800, 1215, 285)},
-        {"Check4", "Frame8", tw(240, 2400, 255, 255)},
-        {"Text(124)", "Frame8", tw(3120, 720, 975, 285)},
-        {"Command9", "Frame7", tw(360, 1200, 3375, 495)},
-        {"Text(40)", "Frame7", tw(2760, 720, 1215, 285)},
-    };
-    for (const Row &row : rows) {
-        QWidget *widget = editor.find(QString::fromLatin1(row.name));
-        ASSERT_TRUE(widget) << row.name;
-        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(row.parent)) << row.name;
-        EXPECT_EQ(widget->geometry(), row.rect) << row.name;
+    for (const auto &page : pages) {
+        for (const auto &[name, rect] : page.children) {
+            QWidget *widget = editor.find(QString::fromLatin1(name));
+            ASSERT_TRUE(widget) << name;
+            EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(page.parent)) << name;
+            EXPECT_EQ(widget->geometry(), rect) << name;
+        }
     }
     // Every element of the Text and Label1 arrays exists exactly once.
     for (int slot : Slots::mainTextSlots())
@@ -207,7 +189,6 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         EXPECT_EQ(edit->text(), editor.form.text(slot)) << slot;
         EXPECT_EQ(edit->isEnabled(), editor.form.textEnabled(slot)) << slot;
     }
-    EXPECT_EQ(editor.find<QLineEdit>(QStringLiteral("Text(2)"))->text(), QStringLiteral("1439.0"));
     EXPECT_TRUE(editor.window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
     for (int list = 0; list < 3; ++list)
         EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1))->currentIndex(),
@@ -222,28 +203,18 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
             << boxes[box];
     EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
 
+    // Each page button reaches its page command; the titles are the core's.
     struct Step {
         const char *button;
         int frame;
-        QString title;
     };
-    const Step steps[] = {
-        {"Command2", 2, " --==[ Коробка Переключения Передач ]==--"},
-        {"Command10", 6, " --==[ Трансмиссия ]==--"},
-        {"Command11", 2, " --==[ Коробка Переключения Передач ]==--"},
-        {"Command3", 3, " --==[ Колёса ]==--"},
-        {"Command13", 9, " --==[ Колёса ]==--"},
-        {"Command14", 3, " --==[ Колёса ]==--"},
-        {"Command4", 4, " --==[ Подвеска ]==--"},
-        {"Command5", 5, " --==[ Аэродинамика ]==--"},
-        {"Command6", 8, " --==[ Тормозная система ]==--"},
-        {"Command8", 7, " --==[ Двигатель ]==--"},
-        {"Command1", 1, " --==[ Общее ]==--"},
-    };
+    const Step steps[] = {{"Command2", 2}, {"Command10", 6}, {"Command11", 2}, {"Command3", 3},
+                          {"Command13", 9}, {"Command14", 3}, {"Command4", 4}, {"Command5", 5},
+                          {"Command6", 8},  {"Command8", 7},  {"Command1", 1}};
     for (const Step &step : steps) {
         editor.click(QString::fromLatin1(step.button));
         EXPECT_TRUE(onlyFrameVisible(editor, step.frame)) << step.button;
-        EXPECT_EQ(title(editor), step.title) << step.button;
+        EXPECT_EQ(title(editor), editor.form.pageTitle()) << step.button;
     }
     EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "switching pages is no edit";
 
@@ -291,17 +262,6 @@ TEST(MainWindow, CommandsOpenTheirWindows)
         editor.trigger(QString::fromLatin1(item));
         EXPECT_EQ(shown, QString::fromLatin1(item) == QStringLiteral("ObProge") ? "Form9" : "Form4");
     }
-
-    // Ending the program closes every window, the modeless ones included.
-    editor.type(2, QStringLiteral("x"));
-    editor.trigger(QStringLiteral("save"));
-    ASSERT_TRUE(Editor::topLevel(QStringLiteral("Form2")));
-    editor.host.answers = {MessageAnswer::No};
-    editor.click(QStringLiteral("Command7"));
-    EXPECT_TRUE(editor.window->hasEnded());
-    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form3")), nullptr);
-    EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
-    EXPECT_FALSE(editor.window->isVisible());
 }
 
 TEST(MainWindow, TypingReachesTheCoreAndTheFieldShowsWhatItKept)
@@ -316,7 +276,6 @@ TEST(MainWindow, TypingReachesTheCoreAndTheFieldShowsWhatItKept)
     editor.type(1, QStringLiteral("Жuk"));
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Жuk"));
     EXPECT_EQ(editor.window->windowTitle(), QStringLiteral("Редактируем - Жuk (Тюнекс)"));
-    EXPECT_TRUE(editor.core.doc().Izm[1]);
 
     // A character the file's code page cannot hold is refused with a beep.
     editor.type(1, QStringLiteral("字"));
@@ -325,21 +284,15 @@ TEST(MainWindow, TypingReachesTheCoreAndTheFieldShowsWhatItKept)
     EXPECT_EQ(editor.host.beeps, 1);
     editor.host.beeps = 0;
 
-    // The 101st key and a long paste are cut back in the widget, one beep each.
+    // The 101st key is cut back in the widget, with a beep.
     editor.click(QStringLiteral("Command2"));
     auto *delay = editor.find<QLineEdit>(QStringLiteral("Text(72)"));
     delay->selectAll();
     QTest::keyClick(delay, Qt::Key_Delete);
     editor.type(72, QString(101, QLatin1Char('7')));
     EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
-    EXPECT_EQ(editor.host.beeps, 1);
-    delay->selectAll();
-    delay->insert(QString(250, QLatin1Char('5')));
-    // insert() is the path of a paste; the edit signal is what the user's paste raises.
-    emit delay->textEdited(delay->text());
-    EXPECT_EQ(delay->text(), QString(100, QLatin1Char('5')));
     EXPECT_EQ(editor.form.text(72), delay->text());
-    EXPECT_EQ(editor.host.beeps, 2);
+    EXPECT_EQ(editor.host.beeps, 1);
 }
 
 TEST(MainWindow, LabelsCheckBoxesAndListsCountAsEdits)
@@ -375,46 +328,35 @@ TEST(MainWindow, LabelsCheckBoxesAndListsCountAsEdits)
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
 {
     // The rules of the questions are the core's; here: which control asks
-    // which question, and what the window does with the answer.
-    {
+    // which question, and that the window stays or ends, with every other
+    // window, as the core answers.
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "Exit and Command7");
         Editor editor;
         editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-        editor.type(2, QStringLiteral("0"));
-        editor.host.answers = {MessageAnswer::Cancel};
-        editor.trigger(QStringLiteral("Exit2"));
-        ASSERT_EQ(editor.host.messages.size(), 1);
-        EXPECT_EQ(editor.host.messages[0].text,
-                  QStringLiteral("Файл был изменён.\r\n\r\nСохранить изменения?"));
-        EXPECT_EQ(editor.host.messages[0].buttons, MessageButtons::YesNoCancel);
-        EXPECT_TRUE(editor.window->isVisible());
-
-        // Yes saves through Save As and stays open; the next Exit ends at once.
-        const QString saved = editor.dir.filePath(QStringLiteral("saved.ini"));
-        editor.host.answers = {MessageAnswer::Yes};
-        editor.host.saveNames = {saved};
-        editor.click(QStringLiteral("Command7"));
-        EXPECT_TRUE(QFile::exists(saved));
-        EXPECT_FALSE(editor.window->hasEnded());
-        editor.click(QStringLiteral("Command7"));
-        EXPECT_TRUE(editor.window->hasEnded());
-        EXPECT_FALSE(editor.window->isVisible());
-        EXPECT_EQ(editor.host.messages.size(), 2);
-    }
-    // The close box: Yes with a faulty field refuses the close and lists the
-    // errors; No ends the program.
-    {
-        Editor editor;
-        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        editor.click(QStringLiteral("Command8"));
+        editor.click(QStringLiteral("Command9")); // the modeless torque window
         editor.type(2, QStringLiteral("x"));
-        editor.host.answers = {MessageAnswer::Yes};
-        EXPECT_FALSE(editor.window->close());
-        EXPECT_EQ(editor.host.messages.value(0).buttons, MessageButtons::YesNo);
+        editor.host.answers = {MessageAnswer::Yes}; // save first: the faulty field is listed
+        if (closeBox)
+            EXPECT_FALSE(editor.window->close());
+        else
+            editor.trigger(QStringLiteral("Exit2"));
+        EXPECT_EQ(editor.host.messages.value(0).buttons,
+                  closeBox ? MessageButtons::YesNo : MessageButtons::YesNoCancel);
+        EXPECT_TRUE(editor.window->isVisible());
         QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
         ASSERT_TRUE(errors);
         EXPECT_TRUE(errors->isVisible());
+
         editor.host.answers = {MessageAnswer::No};
-        EXPECT_TRUE(editor.window->close());
+        if (closeBox)
+            EXPECT_TRUE(editor.window->close());
+        else
+            editor.click(QStringLiteral("Command7"));
         EXPECT_TRUE(editor.window->hasEnded());
+        EXPECT_FALSE(editor.window->isVisible());
         EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
+        EXPECT_EQ(Editor::topLevel(QStringLiteral("Form3")), nullptr);
     }
 }
