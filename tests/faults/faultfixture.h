@@ -1,8 +1,5 @@
 #pragma once
 
-// The fixture shared by the fault-injection tests: an edited document that
-// already has a save target.
-
 #include "testfiles.h"
 
 #include <QDir>
@@ -10,15 +7,14 @@
 
 #include <gtest/gtest.h>
 
-// An open document saved once to target.ini, then edited (Mass = 2222.5), so
-// it has unsaved changes and a save target.
+// A document saved once to target.ini, then edited (Mass = 2222.5): it has
+// unsaved changes and a save target, which a failed save must both keep.
 class EditedDocument : public ::testing::Test, public CoreFixture {
 protected:
     void SetUp() override
     {
         lines = physicsLines(150, "Fault Car");
         open(writeFile(QStringLiteral("car.ini"), joinCrLf(lines)));
-        ASSERT_TRUE(host.messages.isEmpty());
         target = saveAs(QStringLiteral("target.ini"));
         ASSERT_TRUE(host.messages.isEmpty());
         onDisk = readFile(target);
@@ -45,7 +41,7 @@ protected:
         return isMessage(host.messages.last(), QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical);
     }
 
-    // Files in the folder, so that a left-over temporary file shows.
+    // What is in the folder, hidden files too, so a left-over temporary file shows.
     QStringList folderEntries() const
     {
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

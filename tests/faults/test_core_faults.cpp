@@ -1,20 +1,16 @@
-// Faults of the document core found by the fault-injection work, kept as
-// regression tests once fixed.
+// Faults of the document core found by fault injection, kept once fixed.
 #include "faultfixture.h"
 
 #include <gtest/gtest.h>
 
-// A text box keeps CR and LF when text is pasted into it. The field check
-// stops examining at a CR, so "1.5" and a line break passed as a number, and
-// the write-back put the text into the key's line as it was: the file got
-// more lines than the document, and whatever followed the break (here a
-// section header and a key) became lines of their own the next time the file
-// was opened. The core now refuses such text with a beep.
+// Text pasted into a field keeps its CR and LF. The field check used to stop
+// at a CR and the write-back put the text into the key's line as it was, so
+// what followed the break (here a section header and a key) became lines of
+// their own when the file was opened again. Such text is now refused.
 TEST_F(EditedDocument, APastedLineBreakNeverSplitsALineOfTheFile)
 {
-    const QString pasted[] = {QStringLiteral("1.5\r\n[engineblock]\r\nMinRPM=9"), QStringLiteral("1.5\r7"),
-                              QStringLiteral("1.5\n7")};
-    for (const QString &text : pasted) {
+    for (const QString &text : {QStringLiteral("1.5\r\n[engineblock]\r\nMinRPM=9"), QStringLiteral("1.5\r7"),
+                                QStringLiteral("1.5\n7")}) {
         SCOPED_TRACE(text.toStdString());
         core.typeText(5, text);
         host.messages.clear();
@@ -23,8 +19,8 @@ TEST_F(EditedDocument, APastedLineBreakNeverSplitsALineOfTheFile)
         core.saveAsCommand();
         ASSERT_EQ(host.messages.size(), 1) << host.lastText().toStdString();
 
-        // Whatever the core did with the text, the file holds exactly the
-        // document's lines, and opening it again gives the same document.
+        // The file holds exactly the document's lines, and opening it again
+        // gives the same document.
         const QByteArray saved = readFile(target);
         EXPECT_EQ(saved.count("\r\n"), lines.size());
         EXPECT_EQ(saved.count('\r'), lines.size());
