@@ -1,17 +1,19 @@
 #include "testfiles.h"
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 
 namespace {
 
-class Checks : public CoreTest {
-protected:
+struct Checks : CoreTest {
     void SetUp() override
     {
         open(writeFile(QStringLiteral("in.ini"), joinCrLf(physicsLines())));
         ASSERT_TRUE(host.messages.isEmpty());
+    }
+    // The errors window is hidden with an empty list and no longer blocks a check.
+    bool errorsWindowClosed() const
+    {
+        return !host.isVisible(WindowId::Form2) && form.errorsList().isEmpty() && !core.doc().Otkr;
     }
 };
 
@@ -26,24 +28,19 @@ TEST_F(Checks, FieldCharactersAreJudgedOneFieldOneError)
         QString prefix; // null: accepted
     } cases[] = {
         {QStringLiteral("1439.0"), {}}, {QStringLiteral("--1..2"), {}}, {QStringLiteral("-.5-"), {}},
-        {QStringLiteral("1\x0f" "abc"), {}}, // character 15 ends the examination
-        {QStringLiteral("1\rabc"), {}},      // and so does 13
-        {QString(), empty},
-        {QStringLiteral("1,5"), bad}, {QStringLiteral(" 1"), bad},   {QStringLiteral("1 "), bad},
-        {QStringLiteral("+1"), bad},  {QStringLiteral("1e3"), bad},  {QStringLiteral("1ж2ж"), bad},
-        {QStringLiteral("\n1"), bad},
+        {QStringLiteral("1\x0f" "abc"), {}}, {QStringLiteral("1\rabc"), {}}, // 15 and 13 end the examination
+        {QString(), empty},           {QStringLiteral("1,5"), bad}, {QStringLiteral(" 1"), bad},
+        {QStringLiteral("1 "), bad},  {QStringLiteral("+1"), bad},  {QStringLiteral("1e3"), bad},
+        {QStringLiteral("1ж2ж"), bad}, {QStringLiteral("\n1"), bad},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         core.typeText(72, c.text);
         core.saveAsCommand();
         EXPECT_EQ(host.isVisible(WindowId::Form2), !c.prefix.isNull());
-        if (c.prefix.isNull()) {
-            EXPECT_TRUE(form.errorsList().isEmpty());
-            continue;
-        }
-        EXPECT_EQ(form.errorsList(), QStringList{c.prefix + QStringLiteral("\"Задержка\" (трансмисия)")});
-        EXPECT_TRUE(core.doc().Otkr);
+        EXPECT_EQ(form.errorsList(), c.prefix.isNull() ? QStringList()
+                                     : QStringList{c.prefix + QStringLiteral("\"Задержка\" (трансмисия)")});
+        EXPECT_EQ(core.doc().Otkr, !c.prefix.isNull());
         core.errorsClose();
     }
 }
@@ -62,28 +59,9 @@ TEST_F(Checks, ErrorsAreListedInSlotOrderWithTheirLabels)
         QStringLiteral("Не допустимый символ в окне \"Диаметр передних колёс\""),
     }));
     EXPECT_EQ(host.saveDialogs, 0);
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
 }
 
-TEST_F(Checks, CleanCheckCommandReportsAndWritesNoFile)
-{
-    core.typeText(2, QStringLiteral("1500"));
-    core.checkCommand();
-    ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Отчёт"), MessageIcon::Exclamation,
-                          QStringLiteral("Ошибки в файле не найдены")));
-    EXPECT_EQ(host.saveDialogs, 0);
-    EXPECT_TRUE(form.errorsButtonsEnabled());
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
-
-    // A Save afterwards writes the file and shows nothing.
-    host.saveNames.append(path(QStringLiteral("after.ini")));
-    core.saveCommand();
-    EXPECT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
-}
-
-TEST_F(Checks, WhileErrorsAreListedACheckIsRefusedAndACheckOnlyRunNeverSaves)
+TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksTheNext)
 {
     core.typeText(2, QString());
     core.saveCommand();
@@ -95,7 +73,7 @@ TEST_F(Checks, WhileErrorsAreListedACheckIsRefusedAndACheckOnlyRunNeverSaves)
                                          "продолжения работы закройте окно Ошибок.")));
     EXPECT_EQ(form.errorsList().size(), 1);
     // The refused check still made this a check-only run: the save-anyway
-    // button, were it reached with its button disabled, writes nothing.
+    // button, were it reached while disabled, writes nothing.
     EXPECT_FALSE(form.errorsButtonsEnabled());
     host.saveNames.append(path(QStringLiteral("never.ini")));
     core.errorsSaveAnyway();
@@ -108,13 +86,31 @@ TEST_F(Checks, WhileErrorsAreListedACheckIsRefusedAndACheckOnlyRunNeverSaves)
         EXPECT_TRUE(host.isVisible(WindowId::Form2));
         EXPECT_FALSE(form.errorsButtonsEnabled());
         (core.*close)();
-        EXPECT_FALSE(host.isVisible(WindowId::Form2));
+        EXPECT_TRUE(errorsWindowClosed());
         EXPECT_TRUE(form.errorsButtonsEnabled());
-        EXPECT_TRUE(form.errorsList().isEmpty());
-        EXPECT_FALSE(core.doc().Otkr);
     }
     core.saveCommand();
     EXPECT_EQ(form.errorsList(), QStringList{QStringLiteral("Не заполнено окно \"Масса\"")});
+    core.errorsClose();
+
+    // A clean check reports, asks for no name and leaves Save working...
+    core.typeText(2, QStringLiteral("1500"));
+    core.checkCommand();
+    ASSERT_EQ(host.messages.size(), 2);
+    EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Отчёт"), MessageIcon::Exclamation,
+                          QStringLiteral("Ошибки в файле не найдены")));
+    EXPECT_EQ(host.saveDialogs, 0);
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    host.saveNames = {path(QStringLiteral("after.ini"))};
+    core.saveCommand();
+    EXPECT_EQ(host.messages.size(), 2);
+    EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
+    // ...and once Save writes straight to the target, a check does not write there either.
+    core.saveCommand();
+    core.typeText(2, QStringLiteral("1600"));
+    core.checkCommand();
+    EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
+    EXPECT_TRUE(core.doc().AvtoSoxranenie);
 }
 
 TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsTheyStand)
@@ -126,9 +122,7 @@ TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsThey
     core.typeText(2, QStringLiteral("12"));
     host.saveNames.append(path(QStringLiteral("rechecked.ini")));
     core.errorsRecheck(); // a Save As again, though the document has a target
-    EXPECT_TRUE(form.errorsList().isEmpty());
-    EXPECT_FALSE(host.isVisible(WindowId::Form2));
-    EXPECT_FALSE(core.doc().Otkr);
+    EXPECT_TRUE(errorsWindowClosed());
     EXPECT_TRUE(readFile(QStringLiteral("rechecked.ini")).contains("\r\nMass=12\r\n"));
     EXPECT_FALSE(readFile(first).contains("\r\nMass=12\r\n"));
 
@@ -142,8 +136,7 @@ TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsThey
     EXPECT_TRUE(saved.contains("\r\nMass=\r\n")); // an empty field leaves the key and "="
     EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=edited after\r\n"));
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
-    EXPECT_FALSE(host.isVisible(WindowId::Form2));
-    EXPECT_TRUE(form.errorsList().isEmpty());
+    EXPECT_TRUE(errorsWindowClosed());
 }
 
 TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
@@ -163,8 +156,7 @@ TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
                                   QStringLiteral("Не допустимый символ в окне \"Крутящий момент при 10000 о/м\"")}));
     EXPECT_FALSE(host.isVisible(WindowId::Form3));
     EXPECT_TRUE(form.torqueErrorsList().isEmpty());
-    // Torque errors never block a save, and the fields keep what was typed:
-    // the faulty values are written.
+    // Torque errors never block a save: the faulty values are written.
     const QByteArray saved = readFile(saveAs(QStringLiteral("torque.ini")));
     EXPECT_TRUE(saved.contains("\r\ntorqueCurve_2=\r\ntorqueCurve_3="));
     EXPECT_TRUE(saved.contains("\r\ntorqueCurve_19=1,5\r\n"));

@@ -1,19 +1,13 @@
 #include "testfiles.h"
 
-#include <gtest/gtest.h>
-
-#include <QFile>
+#include <functional>
 
 namespace {
 
-const QString kLeaveText = QStringLiteral("Файл был изменён.\r\n\r\nСохранить изменения?");
-const QString kUntitled = QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)");
-
-class Commands : public ::testing::Test, public CoreFixture {
-protected:
+struct Commands : CoreTest {
     void openCar()
     {
-        const int before = host.messages.size() + host.answers.size();
+        const auto before = host.messages.size() + host.answers.size();
         open(writeFile(QStringLiteral("car.ini"), joinCrLf(physicsLines(120, "Car"))));
         ASSERT_EQ(host.messages.size(), before);
     }
@@ -65,12 +59,14 @@ TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
         for (int frame = 1; frame <= 9; ++frame)
             EXPECT_EQ(form.frameVisible(frame), frame == c.frame) << c.command << " " << frame;
     }
-    // Loading shows the general page over the one shown and hides only the
+    // Loading shows the general page over those shown and hides only the
     // brakes page.
-    core.pageCommand(4);
+    core.pageCommand(6);
+    form.setFrameVisible(4, true);
     openCar();
     EXPECT_TRUE(form.frameVisible(1));
     EXPECT_TRUE(form.frameVisible(4));
+    EXPECT_FALSE(form.frameVisible(8));
     EXPECT_EQ(form.pageTitle(), QStringLiteral(" --==[ Общее ]==--"));
 }
 
@@ -81,7 +77,7 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
     EXPECT_TRUE(core.doc().AvtoSoxranenie);
     EXPECT_FALSE(core.doc().Izm[1]); // nothing is marked before a document exists
     core.typeText(1, QString());
-    EXPECT_EQ(form.caption(), kUntitled);
+    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
 
     host.answers = {MessageAnswer::No}; // do not save the typing above
     openCar();
@@ -97,22 +93,18 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
     EXPECT_EQ(host.beeps, 1);
 }
 
-TEST_F(Commands, CharactersOutsideTheCodePageAndLineBreaksAreRefusedWithABeep)
+TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 {
     openCar();
+    // Characters outside the code page and line breaks are refused with a beep.
     EXPECT_FALSE(core.typeText(2, QStringLiteral("12✓")));
     EXPECT_FALSE(core.typeText(2, QStringLiteral("1\r\n[basic]")));
     EXPECT_FALSE(core.typeText(41, QStringLiteral("1\n2")));
+    EXPECT_FALSE(core.typeText(999, QStringLiteral("1")));
     EXPECT_EQ(host.beeps, 3);
     EXPECT_EQ(form.text(2), QStringLiteral("2.5"));
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
-    EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €")));
-    EXPECT_FALSE(core.typeText(999, QStringLiteral("1")));
-}
 
-TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChange)
-{
-    openCar();
     const std::function<void()> edits[] = {
         [this] { core.labelClicked(); },
         [this] { form.setCheck(Slots::Check1_0, 1 - form.check(Slots::Check1_0)); },
@@ -121,6 +113,7 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChange)
         [this] { core.chooseComboItem(Slots::Combo1, 0); },
         [this] { core.chooseComboItem(Slots::Combo3, 3); },
         [this] { core.typeText(50, QStringLiteral("1")); },
+        [this] { EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €"))); },
     };
     int saves = 0;
     for (const auto &edit : edits) {
@@ -174,7 +167,8 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
         EXPECT_EQ(f.host.saveDialogs, 1);
         ASSERT_FALSE(f.host.messages.isEmpty());
         EXPECT_TRUE(isMessage(f.host.messages[0], QStringLiteral("Тюнекс Редактор - Авто сохранение."),
-                              MessageIcon::Exclamation, kLeaveText));
+                              MessageIcon::Exclamation,
+                              QStringLiteral("Файл был изменён.\r\n\r\nСохранить изменения?")));
         EXPECT_EQ(f.host.messages[0].buttons, row.buttons);
         EXPECT_EQ(f.form.text(2), QStringLiteral("5"));
         EXPECT_TRUE(f.core.doc().AvtoSoxranenie);

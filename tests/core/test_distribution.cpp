@@ -1,12 +1,6 @@
 #include "testfiles.h"
 
-#include <gtest/gtest.h>
-
-namespace {
-
 using Distribution = CoreTest;
-
-} // namespace
 
 TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
 {
@@ -47,45 +41,37 @@ TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
     }
 }
 
-TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSection)
+TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLaterLoadsMarkWhatTheyChange)
 {
     openLines({
-        "' Car",
-        "[basic]",
-        "Mass=1",
-        "Mass=2",                 // the later line wins
-        "mass=3",                 // other case: another key
-        "FrontTrackWidth =4",     // the blank belongs to the key
-        "RearTrackWidth= 5",      // the blank belongs to the value
-        "VehicleHeight=6=7",      // split at the first "="
+        "' Car", "[basic]",
+        "Mass=1", "Mass=2",             // the later line wins
+        "mass=3",                       // other case: another key
+        "FrontTrackWidth =4",           // the blank belongs to the key
+        "RearTrackWidth= 5",            // the blank belongs to the value
+        "VehicleHeight=6=7",            // split at the first "="
         "TurningCircleRadius=\xea\xe3", // decoded from the code page
-        "[Skins]",
-        "HeightOfGravity=8",      // no handler here
-        "[Display_Data]",
-        "RearSlideFactor=9",
-        "[tire_rear]",
-        "SectionWidth=rear",
-        "[BASIC]",                // not a header: the section goes on
-        "PeakFriction=rearpeak",
-        "[tire_front]",
-        "SectionWidth=front",
-        "[render]",
-        "BodyLiftCoefficient=11",
+        "[Skins]", "HeightOfGravity=8", // no handler here
+        "[Display_Data]", "RearSlideFactor=9",
+        "[tire_rear]", "SectionWidth=rear",
+        "[BASIC]", "PeakFriction=rearpeak", // not a header: the section goes on
+        "[tire_front]", "SectionWidth=front",
+        "[render]", "BodyLiftCoefficient=11",
     });
     ASSERT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(form.text(2), QStringLiteral("2"));
+    const std::pair<int, const char *> texts[] = {
+        {2, "2"}, {5, ""}, {6, " 5"}, {7, "6=7"}, {17, "кг"}, {8, ""}, {9, ""},
+        {96, "rear"}, {100, "rearpeak"}, {108, "front"}, {14, ""},
+    };
+    for (const auto &[slot, text] : texts)
+        EXPECT_EQ(form.text(slot), QString::fromUtf8(text)) << slot;
     EXPECT_EQ(core.doc().NStr[2], 4);
-    EXPECT_EQ(form.text(5), QString());
     EXPECT_EQ(core.doc().NStr[5], 0);
-    EXPECT_EQ(form.text(6), QStringLiteral(" 5"));
-    EXPECT_EQ(form.text(7), QStringLiteral("6=7"));
-    EXPECT_EQ(form.text(17), QStringLiteral("кг"));
-    EXPECT_EQ(form.text(8), QString());
-    EXPECT_EQ(form.text(9), QString());
-    EXPECT_EQ(form.text(96), QStringLiteral("rear"));
-    EXPECT_EQ(form.text(100), QStringLiteral("rearpeak"));
-    EXPECT_EQ(form.text(108), QStringLiteral("front"));
-    EXPECT_EQ(form.text(14), QString());
+    EXPECT_FALSE(core.doc().Izm[2]); // nothing is marked before the first document
+
+    openLines({"' Car", "[basic]", "Mass=5", "RearTrackWidth= 5"});
+    EXPECT_TRUE(core.doc().Izm[2]);
+    EXPECT_FALSE(core.doc().Izm[6]); // same text: no change event
 }
 
 TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
@@ -120,12 +106,10 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
         const char *gears, *engine, *horn;
         int gearsPos, enginePos, hornPos;
     } cases[] = {
-        {"3", "0", "1", 0, 0, 0},
-        {"8", "19", "14", 5, 19, 13},
+        {"3", "0", "1", 0, 0, 0},         {"8", "19", "14", 5, 19, 13},
         {"2", "20", "0", -1, -1, -1},     // outside the lists: nothing selected
         {" 5", "4.5", "2.5", 2, 4, 2},    // ties go to the even position
-        {"x", "5.5", "1e1", -1, 6, 9},
-        {"9", "1e400", "-5", -1, -1, -1},
+        {"x", "5.5", "1e1", -1, 6, 9},    {"9", "1e400", "-5", -1, -1, -1},
     };
     for (const auto &c : cases) {
         openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,
@@ -145,32 +129,20 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
         EXPECT_TRUE(!Slots::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
     EXPECT_TRUE(form.checkEnabled(Slots::Check4));
     EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
-    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
 
-    // No [audio]: the sound lists are disabled and empty too.
+    // No [audio]: the sound lists are disabled and empty too, and no key keeps
+    // the old file's line number.
     openLines({"' Car", "[basic]", "Mass=1", "[engineblock]", "torqueCurve_3=7"});
-    EXPECT_TRUE(form.textEnabled(1));
-    EXPECT_TRUE(form.textEnabled(2));
-    EXPECT_FALSE(form.textEnabled(5));
-    EXPECT_TRUE(form.textEnabled(44));
-    EXPECT_FALSE(form.textEnabled(41));
+    for (const int slot : {1, 2, 44})
+        EXPECT_TRUE(form.textEnabled(slot)) << slot;
+    for (const int slot : {5, 41})
+        EXPECT_FALSE(form.textEnabled(slot)) << slot;
     EXPECT_FALSE(form.checkEnabled(Slots::Check4));
     EXPECT_FALSE(form.comboEnabled(Slots::Combo1));
     for (const Slots::ComboId list : {Slots::Combo2, Slots::Combo3}) {
         EXPECT_FALSE(form.comboEnabled(list));
         EXPECT_EQ(form.combo(list), -1);
     }
-    // A key the new file lacks never keeps the old file's line number.
     EXPECT_EQ(core.doc().NStr[121], 0);
     EXPECT_EQ(core.doc().NStr[5], 0);
-}
-
-TEST_F(Distribution, LaterLoadsMarkTheFieldsTheyChange)
-{
-    openLines({"' Car", "[basic]", "Mass=1", "FrontTrackWidth=2"});
-    EXPECT_FALSE(core.doc().Izm[2]); // nothing is marked before the first document
-    openLines({"' Car", "[basic]", "Mass=5", "FrontTrackWidth=2"});
-    EXPECT_TRUE(core.doc().Izm[2]);
-    EXPECT_FALSE(core.doc().Izm[5]); // same text: no change event
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
 }

@@ -1,7 +1,5 @@
 #include "testfiles.h"
 
-#include <gtest/gtest.h>
-
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -15,8 +13,7 @@ const QString kNotPhysics = QStringLiteral("Этот файл не являет�
 
 using Loading = CoreTest;
 
-// The longest file that loads: exactly 1000 lines, made 50 MB by long
-// comment lines.
+// The longest file that loads: exactly 1000 lines, made 50 MB by long comment lines.
 QVector<QByteArray> bigLines()
 {
     QVector<QByteArray> big = physicsLines(1000, "Big Car");
@@ -60,8 +57,7 @@ TEST(LoadingFiles, LinesEndAtCrOrCrLfAndComeBackByteForByte)
         EXPECT_LT(timer.elapsed(), kNoHangMs);
         ASSERT_TRUE(f.host.messages.isEmpty()) << f.host.lastText().toStdString();
         EXPECT_EQ(f.core.documentLines(), row.lines);
-        // Saved unchanged, it comes back with CR LF ends and the two
-        // sound-list rewrites.
+        // Saved unchanged, it comes back with CR LF ends and the sound-list rewrites.
         EXPECT_TRUE(sameBytes(f.readFile(f.saveAs(QStringLiteral("out.ini"))),
                               joinCrLf(savedUnchanged(row.lines))));
     }
@@ -156,6 +152,7 @@ TEST_F(Loading, UnreadableFileIsReportedAndNothingChanges)
     QFile::setPermissions(name, QFileDevice::WriteOwner);
     open(name);
     ASSERT_EQ(host.messages.size(), 1);
-    EXPECT_TRUE(host.messages[0].text.contains(name));
+    EXPECT_TRUE(isMessage(host.messages[0], kLoadError, MessageIcon::Critical));
+    EXPECT_TRUE(host.lastText().startsWith(QStringLiteral("Не удалось прочитать файл ") + name));
     EXPECT_EQ(core.doc().e, 0);
 }

@@ -1,14 +1,10 @@
-#include "templates.h"
 #include "testfiles.h"
-
-#include <gtest/gtest.h>
 
 #include <QFile>
 
 namespace {
 
-class Saving : public ::testing::Test, public CoreFixture {
-protected:
+struct Saving : CoreTest {
     void SetUp() override
     {
         lines = physicsLines(120, "Round Trip");
@@ -20,39 +16,32 @@ protected:
 
 } // namespace
 
-TEST_F(Saving, UnchangedDocumentIsWrittenAsReadWithTheDocumentedRewrites)
+TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenWhole)
 {
-    lines[0] = "--Round Trip";                  // the prefix is replaced by "' "
+    lines[0] = "--Round Trip"; // the prefix is replaced by "' "
     lines[lineIndex(lines, "driveWheels_0")] = "driveWheels_0=01";
     lines[lineIndex(lines, "enginetype")] = "enginetype=5";
     lines[110] = "  odd \t line with trailing blanks   ";
     open(writeFile(QStringLiteral("odd.ini"), joinCrLf(lines)));
     ASSERT_TRUE(host.messages.isEmpty());
+    core.typeText(2, QStringLiteral("1500.25"));
+    core.typeText(41, QStringLiteral("77"));
+    form.setCheck(Slots::Check1_2, 0); // driveWheels_1, ticked in the file
     const QString out = saveAs(QStringLiteral("out.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[0] = "' Round Trip";
     expected[lineIndex(expected, "driveWheels_0")] = "driveWheels_0=0";
+    expected[lineIndex(expected, "driveWheels_1")] = "driveWheels_1=0";
+    expected[lineIndex(expected, "Mass=")] = "Mass=1500.25";
+    expected[lineIndex(expected, "torqueCurve_0=")] = "torqueCurve_0=77";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
     EXPECT_TRUE(core.doc().NePervoeSoxranenie);
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
 }
 
-TEST_F(Saving, OnlyTheValueOfEditedFieldsIsReplaced)
-{
-    core.typeText(2, QStringLiteral("1500.25"));
-    core.typeText(41, QStringLiteral("77"));
-    form.setCheck(Slots::Check1_2, 0);          // driveWheels_1, ticked in the file
-    const QString out = saveAs(QStringLiteral("edited.ini"));
-    QVector<QByteArray> expected = savedUnchanged(lines);
-    expected[lineIndex(expected, "Mass=")] = "Mass=1500.25";
-    expected[lineIndex(expected, "torqueCurve_0=")] = "torqueCurve_0=77";
-    expected[lineIndex(expected, "driveWheels_1=")] = "driveWheels_1=0";
-    EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
-}
-
 TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
 {
-    form.setCombo(Slots::Combo2, 7);            // set by the program, not picked
+    form.setCombo(Slots::Combo2, 7); // set by the program, not picked
     core.chooseComboItem(Slots::Combo3, 0);
     QString out = saveAs(QStringLiteral("lists.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
@@ -67,19 +56,20 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
 }
 
-TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacing)
+TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissions)
 {
-    host.saveNames.append(path(QStringLiteral("car")));
+    host.saveNames << path(QStringLiteral("car")) << path(QStringLiteral("car.INI"));
+    core.saveAsCommand();
     core.saveAsCommand();
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.ini"))));
-    host.saveNames.append(path(QStringLiteral("car.INI")));
-    core.saveAsCommand();
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.INI.ini"))));
     EXPECT_TRUE(host.messages.isEmpty());
 
     const QString existing = writeFile(QStringLiteral("existing.ini"), "keep me");
-    host.saveNames.append(existing);
-    host.answers.append(MessageAnswer::No);
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(existing, permissions);
+    host.saveNames << existing << existing;
+    host.answers << MessageAnswer::No << MessageAnswer::Yes;
     core.saveAsCommand();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation,
@@ -88,25 +78,23 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacing)
     EXPECT_EQ(readFile(existing), QByteArray("keep me"));
     EXPECT_EQ(core.doc().FNameSaveOld, path(QStringLiteral("car.INI.ini")));
 
-    host.saveNames.append(existing);
-    host.answers.append(MessageAnswer::Yes);
     core.saveAsCommand();
     EXPECT_TRUE(sameBytes(readFile(existing), joinCrLf(savedUnchanged(lines))));
     EXPECT_EQ(core.doc().FNameSaveOld, existing);
+    EXPECT_EQ(QFile::permissions(existing) & QFileDevice::Permissions(0x7077), permissions);
 }
 
 TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
 {
     core.saveCommand();
-    EXPECT_EQ(host.saveDialogs, 1);              // cancelled: nothing written
+    EXPECT_EQ(host.saveDialogs, 1); // cancelled: nothing written
     EXPECT_FALSE(core.doc().NePervoeSoxranenie);
     host.saveNames.append(path(QStringLiteral("missing/first.ini")));
-    core.saveCommand();                          // the write fails: still no target
+    core.saveCommand(); // the write fails: still no target
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_FALSE(core.doc().NePervoeSoxranenie);
     host.saveNames.append(path(QStringLiteral("first.ini")));
     core.saveCommand();
-    EXPECT_EQ(host.saveDialogs, 3);
     core.typeText(5, QStringLiteral("3.25"));
     core.saveCommand();
     EXPECT_EQ(host.saveDialogs, 3);
@@ -121,27 +109,11 @@ TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
 
 TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
 {
-    QVector<QByteArray> small = {"' Small", "[basic]", "Mass=1"};
-    while (small.size() < 100)
-        small.append("' pad");
-    open(writeFile(QStringLiteral("small.ini"), joinCrLf(small)));
+    const QVector<QByteArray> small = openLines({"' Small", "[basic]", "Mass=1"});
     core.typeText(5, QStringLiteral("9"));
     form.setCheck(Slots::Check4, 1);
     core.saveAsCommand(); // lists errors: the other fields are empty
     host.saveNames.append(path(QStringLiteral("small-out.ini")));
     core.errorsSaveAnyway();
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("small-out.ini")), joinCrLf(small)));
-}
-
-TEST_F(Saving, OverwritingKeepsTheFilePermissions)
-{
-    const QString target = writeFile(QStringLiteral("perm.ini"), "old");
-    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
-    QFile::setPermissions(target, permissions);
-    host.saveNames.append(target);
-    host.answers.append(MessageAnswer::Yes);
-    core.saveAsCommand();
-    EXPECT_TRUE(sameBytes(readFile(target), joinCrLf(savedUnchanged(lines))));
-    const auto ownerGroupOther = QFileDevice::Permissions(0x7077);
-    EXPECT_EQ(QFile::permissions(target) & ownerGroupOther, permissions);
 }

@@ -2,119 +2,64 @@
 #include "testfiles.h"
 #include "codepage.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-class Templates_ : public ::testing::Test, public CoreFixture {
-protected:
-    static QString name() { return QStringLiteral("Новая машина"); }
-    // The value typed into each field in these tests.
-    static QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); }
+const QString kName = QStringLiteral("Новая машина");
+// The value typed into each field in these tests.
+QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); }
 
-    static void fillEveryField(CoreFixture &f)
-    {
-        for (int slot : Slots::mainTextSlots())
-            f.core.typeText(slot, slot == 1 ? name() : typed(slot));
-        for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
-            f.core.typeText(slot, typed(slot));
-        for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-            f.form.setCheck(Slots::CheckBoxId(box), 1);
-        f.core.chooseComboItem(Slots::Combo1, 1);
-        f.core.chooseComboItem(Slots::Combo2, 3);
-        f.core.chooseComboItem(Slots::Combo3, 4);
-    }
+void fillEveryField(CoreFixture &f)
+{
+    for (int slot : Slots::mainTextSlots())
+        f.core.typeText(slot, slot == 1 ? kName : typed(slot));
+    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+        f.core.typeText(slot, typed(slot));
+    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
+        f.form.setCheck(Slots::CheckBoxId(box), 1);
+    f.core.chooseComboItem(Slots::Combo1, 1);
+    f.core.chooseComboItem(Slots::Combo2, 3);
+    f.core.chooseComboItem(Slots::Combo3, 4);
+}
 
-    // The template with the values of fillEveryField() in the lines of their
-    // keys, worked out line by line from the section headers.
-    static QByteArray expectedFilled(const QVector<QByteArray> &templ, int nameIndex)
-    {
-        QVector<QByteArray> out = templ;
-        out[nameIndex] = "' " + Codepage::encode(name());
-        int section = 0;
-        for (QByteArray &line : out) {
-            if (Slots::sectionOfHeader(line)) {
-                section = Slots::sectionOfHeader(line);
-                continue;
-            }
-            const QByteArray key = line.left(line.indexOf('='));
-            const Slots::SlotInfo *info = line.contains('=') ? Slots::find(section, key) : nullptr;
-            if (!info)
-                continue;
-            if (info->control == Slots::Control::CheckBox)
-                line = key + "=1";
-            else if (info->slot == Slots::kNumberOfGearsSlot)
-                line = key + "=4";
-            else if (info->slot == Slots::kEngineTypeSlot)
-                line = key + "= 3";
-            else if (info->slot == Slots::kHornTypeSlot)
-                line = key + "= 5";
-            else
-                line = key + '=' + typed(info->slot).toLatin1();
+// The template with the values of fillEveryField() in the lines of their
+// keys, worked out line by line from the section headers.
+QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
+{
+    out[nameIndex] = "' " + Codepage::encode(kName);
+    int section = 0;
+    for (QByteArray &line : out) {
+        if (Slots::sectionOfHeader(line)) {
+            section = Slots::sectionOfHeader(line);
+            continue;
         }
-        return joinCrLf(out);
+        const QByteArray key = line.left(line.indexOf('='));
+        const Slots::SlotInfo *info = line.contains('=') ? Slots::find(section, key) : nullptr;
+        if (!info)
+            continue;
+        if (info->control == Slots::Control::CheckBox)
+            line = key + "=1";
+        else if (info->slot == Slots::kNumberOfGearsSlot)
+            line = key + "=4";
+        else if (info->slot == Slots::kEngineTypeSlot)
+            line = key + "= 3";
+        else if (info->slot == Slots::kHornTypeSlot)
+            line = key + "= 5";
+        else
+            line = key + '=' + typed(info->slot).toLatin1();
     }
-};
+    return joinCrLf(out);
+}
+
+using Templates_ = CoreTest;
 
 } // namespace
 
-TEST_F(Templates_, BothCarsHaveTheirLengthAndEveryKey)
+TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
 {
-    EXPECT_EQ(Templates::porsche().size(), 164);
-    EXPECT_EQ(Templates::lamborghini().size(), 252);
     EXPECT_TRUE(Templates::porsche().last().isEmpty());
     EXPECT_TRUE(Templates::lamborghini().last().isEmpty());
     EXPECT_EQ(Templates::lamborghini()[0], QByteArray(108, '#'));
     EXPECT_EQ(Templates::lamborghini()[120], QByteArray("displayname=Lamborghini 6L "));
-    for (const auto *templ : {&Templates::porsche(), &Templates::lamborghini()}) {
-        CoreFixture f;
-        f.open(f.writeFile(QStringLiteral("t.ini"), joinCrLf(*templ)));
-        ASSERT_TRUE(f.host.messages.isEmpty());
-        for (const Slots::SlotInfo &info : Slots::all())
-            EXPECT_NE(f.core.doc().NStr[info.slot], 0) << info.slot;
-    }
-}
-
-TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamed)
-{
-    newDocument(FormState::PorscheChoice);
-    EXPECT_EQ(core.doc().e, 164);
-    EXPECT_EQ(core.doc().NStr[2], 5);
-    for (int slot : Slots::mainTextSlots())
-        EXPECT_EQ(form.text(slot), QString()) << slot;
-    EXPECT_EQ(form.text(41), QString());
-    EXPECT_EQ(form.check(Slots::Check4), 0);
-    EXPECT_EQ(form.combo(Slots::Combo2), -1);
-    EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
-    EXPECT_TRUE(std::all_of(core.doc().Izm.begin(), core.doc().Izm.end(), [](bool b) { return b; }));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
-    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
-    EXPECT_TRUE(form.frameVisible(1));
-    EXPECT_TRUE(form.menuSaveEnabled());
-    EXPECT_TRUE(form.menuProverkaEnabled());
-    EXPECT_FALSE(host.isVisible(WindowId::Form5));
-
-    CoreFixture withoutChoice; // makes the Lamborghini
-    withoutChoice.newDocument(FormState::NoChoice);
-    EXPECT_EQ(withoutChoice.core.doc().e, 252);
-}
-
-TEST_F(Templates_, FirstSaveListsEveryEmptyFieldAndWritesNothing)
-{
-    newDocument(FormState::LamborghiniChoice);
-    core.saveCommand();
-    const QStringList errors = form.errorsList();
-    ASSERT_EQ(errors.size(), 36);
-    EXPECT_EQ(errors.first(), QStringLiteral("Не заполнено окно \"Масса\""));
-    EXPECT_EQ(errors.last(), QStringLiteral("Не заполнено окно \"Диаметр передних колёс\""));
-    for (const QString &error : errors)
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Не заполнено окно \"")));
-    EXPECT_EQ(host.saveDialogs, 0);
-}
-
-TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
-{
     const struct {
         FormState::ChooserChoice choice;
         const QVector<QByteArray> &lines;
@@ -124,6 +69,8 @@ TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
     for (const auto &c : cases) {
         CoreFixture f;
         f.newDocument(c.choice);
+        for (const Slots::SlotInfo &info : Slots::all())
+            EXPECT_NE(f.core.doc().NStr[info.slot], 0) << info.slot;
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
         ASSERT_TRUE(f.host.messages.isEmpty());
@@ -132,21 +79,48 @@ TEST_F(Templates_, EveryFilledFieldLandsInItsTemplateLine)
     }
 }
 
+TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEmptyField)
+{
+    newDocument(FormState::PorscheChoice);
+    EXPECT_EQ(core.doc().e, 164);
+    EXPECT_EQ(core.doc().NStr[2], 5);
+    for (int slot : Slots::mainTextSlots())
+        EXPECT_EQ(form.text(slot), QString()) << slot;
+    EXPECT_EQ(form.text(41), QString());
+    EXPECT_EQ(form.check(Slots::Check4), 0);
+    EXPECT_EQ(form.combo(Slots::Combo2), -1);
+    EXPECT_TRUE(std::all_of(core.doc().Izm.begin(), core.doc().Izm.end(), [](bool b) { return b; }));
+    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    EXPECT_TRUE(form.frameVisible(1));
+    EXPECT_TRUE(form.menuSaveEnabled());
+    EXPECT_TRUE(form.menuProverkaEnabled());
+    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+
+    core.saveCommand();
+    const QStringList errors = form.errorsList();
+    ASSERT_EQ(errors.size(), 36);
+    EXPECT_EQ(errors.first(), QStringLiteral("Не заполнено окно \"Масса\""));
+    EXPECT_EQ(errors.last(), QStringLiteral("Не заполнено окно \"Диаметр передних колёс\""));
+    for (const QString &error : errors)
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Не заполнено окно \"")));
+    EXPECT_EQ(host.saveDialogs, 0);
+
+    CoreFixture withoutChoice; // makes the Lamborghini
+    withoutChoice.newDocument(FormState::NoChoice);
+    EXPECT_EQ(withoutChoice.core.doc().e, 252);
+}
+
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
 {
     newDocument(FormState::PorscheChoice);
     for (int slot : Slots::checkedSlots())
         core.typeText(slot, QStringLiteral("1"));
-    const QString out = saveAs(QStringLiteral("partial.ini"));
-    const QByteArray saved = readFile(out);
+    const QByteArray saved = readFile(saveAs(QStringLiteral("partial.ini")));
     EXPECT_TRUE(saved.startsWith("' \r\n[basic]\r\n"));
-    EXPECT_TRUE(saved.contains("\r\ntorqueCurve_0=\r\n"));
-    EXPECT_TRUE(saved.contains("\r\ntorqueCurve_23=\r\n"));
-    EXPECT_TRUE(saved.contains("\r\nABS=0\r\n"));
+    for (const char *line : {"torqueCurve_0=", "torqueCurve_23=", "ABS=0", "NumberOfGears=8", "enginetype=5", "horntype=2"})
+        EXPECT_TRUE(saved.contains(QByteArray("\r\n") + line + "\r\n")) << line;
     EXPECT_FALSE(saved.contains("\r\nABS=1\r\n"));
-    EXPECT_TRUE(saved.contains("\r\nNumberOfGears=8\r\n"));
-    EXPECT_TRUE(saved.contains("\r\nenginetype=5\r\n"));
-    EXPECT_TRUE(saved.contains("\r\nhorntype=2\r\n"));
     EXPECT_EQ(saved.count("\r\n"), 164);
 }
 

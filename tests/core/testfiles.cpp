@@ -4,19 +4,16 @@
 
 QString CoreFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
-    const QString full = path(name);
-    QFile file(full);
+    QFile file(path(name));
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
-    return full;
+    return path(name);
 }
 
 QByteArray CoreFixture::readFile(const QString &name) const
 {
     QFile file(name.startsWith(QLatin1Char('/')) ? name : path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 void CoreFixture::open(const QString &fullName)
@@ -34,11 +31,9 @@ QString CoreFixture::saveAs(const QString &name)
 
 void CoreFixture::newDocument(FormState::ChooserChoice choice)
 {
-    host.onModal = [this, choice](WindowId window) {
-        if (window == WindowId::Form5) {
-            form.setChooserOption(choice);
-            core.chooserCreate();
-        }
+    host.onModal = [this, choice](WindowId) {
+        form.setChooserOption(choice);
+        core.chooserCreate();
     };
     core.newCommand();
     host.onModal = nullptr;
@@ -56,9 +51,7 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 
 DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
 {
-    DocumentSnapshot s;
-    s.lines = core.documentLines();
-    s.doc = core.doc();
+    DocumentSnapshot s{core.documentLines(), core.doc(), {}, {}, {}, form.caption()};
     for (const Slots::SlotInfo &info : Slots::all())
         if (Slots::isTextSlot(info.slot)) {
             s.texts << form.text(info.slot);
@@ -72,7 +65,6 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
         s.values << form.combo(Slots::ComboId(list));
         s.enabled << form.comboEnabled(Slots::ComboId(list));
     }
-    s.caption = form.caption();
     return s;
 }
 
@@ -107,11 +99,9 @@ QByteArray joinCrLf(const QVector<QByteArray> &lines)
 
 QVector<QByteArray> physicsLines(int count, const QByteArray &name)
 {
-    // Every key the editor shows, each in its own section, with a value the
-    // field check accepts; the slot number makes each value unique.
-    static const char *const headers[] = {"[basic]", "[Display_Data]", "[engineblock]", "[transmission]",
-                                          "[rearend]", "[tire_rear]", "[tire_front]", "[brake_rear]",
-                                          "[brake_front]", "[Skins]", "[audio]", "[render]"};
+    const QList<QByteArray> headers = QByteArray("[basic] [Display_Data] [engineblock] [transmission] [rearend] "
+                                                 "[tire_rear] [tire_front] [brake_rear] [brake_front] [Skins] "
+                                                 "[audio] [render]").split(' ');
     QVector<QByteArray> lines = {"' " + name};
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
@@ -121,9 +111,8 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
             QByteArray value = QByteArray::number(info.slot) + ".5";
             if (info.control == Slots::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
-            else if (info.control == Slots::Control::ComboBox) // gears 6, engine 5, horn 2
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6"
-                        : info.slot == Slots::kEngineTypeSlot  ? "5" : "2";
+            else if (info.control == Slots::Control::ComboBox)
+                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.slot == Slots::kEngineTypeSlot ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }
@@ -151,17 +140,13 @@ int lineIndex(const QVector<QByteArray> &lines, const QByteArray &start)
 {
     if (actual == expected)
         return ::testing::AssertionSuccess();
-    const QList<QByteArray> a = actual.split('\n');
-    const QList<QByteArray> e = expected.split('\n');
-    for (int i = 0; i < qMax(a.size(), e.size()); ++i) {
-        const QByteArray x = i < a.size() ? a[i] : QByteArray("<none>");
-        const QByteArray y = i < e.size() ? e[i] : QByteArray("<none>");
-        if (x != y)
-            return ::testing::AssertionFailure()
-                   << "line " << i + 1 << " is \"" << x.toStdString() << "\", expected \""
-                   << y.toStdString() << "\" (" << a.size() << " vs " << e.size() << " lines)";
-    }
-    return ::testing::AssertionFailure() << "bytes differ";
+    const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
+    int i = 0;
+    while (i < a.size() && i < e.size() && a[i] == e[i])
+        ++i;
+    return ::testing::AssertionFailure() << "line " << i + 1 << " is \"" << a.value(i, "<none>").toStdString()
+                                         << "\", expected \"" << e.value(i, "<none>").toStdString() << "\" ("
+                                         << a.size() << " vs " << e.size() << " lines)";
 }
 
 ::testing::AssertionResult isMessage(const ScriptedUser::Message &message, const QString &caption,

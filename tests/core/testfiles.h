@@ -1,22 +1,15 @@
 #pragma once
 
 #include "editorcore.h"
-#include "slots.h"
 #include "fakehost.h"
-#include "formstate.h"
 
-#include <QByteArray>
 #include <QDir>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QVector>
 
 #include <gtest/gtest.h>
 
-// How long an open or save may take before a test calls it stuck. Far
-// below a hang, yet far above what a loaded machine needs for 50 MB in the
-// sanitizer build, so the limit catches waiting readers and not slow disks.
+// How long an open or save may take before a test calls it stuck: far above
+// what a loaded machine needs for 50 MB in the sanitizer build, far below a hang.
 constexpr qint64 kNoHangMs = 5000;
 
 // A core with a scripted host and a temporary folder for real files.
@@ -27,14 +20,13 @@ struct CoreFixture {
     QTemporaryDir dir;
 
     QString path(const QString &name) const { return dir.filePath(name); }
-    // Writes raw bytes to a file in the temporary folder; returns its path.
+    // Writes `bytes` to `name` in the folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
-    // Opens the file through the Open command, as the user would.
+    // Open, Save As to `name` in the folder (returns the path), and New with
+    // `choice` in the chooser, each as the user gives the command.
     void open(const QString &fullName);
-    // Saves through Save As to `name` in the temporary folder; returns the path.
     QString saveAs(const QString &name);
-    // Makes a new document from a template through New and the chooser.
     void newDocument(FormState::ChooserChoice choice);
     // Opens `lines`, padded with comments to 120 lines, from a file of its
     // own, dropping any unsaved edits; returns the lines as written.
@@ -44,7 +36,6 @@ private:
     int m_filesOpened = 0;
 };
 
-// The fixture as a test class, for TEST_F.
 struct CoreTest : ::testing::Test, CoreFixture {};
 
 // The document, its flags and save target, and every field of the form with
@@ -66,12 +57,12 @@ struct DocumentSnapshot {
 
 // Joins lines with CR LF after each, as the editor writes them.
 QByteArray joinCrLf(const QVector<QByteArray> &lines);
-// A recognisable physics file of `count` lines (at least 100), name-first
-// head, holding every key the editor shows with a value the field check
-// accepts (slot number and ".5"; check boxes 1 for odd slots).
+// A physics file of `count` lines (at least 100) with the name line first and
+// every key the editor shows, each with a value the field check accepts (slot
+// number and ".5"; check boxes 1 for odd slots; gears 6, engine 5, horn 2).
 QVector<QByteArray> physicsLines(int count = 120, const QByteArray &name = "Test Car");
-// The lines of physicsLines() as an unchanged save writes them: the two sound
-// lists gain a blank after the "=".
+// physicsLines() as an unchanged save writes them: the two sound lists gain a
+// blank after the "=".
 QVector<QByteArray> savedUnchanged(QVector<QByteArray> lines);
 // Compares file contents and, when they differ, names the first line that does.
 ::testing::AssertionResult sameBytes(const QByteArray &actual, const QByteArray &expected);
