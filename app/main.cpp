@@ -1,7 +1,6 @@
 // Starts the editor: the application with Russian standard texts, the
 // document core, the desktop host and the main window.
 
-#include "codepage.h"
 #include "editorcore.h"
 #include "formstate.h"
 #include "mainwindow.h"
@@ -10,7 +9,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -28,17 +26,6 @@ int main(int argc, char *argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ru"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
-
-    // Without the file's code page every Russian text of a file would be read
-    // and written wrongly; better not to start than to damage files.
-    if (!Codepage::available()) {
-        QMessageBox::critical(
-            nullptr, QStringLiteral("Тюнекс Редактор"),
-            QStringLiteral("В этой системе нет кодировки Windows-1251, в которой записаны файлы "
-                           "физики NFS6.\nБез неё файлы нельзя ни прочитать, ни сохранить без "
-                           "искажений, поэтому редактор не запускается."));
-        return 1;
-    }
 
     QtHost host;
     FormState form;

@@ -1,87 +1,93 @@
 #include "codepage.h"
 
-#include <QHash>
-#include <QStringDecoder>
-
 #include <array>
 
 namespace {
 
-// The code page is a fixed one-byte mapping, so both directions are tables
-// built once from the system's converter: creating a converter for every
-// value cost more than the rest of loading a file.
-struct Tables {
-    std::array<QChar, 256> toChar{};
-    QHash<char16_t, char> toByte;
-    bool valid = false;
+// The characters of the bytes 0x80..0xFF; the lower half is ASCII. 0x98 has
+// no character in the code page and keeps one of its own (U+0098), so that
+// every byte survives a round trip.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    // 0x80
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    // 0x90
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    // 0xA0
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    // 0xB0
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    // 0xC0..0xFF: А..я in alphabetical order
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
 
-    explicit Tables(const char *converterName)
+// Every character the code page holds lies below U+2200, so the reverse
+// direction is a flat table over that range: 0 marks "not in the code page"
+// (U+0000 itself is handled before the lookup).
+constexpr char16_t kReverseLimit = 0x2200;
+
+struct ReverseTable {
+    std::array<unsigned char, kReverseLimit> byteOf{};
+
+    constexpr ReverseTable()
     {
-        QByteArray all(256, '\0');
-        for (int b = 0; b < 256; ++b)
-            all[b] = char(b);
-        QStringDecoder decoder(converterName);
-        if (!decoder.isValid())
-            return;
-        const QString decoded = decoder.decode(all);
-        if (decoded.size() != 256)
-            return;
-        for (int b = 0; b < 256; ++b) {
-            // An unassigned byte keeps a character of its own so that it
-            // survives a round trip.
-            const QChar c = decoded.at(b);
-            toChar[b] = c == QChar::ReplacementCharacter ? QChar(b) : c;
-            toByte.insert(toChar[b].unicode(), char(b));
-        }
-        valid = toByte.size() == 256;
+        for (int c = 1; c < 0x80; ++c)
+            byteOf[c] = static_cast<unsigned char>(c);
+        for (int i = 0; i < 128; ++i)
+            byteOf[kUpperHalf[i]] = static_cast<unsigned char>(0x80 + i);
     }
 };
 
-const Tables &tables()
+constexpr ReverseTable kReverse;
+
+// The byte of `c`, or -1 when Windows-1251 has no byte for it.
+int byteOf(QChar c)
 {
-    static const Tables t("windows-1251");
-    return t;
+    const char16_t u = c.unicode();
+    if (u == 0)
+        return 0;
+    if (u >= kReverseLimit || kReverse.byteOf[u] == 0)
+        return -1;
+    return kReverse.byteOf[u];
 }
 
 } // namespace
 
 namespace Codepage {
 
-bool available()
-{
-    return tables().valid;
-}
-
-bool converterUsable(const char *name)
-{
-    return Tables(name).valid;
-}
-
 QString decode(const QByteArray &bytes)
 {
-    const Tables &t = tables();
-    if (!t.valid)
-        return QString();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
-    for (const char b : bytes)
-        *out++ = t.toChar[uchar(b)];
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        *out++ = QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]);
+    }
     return text;
 }
 
 QByteArray encode(const QString &text, bool *ok)
 {
-    const Tables &t = tables();
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    bool all = t.valid;
+    bool all = true;
     char *out = bytes.data();
     for (const QChar c : text) {
-        const auto it = t.toByte.constFind(c.unicode());
-        if (it == t.toByte.constEnd()) {
+        const int b = byteOf(c);
+        if (b < 0) {
             all = false;
             *out++ = '?';
         } else {
-            *out++ = *it;
+            *out++ = static_cast<char>(b);
         }
     }
     if (ok)
@@ -91,11 +97,8 @@ QByteArray encode(const QString &text, bool *ok)
 
 bool canEncode(const QString &text)
 {
-    const Tables &t = tables();
-    if (!t.valid)
-        return false;
     for (const QChar c : text)
-        if (!t.toByte.contains(c.unicode()))
+        if (byteOf(c) < 0)
             return false;
     return true;
 }
