@@ -5,6 +5,7 @@
 #include "formstate.h"
 #include "mainwindow.h"
 #include "qthost.h"
+#include "uiface.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TUNEKS_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    UiFace::applyToApplication();
 
     // The buttons of message boxes and file dialogs speak Russian like the
     // rest of the program.

@@ -2,7 +2,10 @@
 # Installs the Debian 12 packages that are missing for a purpose:
 #   install-deps.sh editor   what building and running the editor needs
 #   install-deps.sh tests    that, and what the tests, the sanitizer build,
-#                            the fuzzer and the desktop-file checks need
+#                            the fuzzer, the desktop-file checks and the
+#                            Windows build with its tests under Wine need
+#   install-deps.sh windows  what building Qt and the editor for Windows and
+#                            running them under Wine needs
 # Runs as root (or through sudo when it is there).
 set -euo pipefail
 
@@ -17,11 +20,18 @@ tests=(
     clang libclang-rt-14-dev libbenchmark-dev xvfb
     desktop-file-utils appstream
 )
+windows=(
+    cmake ninja-build dpkg-dev xz-utils
+    qt6-base-dev-tools qt6-translations-l10n
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    googletest wine64 xvfb x11-utils xdotool zip unzip
+)
 
 case "${1:-}" in
     editor) packages=("${editor[@]}") ;;
-    tests) packages=("${editor[@]}" "${tests[@]}") ;;
-    *) echo "usage: install-deps.sh editor|tests" >&2; exit 2 ;;
+    tests) packages=("${editor[@]}" "${tests[@]}" "${windows[@]}") ;;
+    windows) packages=("${windows[@]}") ;;
+    *) echo "usage: install-deps.sh editor|tests|windows" >&2; exit 2 ;;
 esac
 
 missing=()

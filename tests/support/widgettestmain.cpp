@@ -1,3 +1,5 @@
+#include "uiface.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows draw in the embedded face, as in the program.
+    UiFace::applyToApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #include "aboutwindow.h"
 
+#include "uiface.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
@@ -96,15 +98,7 @@ QDialog *createAboutWindow(QWidget *parent)
     window->setObjectName(QStringLiteral("Form9"));
     window->setWindowTitle(QStringLiteral("Об авторе и о программе."));
     window->setFixedSize(kClientWidth, kClientHeight);
-    // A small sans-serif face, so that the hand-broken lines of about fifty
-    // characters fit the description's width.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
-    window->setFont(font);
+    window->setFont(UiFace::font(8));
 
     auto *text1 = makeTextBox("Text1", kProgramText, QRect(104, 8, 193, 85), window);
 

@@ -1,12 +1,12 @@
 #include "dialogparts.h"
 
+#include "uiface.h"
+
 #include <QPushButton>
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.25);
-    return font;
+    return UiFace::font(8.25);
 }
 
 QPushButton *makeDialogButton(QWidget *parent, const char *name, const QString &caption, QRect where)

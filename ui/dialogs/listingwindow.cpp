@@ -1,11 +1,10 @@
 #include "listingwindow.h"
 
 #include "aboutwindow.h"
+#include "uiface.h"
 
 #include <QDialog>
 #include <QFile>
-#include <QFont>
-#include <QFontDatabase>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
@@ -51,13 +50,7 @@ public:
         m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
         m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        mono.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
-                          mono.family()});
-        mono.setStyleHint(QFont::Monospace);
-        mono.setFixedPitch(true);
-        mono.setPointSizeF(9.75);
-        m_text->setFont(mono);
+        m_text->setFont(UiFace::fixedFont(9.75));
         m_text->setPlainText(listingText());
 
         // Form_Load: the outer size is fixed; the frame's share comes off it.

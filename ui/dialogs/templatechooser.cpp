@@ -59,10 +59,6 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
     QLabel *question = makeBox(this, "Label1",
                                QStringLiteral("--==[На базе какого автомобиля создать файл?]==--"),
                                twips(120, 120, 4455, 1215));
-    // The question is one line; a slightly narrower face keeps it inside the box.
-    QFont narrow = dialogFont();
-    narrow.setStretch(QFont::SemiCondensed);
-    question->setFont(narrow);
     question->lower();
     makeBox(this, "Label2", QString(), twips(120, 1440, 4455, 615))->lower();
 

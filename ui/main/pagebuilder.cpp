@@ -1,5 +1,7 @@
 #include "pagebuilder.h"
 
+#include "uiface.h"
+
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -32,19 +34,12 @@ QString checkBoxName(Slots::CheckBoxId box)
 
 QFont captionFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(9.75);
-    // The captions were measured for a narrower face than DejaVu Sans; a
-    // semi-condensed width keeps the longest of them inside their boxes.
-    font.setStretch(QFont::SemiCondensed);
-    return font;
+    return UiFace::font(9.75);
 }
 
 QFont defaultFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.25);
-    return font;
+    return UiFace::font(8.25);
 }
 
 void PageBuilder::label(int index, const QString &caption, int left, int top, int width,

@@ -1,5 +1,7 @@
 #include "torquewindow.h"
 
+#include "uiface.h"
+
 #include "editorcore.h"
 #include "slots.h"
 
@@ -60,12 +62,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Настройка крутящего момента."));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                            QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    windowFont.setStyleHint(QFont::SansSerif);
-    windowFont.setPointSizeF(9.75);
-    setFont(windowFont);
+    setFont(UiFace::font(9.75));
     setFixedSize(kClientWidth, kClientHeight);
 
     auto *frame = new QFrame(this);

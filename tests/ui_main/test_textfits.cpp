@@ -1,0 +1,163 @@
+// Every text the windows show must fit the box it was laid out for, in the
+// embedded face: a caption that loses its colon or a button whose word runs
+// under its edge reads as broken on any machine.
+#include "uitestsupport.h"
+
+#include "templates.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString withoutAccessMarks(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    return text;
+}
+
+QString describe(const QWidget *widget, const QString &text)
+{
+    return widget->window()->objectName() + QLatin1Char('/') + widget->objectName() +
+           QStringLiteral(": \"") + text + QLatin1Char('"');
+}
+
+// The room a label's text has: its contents less margin and indent. A text
+// of several lines needs room for all of them.
+void checkLabel(const QLabel *label, QStringList &clipped)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText)
+        return;
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                      -label->margin(), -label->margin());
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text);
+        if (needed.height() > room.height() || needed.width() > room.width())
+            clipped << describe(label, text);
+        return;
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > room.width())
+            clipped << describe(label, line);
+    if (metrics.height() + metrics.lineSpacing() * (lines.size() - 1) > room.height())
+        clipped << describe(label, text) + QStringLiteral(" (height)");
+}
+
+// Buttons, check boxes and option buttons: the room the style leaves for
+// the caption beside the box or inside the bevel.
+void checkButton(QAbstractButton *button, QStringList &clipped)
+{
+    const QString text = withoutAccessMarks(button->text());
+    if (text.isEmpty())
+        return;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle *style = button->style();
+    QRect room;
+    if (qobject_cast<QCheckBox *>(button))
+        room = style->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
+    else if (qobject_cast<QRadioButton *>(button))
+        room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+    else
+        room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QFontMetrics metrics(button->font());
+    if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
+        clipped << describe(button, text);
+}
+
+void checkComboBox(QComboBox *combo, QStringList &clipped)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, combo);
+    const QFontMetrics metrics(combo->font());
+    for (int i = 0; i < combo->count(); ++i)
+        if (metrics.horizontalAdvance(combo->itemText(i)) > room.width())
+            clipped << describe(combo, combo->itemText(i)) +
+                           QStringLiteral(" (%1 > %2)").arg(metrics.horizontalAdvance(combo->itemText(i))).arg(room.width());
+}
+
+void checkList(QListWidget *list, QStringList &clipped)
+{
+    const QFontMetrics metrics(list->font());
+    const int room = list->viewport()->width() - 2 * list->spacing();
+    for (int i = 0; i < list->count(); ++i) {
+        const QString text = list->item(i)->text();
+        if (metrics.horizontalAdvance(text) > room)
+            clipped << describe(list, text);
+    }
+}
+
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        checkLabel(label, clipped);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        checkButton(button, clipped);
+    for (QComboBox *combo : window->findChildren<QComboBox *>())
+        checkComboBox(combo, clipped);
+    for (QListWidget *list : window->findChildren<QListWidget *>())
+        checkList(list, clipped);
+    return clipped;
+}
+
+void expectAllFit(QWidget *window, const char *what)
+{
+    const QStringList clipped = clippedTexts(window);
+    EXPECT_TRUE(clipped.isEmpty()) << what << ":\n" << qPrintable(clipped.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
+TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
+{
+    Editor editor;
+    // The face is the embedded one, not a stand-in from the system.
+    const QFontInfo used(editor.find<QLabel>(QStringLiteral("Label1(2)"))->font());
+    EXPECT_EQ(used.family(), QStringLiteral("Liberation Sans"));
+
+    expectAllFit(editor.window.get(), "main window before a file");
+
+    whenModalShown([] {
+        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
+        expectAllFit(chooser, "template chooser");
+        clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
+    });
+    editor.trigger(QStringLiteral("New"));
+    // Every page is built; a document makes the page buttons and lists live.
+    expectAllFit(editor.window.get(), "main window with a document");
+
+    // A new document's first save lists every checked field as empty.
+    editor.trigger(QStringLiteral("save"));
+    QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
+    ASSERT_TRUE(errors);
+    ASSERT_GT(errors->findChild<QListWidget *>()->count(), 30);
+    expectAllFit(errors, "errors window");
+
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini()));
+    editor.click(QStringLiteral("Command9"));
+    QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
+    ASSERT_TRUE(torque);
+    expectAllFit(torque, "torque window");
+}

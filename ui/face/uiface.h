@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+
+// The one face every window draws its text in. It is embedded in the program,
+// so captions, labels and buttons measure the same on every machine, whatever
+// fonts the system has, and every text fits the box it was laid out for.
+namespace UiFace {
+
+// The embedded face at `pointSize`, regular weight. The first call registers
+// the face with the application's font database (a QGuiApplication must
+// exist); should that ever fail, the result falls back to the system's
+// sans-serif face so that the windows still show their texts.
+QFont font(qreal pointSize);
+
+// The embedded fixed-pitch face, for the listing of source text.
+QFont fixedFont(qreal pointSize);
+
+// Makes the face at the windows' default size the application's font, so
+// that menus, message boxes and file dialogs use it too. Needs a QApplication.
+void applyToApplication();
+
+} // namespace UiFace
