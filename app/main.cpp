@@ -23,11 +23,19 @@ int main(int argc, char *argv[])
     UiFace::applyToApplication();
 
     // The buttons of message boxes and file dialogs speak Russian like the
-    // rest of the program.
+    // rest of the program. A packaged program keeps Qt's translations in
+    // "translations" beside the executable; an installed Qt in its own folder.
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ru"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    const QString translationFolders[] = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+    };
+    for (const QString &folder : translationFolders) {
+        if (qtTexts.load(QStringLiteral("qtbase_ru"), folder)) {
+            QApplication::installTranslator(&qtTexts);
+            break;
+        }
+    }
 
     QtHost host;
     FormState form;

@@ -2,8 +2,7 @@
 #include "editorcore.h"
 
 #include "filereader.h"
-
-#include <QFileInfo>
+#include "systemfiles.h"
 
 namespace {
 
@@ -76,12 +75,11 @@ void EditorCore::zagr(const QString &chosenName)
 {
     if (chosenName.isEmpty())
         return;
-    QString fileName = chosenName;
+    QString fileName = nativeFileName(chosenName);
     if (!fileName.endsWith(QStringLiteral(".ini")))
         fileName += QStringLiteral(".ini");
 
-    const QFileInfo info(fileName);
-    if (!info.exists() || info.isDir() || info.isHidden()) {
+    if (countsAsAbsent(fileName)) {
         m_host.message(QStringLiteral("Файл ") + fileName + QStringLiteral(" не найден"),
                        QStringLiteral("Файл не найден"), MessageIcon::Critical, MessageButtons::Ok);
         return;

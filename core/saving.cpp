@@ -3,6 +3,7 @@
 #include "codepage.h"
 #include "editorcore.h"
 #include "filewriter.h"
+#include "systemfiles.h"
 
 #include <QFileInfo>
 
@@ -120,6 +121,7 @@ bool EditorCore::Soxranenie5()
     m_doc.FNameSaveNew = name;
     if (name.isEmpty())
         return false;
+    name = nativeFileName(name);
     if (!endsWithIni(name))
         name += QStringLiteral(".ini");
     m_doc.FNameSaveNew = name;

@@ -6,6 +6,7 @@
 #include "templates.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
 
@@ -83,18 +83,25 @@ void checkButton(QAbstractButton *button, QStringList &clipped)
         clipped << describe(button, text);
 }
 
+// A list's items are read in its drop-down, which may be wider than the
+// closed box; the items must fit the drop-down as it opens.
 void checkComboBox(QComboBox *combo, QStringList &clipped)
 {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                      QStyle::SC_ComboBoxEditField, combo);
-    const QFontMetrics metrics(combo->font());
-    for (int i = 0; i < combo->count(); ++i)
-        if (metrics.horizontalAdvance(combo->itemText(i)) > room.width())
-            clipped << describe(combo, combo->itemText(i)) +
-                           QStringLiteral(" (%1 > %2)").arg(metrics.horizontalAdvance(combo->itemText(i))).arg(room.width());
+    if (combo->count() == 0)
+        return;
+    const bool wasEnabled = combo->isEnabled();
+    combo->setEnabled(true);
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const int room = view->viewport()->width();
+    const QFontMetrics metrics(view->font());
+    for (int i = 0; i < combo->count(); ++i) {
+        const int needed = metrics.horizontalAdvance(combo->itemText(i));
+        if (needed > room)
+            clipped << describe(combo, combo->itemText(i)) + QStringLiteral(" (%1 > %2)").arg(needed).arg(room);
+    }
+    combo->hidePopup();
+    combo->setEnabled(wasEnabled);
 }
 
 void checkList(QListWidget *list, QStringList &clipped)

@@ -1,0 +1,34 @@
+#include "systemfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+bool hasSystemAttribute(const QString &fileName)
+{
+#ifdef Q_OS_WIN
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(fileName.utf16()));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+#else
+    Q_UNUSED(fileName)
+    return false;
+#endif
+}
+
+} // namespace
+
+bool countsAsAbsent(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return !info.exists() || info.isDir() || info.isHidden() || hasSystemAttribute(fileName);
+}
+
+QString nativeFileName(const QString &fileName)
+{
+    return QDir::toNativeSeparators(fileName);
+}
