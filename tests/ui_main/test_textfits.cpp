@@ -167,4 +167,27 @@ TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
     QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
     ASSERT_TRUE(torque);
     expectAllFit(torque, "torque window");
+
+    // Every torque field wrong: the longest list the torque check can make.
+    for (int slot = 41; slot <= 64; ++slot)
+        editor.form.setText(slot, QStringLiteral("1,5"));
+    bool torqueErrorsSeen = false;
+    whenModalShown([&] {
+        QWidget *torqueErrors = Editor::topLevel(QStringLiteral("Form2_2"));
+        torqueErrorsSeen = torqueErrors && torqueErrors->findChild<QListWidget *>()->count() == 24;
+        expectAllFit(torqueErrors, "torque errors window");
+        clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
+    });
+    editor.core.torqueWindowClose();
+    EXPECT_TRUE(torqueErrorsSeen);
+
+    bool aboutSeen = false;
+    whenModalShown([&] {
+        QWidget *about = Editor::topLevel(QStringLiteral("Form9"));
+        aboutSeen = about != nullptr;
+        expectAllFit(about, "about window");
+        about->close();
+    });
+    editor.trigger(QStringLiteral("ObProge"));
+    EXPECT_TRUE(aboutSeen);
 }
