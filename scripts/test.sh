@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every test twice (a normal build and one
 # with AddressSanitizer and UndefinedBehaviorSanitizer) and runs them all
-# headless.
+# headless, runs the fuzzer for a minute, then builds the editor and its tests
+# for Windows (Qt for Windows too, unless this machine has it cached) and runs
+# them under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,3 +30,6 @@ cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
     -DTUNEKS_FUZZ=ON -DTUNEKS_CORE_ONLY=ON -DTUNEKS_BUILD_TESTS=OFF -DFUZZ_SECONDS=60 >/dev/null
 cmake --build build/fuzz -j"$jobs" --target fuzz_physics_file
 cmake --build build/fuzz --target fuzz-run
+
+echo "== Windows build, tests under Wine"
+bash scripts/windows/test.sh
