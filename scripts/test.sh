@@ -33,3 +33,4 @@ cmake --build build/fuzz --target fuzz-run
 
 echo "== Windows build, tests under Wine"
 bash scripts/windows/test.sh
+bash scripts/windows/smoke.sh
