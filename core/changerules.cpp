@@ -7,10 +7,26 @@ namespace {
 
 constexpr int kMaxFieldLength = 100;
 
+bool isControl(QChar c) { return c.category() == QChar::Other_Control; }
+
+// True when `text` holds a control character more often than `before` does.
+bool addsControlCharacter(const QString &before, const QString &text)
+{
+    for (const QChar c : text)
+        if (isControl(c) && text.count(c) > before.count(c))
+            return true;
+    return false;
+}
+
 } // namespace
 
 EditorCore::EditorCore(FormState &form, Host &host, QObject *parent)
-    : QObject(parent), m_form(form), m_host(host)
+    : EditorCore(form, host, diskFiles(), parent)
+{
+}
+
+EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files, QObject *parent)
+    : QObject(parent), m_form(form), m_host(host), m_files(files)
 {
     // Connected before any view, so the rules have run when a view reads
     // the value back.
@@ -65,8 +81,11 @@ bool EditorCore::typeText(int slot, const QString &text)
     // A character the file's code page cannot hold could only be written as
     // a substitute, and a line break would split the key's line in two (the
     // game reads a lone LF as a line end too), so neither enters a field.
+    // Nor does any other control character (NUL, ESC, DEL, tab...): none
+    // belongs in a value or a name. One that the file itself holds in the
+    // value does not lock the field, but no further one may come in.
     const bool breaksLine = text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
-    if (breaksLine || !Codepage::canEncode(text)) {
+    if (breaksLine || addsControlCharacter(m_form.text(slot), text) || !Codepage::canEncode(text)) {
         m_host.beep();
         return false;
     }

@@ -70,6 +70,10 @@ bool EditorCore::Proverka(const QVector<QByteArray> &lines)
     m_form.setCaption(QStringLiteral("Редактируем - ") + m_form.text(Slots::kNameSlot)
                       + QStringLiteral(" (Тюнекс)"));
     Raspredelenie1();
+    // Filling the fields raised their change rules, which mark the slots of a
+    // second or later document as edited. Nothing was edited: a value cut to
+    // the field's 100 characters must not be written back shorter than read.
+    m_doc.Izm.fill(false);
     enableFieldsOfDocument();
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -49,10 +51,12 @@ struct DocumentState {
     // Oshibki2_2 / NOshibki2: error texts of the running torque check.
     QStringList Oshibki2_2;
 
-    // The file the document was last read from or written to (its canonical
-    // name) and its bytes at that moment; empty for a document made from a
-    // template. A save compares them with the file as it is now so that
-    // another program's changes are not overwritten unasked.
-    QString fileOnDisk;
+    // The file the document was last read from or written to: the name it
+    // was reached by, the file that name led to and its bytes at that
+    // moment; empty for a document made from a template. A save compares
+    // them with the file as it is now so that another program's changes,
+    // or another file put in its place, are not overwritten unasked.
+    QString fileOnDiskName;
+    FileIdentity fileOnDisk;
     QByteArray fileOnDiskContents;
 };

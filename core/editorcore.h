@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document.h"
+#include "fileaccess.h"
 #include "formstate.h"
 #include "host.h"
 
@@ -18,7 +19,10 @@
 class EditorCore : public QObject {
     Q_OBJECT
 public:
+    // Reads and writes files on disk.
     EditorCore(FormState &form, Host &host, QObject *parent = nullptr);
+    // Reads and writes files through `files`, which must outlive the core.
+    EditorCore(FormState &form, Host &host, FileAccess &files, QObject *parent = nullptr);
 
     FormState &form() { return m_form; }
     const DocumentState &doc() const { return m_doc; }
@@ -87,6 +91,8 @@ public:
     void Soxranenie1();
     // The lines of the document as they would be written now.
     QVector<QByteArray> documentLines() const;
+    // The bytes the file writer would write now: every line and CR LF.
+    QByteArray documentBytes() const;
 
     // Fixed texts the windows use.
     static QString fileDialogFilter();
@@ -136,6 +142,7 @@ private:
 
     FormState &m_form;
     Host &m_host;
+    FileAccess &m_files;
     DocumentState m_doc;
     // Set by the file writer when a file was written; lets the leave
     // questions know whether their save went through.

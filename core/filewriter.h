@@ -3,8 +3,24 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes `contents` to `fileName` atomically: the file on disk is either the
-// old one or the complete new one, never a half-written one. An existing
-// file keeps its permissions. On failure returns false, leaves the old file
-// as it was and puts the reason into *errorText.
+// Writes `contents` to `fileName` so that the file on disk is either the old
+// one or the complete new one, never a half-written one, and puts the reason
+// of a failure into *errorText in words for the user.
+//
+// On Unix systems:
+// - Only an ordinary file, or a link to one (which is followed), is
+//   replaced; a device, pipe, socket, folder or a link to nothing is refused.
+// - The new bytes go to a temporary file beside the target, which then
+//   takes the target's place. Its name is short, so a target whose name is as
+//   long as the system allows saves too, and it names the target, so the next
+//   save of the same target removes what a killed save left, and only that:
+//   a temporary file is removed only when no running save holds its lock.
+// - The file keeps its permission bits (setuid, setgid and sticky included),
+//   its owner and its group as far as the process may set them.
+// - A file with several names (hard links), or one whose owner the process
+//   could not keep, is written in place so that every name sees the new
+//   bytes and the owner stays; should that write fail, the old bytes are put
+//   back.
+// - The file-size signal is ignored during the write, so a file-size limit
+//   makes the save fail instead of ending the program.
 bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QString *errorText);

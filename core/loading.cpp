@@ -1,8 +1,9 @@
 // Loading a physics file into the line buffer, and clearing the fields.
 #include "editorcore.h"
-
-#include "filereader.h"
 #include "systemfiles.h"
+
+#include <cerrno>
+
 
 namespace {
 
@@ -43,7 +44,7 @@ bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines,
                            QByteArray &contents)
 {
     QString reason;
-    switch (readWholeFile(fileName, contents, &reason)) {
+    switch (m_files.read(fileName, contents, &reason)) {
     case ReadResult::Ok:
         break;
     case ReadResult::NotAFile:
@@ -79,7 +80,21 @@ void EditorCore::zagr(const QString &chosenName)
     if (!fileName.endsWith(QStringLiteral(".ini")))
         fileName += QStringLiteral(".ini");
 
-    if (countsAsAbsent(fileName)) {
+    bool hidden = false;
+    switch (m_files.kindOf(fileName, &hidden)) {
+    case NameKind::TooLong:
+        m_host.message(QStringLiteral("Не удалось открыть файл ") + fileName + QStringLiteral(".\r\n")
+                           + describeSystemError(ENAMETOOLONG),
+                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    case NameKind::File:
+    case NameKind::Special:
+        if (!hidden)
+            break;
+        [[fallthrough]];
+    case NameKind::Missing:
+    case NameKind::Folder:
+    case NameKind::DanglingLink:
         m_host.message(QStringLiteral("Файл ") + fileName + QStringLiteral(" не найден"),
                        QStringLiteral("Файл не найден"), MessageIcon::Critical, MessageButtons::Ok);
         return;

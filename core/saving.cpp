@@ -2,10 +2,7 @@
 // document to a file.
 #include "codepage.h"
 #include "editorcore.h"
-#include "filewriter.h"
 #include "systemfiles.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -42,8 +39,12 @@ void EditorCore::Soxranenie3(int Soxr)
         return;
     switch (info->control) {
     case Slots::Control::MainText:
-        if (Soxr == Slots::kNameSlot)
-            m_doc.a[m_doc.NStr[Soxr]] = "' " + Codepage::encode(m_form.text(Soxr));
+        if (Soxr == Slots::kNameSlot) {
+            // The name line always gets its "' ". An unedited name keeps the
+            // rest of its line as read, which may be longer than the field.
+            QByteArray &line = m_doc.a[m_doc.NStr[Soxr]];
+            line = "' " + (m_doc.Izm[Soxr] ? Codepage::encode(m_form.text(Soxr)) : line.mid(2));
+        }
         else if (m_doc.Izm[Soxr])
             replaceValue(Soxr, Codepage::encode(m_form.text(Soxr))); // Soxranenie2
         break;
@@ -87,19 +88,29 @@ QVector<QByteArray> EditorCore::documentLines() const
     return m_doc.a.mid(1, m_doc.e);
 }
 
+QByteArray EditorCore::documentBytes() const
+{
+    qsizetype size = 0;
+    for (int n = 1; n <= m_doc.e; ++n)
+        size += m_doc.a[n].size() + 2;
+    QByteArray contents;
+    contents.reserve(size);
+    for (int n = 1; n <= m_doc.e; ++n) {
+        contents += m_doc.a[n];
+        contents += "\r\n";
+    }
+    return contents;
+}
+
 bool EditorCore::Soxranenie4()
 {
     if (checkOnlyRun())
         return false;
     if (!changedOnDiskAllowsWrite(m_doc.FNameSaveNew))
         return false;
-    QByteArray contents;
-    for (int n = 1; n <= m_doc.e; ++n) {
-        contents += m_doc.a[n];
-        contents += "\r\n";
-    }
+    const QByteArray contents = documentBytes();
     QString reason;
-    if (!writeFileAtomically(m_doc.FNameSaveNew, contents, &reason)) {
+    if (!m_files.write(m_doc.FNameSaveNew, contents, &reason)) {
         m_host.message(QStringLiteral("Не удалось сохранить файл ") + m_doc.FNameSaveNew
                            + QStringLiteral(".\r\n") + reason,
                        saveCaption(), MessageIcon::Critical, MessageButtons::Ok);
@@ -125,9 +136,9 @@ bool EditorCore::Soxranenie5()
     if (!endsWithIni(name))
         name += QStringLiteral(".ini");
     m_doc.FNameSaveNew = name;
-    // Any existing file is worth the question, a hidden one included.
-    const QFileInfo info(name);
-    if (info.exists() && !info.isDir()) {
+    // Any existing file is worth the question, a hidden one included. What
+    // is no ordinary file is refused by the file writer without asking.
+    if (m_files.kindOf(name) == NameKind::File) {
         const MessageAnswer answer = m_host.message(
             QStringLiteral("Файл ") + name + QStringLiteral(" уже существует.\r\nЗаменить его?"),
             saveCaption(), MessageIcon::Exclamation, MessageButtons::YesNo);

@@ -1,13 +1,10 @@
 #include "systemfiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
-
-namespace {
 
 bool hasSystemAttribute(const QString &fileName)
 {
@@ -18,14 +15,6 @@ bool hasSystemAttribute(const QString &fileName)
     Q_UNUSED(fileName)
     return false;
 #endif
-}
-
-} // namespace
-
-bool countsAsAbsent(const QString &fileName)
-{
-    const QFileInfo info(fileName);
-    return !info.exists() || info.isDir() || info.isHidden() || hasSystemAttribute(fileName);
 }
 
 QString nativeFileName(const QString &fileName)

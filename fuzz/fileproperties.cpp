@@ -74,14 +74,25 @@ QByteArray joinCrLf(const QVector<QByteArray> &lines)
     return out;
 }
 
-bool writeBytes(const QString &name, const QByteArray &bytes)
+// The checks' own access to the files, in memory or on disk; on disk it
+// goes around the core's reader and writer.
+bool writeBytes(MemoryFiles *memory, const QString &name, const QByteArray &bytes)
 {
+    if (memory) {
+        QString unused;
+        return memory->write(name, bytes, &unused);
+    }
     QFile file(name);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-QByteArray readBytes(const QString &name, bool *ok)
+QByteArray readBytes(MemoryFiles *memory, const QString &name, bool *ok)
 {
+    if (memory) {
+        QByteArray data;
+        *ok = memory->read(name, data, nullptr) == ReadResult::Ok;
+        return data;
+    }
     QFile file(name);
     *ok = file.open(QIODevice::ReadOnly);
     return *ok ? file.readAll() : QByteArray();
@@ -125,10 +136,12 @@ int plainNumber(const QByteArray &value)
 // or list that the value decides plainly, the form is checked against the
 // value too, so a wrong reading is reported rather than copied.
 QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine, const FormState &form,
-                                 bool secondDocument, std::string *error)
+                                 std::string *error)
 {
     QVector<QByteArray> out = lines;
-    out[nameLine - 1] = "' " + lines[nameLine - 1].mid(2).left(kFieldLength);
+    // The name line gets its "' "; the name itself stays whole, even past
+    // the field's 100 characters, as long as nobody edits it.
+    out[nameLine - 1] = "' " + lines[nameLine - 1].mid(2);
     const QMap<int, int> owners = slotLines(lines);
     for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
         const Slots::SlotInfo *info = Slots::bySlot(it.key());
@@ -169,11 +182,9 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
             break;
         }
         case Slots::Control::MainText:
-            // Only the main window's fields hold at most 100 characters.
-            if (secondDocument && value.size() > kFieldLength)
-                target = line.left(equals + 1) + value.left(kFieldLength);
-            break;
         case Slots::Control::TorqueText:
+            // Not edited: the line stays as read, even where the field shows
+            // only the first 100 characters, in a first or later document.
             break;
         }
         if (!why.str().empty() && error->empty())
@@ -232,9 +243,15 @@ struct Snapshot {
 };
 
 struct Session {
+    explicit Session(MemoryFiles *memory)
+        : memory(memory), core(form, host, memory ? static_cast<FileAccess &>(*memory) : diskFiles())
+    {
+    }
+
+    MemoryFiles *memory;
     FormState form;
     FakeHost host;
-    EditorCore core{form, host};
+    EditorCore core;
 
     void open(const QString &name)
     {
@@ -244,7 +261,10 @@ struct Session {
     // Save As without edits; field errors are saved anyway, as the user can.
     void saveAs(const QString &name)
     {
-        QFile::remove(name);
+        if (memory)
+            memory->remove(name);
+        else
+            QFile::remove(name);
         host.saveNames.append(name);
         core.saveAsCommand();
         if (host.isVisible(WindowId::Form2))
@@ -296,8 +316,41 @@ int nameLine(const QVector<QByteArray> &lines)
 
 } // namespace ReferenceModel
 
-FileProperties::FileProperties(const QString &workDir)
-    : m_input(QDir(workDir).filePath(QStringLiteral("input.ini"))),
+NameKind MemoryFiles::kindOf(const QString &name, bool *hidden)
+{
+    if (hidden)
+        *hidden = false;
+    return m_files.contains(name) ? NameKind::File : NameKind::Missing;
+}
+
+FileIdentity MemoryFiles::identify(const QString &name)
+{
+    FileIdentity id;
+    id.exists = m_files.contains(name);
+    if (id.exists)
+        id.canonicalPath = name;
+    return id;
+}
+
+ReadResult MemoryFiles::read(const QString &name, QByteArray &data, QString *)
+{
+    const auto file = m_files.constFind(name);
+    if (file == m_files.constEnd()) {
+        data.clear();
+        return ReadResult::NotAFile;
+    }
+    data = *file;
+    return data.size() > kMaxPhysicsFileBytes ? ReadResult::TooLarge : ReadResult::Ok;
+}
+
+bool MemoryFiles::write(const QString &name, const QByteArray &contents, QString *)
+{
+    m_files.insert(name, contents);
+    return true;
+}
+
+FileProperties::FileProperties(const QString &workDir, MemoryFiles *memory)
+    : m_memory(memory), m_input(QDir(workDir).filePath(QStringLiteral("input.ini"))),
       m_output(QDir(workDir).filePath(QStringLiteral("saved.ini"))),
       m_resaved(QDir(workDir).filePath(QStringLiteral("resaved.ini")))
 {
@@ -305,24 +358,24 @@ FileProperties::FileProperties(const QString &workDir)
 
 std::string FileProperties::check(const QByteArray &bytes)
 {
-    if (!writeBytes(m_input, bytes))
+    if (!writeBytes(m_memory, m_input, bytes))
         return "cannot write the input file " + m_input.toStdString();
     const QVector<QByteArray> lines = ReferenceModel::splitLines(bytes);
     const int name = ReferenceModel::nameLine(lines);
 
     // Saves the open document without edits and compares the file written
     // with what the model expects; empty when they agree.
-    auto saveUnchanged = [&](Session &s, bool secondDocument, const QString &target) -> std::string {
+    auto saveUnchanged = [&](Session &s, const QString &target) -> std::string {
         s.host.messages.clear();
         s.saveAs(target);
         if (!s.host.messages.isEmpty())
             return "the save gave messages:" + messageList(s.host);
         std::string error;
-        const QVector<QByteArray> expected = expectedSave(lines, name, s.form, secondDocument, &error);
+        const QVector<QByteArray> expected = expectedSave(lines, name, s.form, &error);
         if (!error.empty())
             return error;
         bool ok = false;
-        const QByteArray written = readBytes(target, &ok);
+        const QByteArray written = readBytes(m_memory, target, &ok);
         if (!ok)
             return "the saved file cannot be read";
         if (written != joinCrLf(expected))
@@ -337,7 +390,7 @@ std::string FileProperties::check(const QByteArray &bytes)
 
     // 1. The first document of a run.
     {
-        Session s;
+        Session s(m_memory);
         s.open(m_input);
         if (s.core.doc().e > kMaxLines)
             return "first document: more than 1000 lines stored";
@@ -352,17 +405,17 @@ std::string FileProperties::check(const QByteArray &bytes)
             if (s.core.documentLines() != lines)
                 return "first document: buffer differs from the file: "
                        + firstDifference(s.core.documentLines(), lines);
-            if (const std::string e = saveUnchanged(s, false, m_output); !e.empty())
+            if (const std::string e = saveUnchanged(s, m_output); !e.empty())
                 return "first document: " + e;
             // What the editor wrote is a fixed point: open and save again.
-            Session again;
+            Session again(m_memory);
             again.open(m_output);
             if (!again.host.messages.isEmpty())
                 return "resave: the saved file was not accepted:" + messageList(again.host);
             again.saveAs(m_resaved);
             bool ok1 = false, ok2 = false;
-            const QByteArray first = readBytes(m_output, &ok1);
-            const QByteArray second = readBytes(m_resaved, &ok2);
+            const QByteArray first = readBytes(m_memory, m_output, &ok1);
+            const QByteArray second = readBytes(m_memory, m_resaved, &ok2);
             if (!ok1 || !ok2 || first != second)
                 return "resave: saving the saved file changed it: "
                        + firstDifference(ReferenceModel::splitLines(second), ReferenceModel::splitLines(first));
@@ -371,7 +424,7 @@ std::string FileProperties::check(const QByteArray &bytes)
 
     // 2. After another document with an unsaved edit.
     {
-        Session s;
+        Session s(m_memory);
         s.core.ShablonPorsche();
         s.core.typeText(2, QStringLiteral("1500.5"));
         const Snapshot before(s.core, s.form);
@@ -390,7 +443,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         } else {
             if (!s.host.messages.isEmpty())
                 return "second document: an accepted file gave messages:" + messageList(s.host);
-            if (const std::string e = saveUnchanged(s, true, m_output); !e.empty())
+            if (const std::string e = saveUnchanged(s, m_output); !e.empty())
                 return "second document: " + e;
         }
     }
@@ -408,12 +461,17 @@ std::string FileProperties::check(const QByteArray &bytes)
         const QString typed = decoder.decode(lines.last());
         const QString kept = Slots::isTorqueSlot(slot) ? typed : typed.left(kFieldLength);
 
-        Session s;
+        Session s(m_memory);
         s.open(m_input);
         const QString before = s.form.text(slot);
-        // A line break would split the key's line, so such text is refused
-        // with a beep and the field keeps its value.
-        const bool refused = typed.contains(QLatin1Char('\n'));
+        // A line break would split the key's line, and no other control
+        // character belongs in a value either, so text that brings one in
+        // (more of it than the field held) is refused with a beep and the
+        // field keeps its value.
+        const auto isControl = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0); };
+        bool refused = typed.contains(QLatin1Char('\n'));
+        for (const QChar c : typed)
+            refused = refused || (isControl(c) && typed.count(c) > before.count(c));
         const bool changes = !refused && before != kept;
         if (s.core.typeText(slot, typed) == refused)
             return "edit: the text of the last line was " + std::string(refused ? "taken" : "refused")
@@ -427,7 +485,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         s.saveAs(m_output);
         if (!s.host.messages.isEmpty())
             return "edit: the save gave messages:" + messageList(s.host);
-        QVector<QByteArray> expected = expectedSave(lines, name, s.form, false, &error);
+        QVector<QByteArray> expected = expectedSave(lines, name, s.form, &error);
         const int line = slot == Slots::kNameSlot ? name : slotLines(lines).value(slot);
         QStringEncoder encoder("windows-1251");
         const QByteArray keptBytes = encoder.encode(kept);
@@ -436,11 +494,11 @@ std::string FileProperties::check(const QByteArray &bytes)
         else if (line != 0 && changes)
             expected[line - 1] = lines[line - 1].left(lines[line - 1].indexOf('=') + 1) + keptBytes;
         bool ok = false;
-        const QByteArray written = readBytes(m_output, &ok);
+        const QByteArray written = readBytes(m_memory, m_output, &ok);
         if (!error.empty() || !ok || written != joinCrLf(expected))
             return "edit of field " + std::to_string(slot) + ": saved file differs: " + error
                    + firstDifference(ReferenceModel::splitLines(written), expected);
-        Session again;
+        Session again(m_memory);
         again.open(m_output);
         if (line != 0 && !refused && again.form.text(slot) != kept)
             return "edit of field " + std::to_string(slot) + ": the saved value does not come back";

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "fileaccess.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -11,8 +14,9 @@
 // core (its own line splitting, head test and slot-line walk; only the slot
 // table's data is shared).
 //
-// One input goes through the core twice, each time in a fresh core with a
-// scripted host, over a real file in `workDir`:
+// One input goes through the core three times, each time in a fresh core
+// with a scripted host, over a real file in `workDir` or over files kept in
+// memory:
 //  1. as the first document of a run: open it; a refused file must leave
 //     the empty editor with one message and no lines; an accepted one is
 //     saved without edits through Save As, and the file written must be the
@@ -23,23 +27,40 @@
 //  2. after another document (the first built-in car, with an unsaved
 //     edit): a refused file must leave that document, its flags and every
 //     field exactly as they were, with one message; an accepted one is
-//     saved as in 1, where a main-window field value longer than 100
-//     characters is also written back cut to 100 (the second load marks what
-//     it changes; the torque fields have no such limit).
+//     saved as in 1: a value longer than the field's 100 characters stays
+//     whole in its line, in a later document as in the first.
 //  3. with one edit: the input's last line typed into a text field; the save
 //     replaces that value only, and opening the saved file shows it again; a
-//     text with a line break is refused with a beep and changes nothing.
+//     text that brings in a line break or another control character is
+//     refused with a beep and changes nothing.
 // The buffer never holds more than 1000 lines.
+// Files kept in memory: what the core reads and writes through them never
+// touches a disk, so the properties can be checked many times faster. Every
+// name is an ordinary, visible file or missing.
+class MemoryFiles final : public FileAccess {
+public:
+    NameKind kindOf(const QString &name, bool *hidden = nullptr) override;
+    FileIdentity identify(const QString &name) override;
+    ReadResult read(const QString &name, QByteArray &data, QString *errorText) override;
+    bool write(const QString &name, const QByteArray &contents, QString *errorText) override;
+    void remove(const QString &name) { m_files.remove(name); }
+
+private:
+    QHash<QString, QByteArray> m_files;
+};
+
 class FileProperties {
 public:
-    // `workDir` must exist and stay for the life of the object; the input
-    // and the saved files are written there.
-    explicit FileProperties(const QString &workDir);
+    // Without `memory` the files are real: `workDir` must exist and stay for
+    // the life of the object, and the input and the saved files are written
+    // there. With `memory` they are names in it (which must outlive this).
+    explicit FileProperties(const QString &workDir, MemoryFiles *memory = nullptr);
 
     // Empty when every property holds, otherwise what failed, with the line.
     std::string check(const QByteArray &bytes);
 
 private:
+    MemoryFiles *m_memory;
     QString m_input;
     QString m_output;
     QString m_resaved;

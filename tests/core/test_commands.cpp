@@ -96,13 +96,26 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
 TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 {
     openCar();
-    // Characters outside the code page and line breaks are refused with a beep.
-    EXPECT_FALSE(core.typeText(2, QStringLiteral("12✓")));
-    EXPECT_FALSE(core.typeText(2, QStringLiteral("1\r\n[basic]")));
-    EXPECT_FALSE(core.typeText(41, QStringLiteral("1\n2")));
-    EXPECT_FALSE(core.typeText(999, QStringLiteral("1")));
-    EXPECT_EQ(host.beeps, 3);
-    EXPECT_EQ(form.text(2), QStringLiteral("2.5"));
+    // Characters outside the code page, line breaks and the other control
+    // characters are refused with a beep.
+    const std::pair<int, QString> refused[] = {
+        {2, QStringLiteral("12✓")},
+        {2, QStringLiteral("1\r\n[basic]")},
+        {41, QStringLiteral("1\n2")},
+        {999, QStringLiteral("1")},
+        {2, QStringLiteral("1") + QChar(0) + QStringLiteral("2")},
+        {1, QStringLiteral("Car") + QChar(0)},
+        {2, QStringLiteral("\x1b[31m1")},
+        {41, QStringLiteral("1\x7f")},
+        {5, QStringLiteral("1\t2")},
+        {5, QStringLiteral("\x01")},
+        {5, QString(QChar(0x98))}, // a byte of the code page, but a control character
+    };
+    for (const auto &[slot, text] : refused)
+        EXPECT_FALSE(core.typeText(slot, text)) << slot << " " << text.toStdString();
+    EXPECT_EQ(host.beeps, int(std::size(refused)) - 1); // the unknown field gives no beep
+    for (const int slot : {1, 2, 5, 41})
+        EXPECT_EQ(form.text(slot), slot == 1 ? QStringLiteral("Car") : QString::number(slot) + QStringLiteral(".5"));
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
 
     const std::function<void()> edits[] = {
@@ -122,6 +135,14 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
         edit();
         EXPECT_TRUE(core.doc().AvtoSoxranenie) << "edit " << saves;
     }
+
+    // A control character that the file itself holds in a value does not
+    // lock the field: the user may type around it, but add no other.
+    openLines({"' Car", "[basic]", "Mass=1\t"});
+    EXPECT_TRUE(core.typeText(2, QStringLiteral("15\t")));
+    EXPECT_FALSE(core.typeText(2, QStringLiteral("15\t\t")));
+    EXPECT_FALSE(core.typeText(2, QStringLiteral("15\x1b")));
+    EXPECT_EQ(form.text(2), QStringLiteral("15\t"));
 }
 
 TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped)

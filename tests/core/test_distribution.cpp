@@ -41,7 +41,7 @@ TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
     }
 }
 
-TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLaterLoadsMarkWhatTheyChange)
+TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLoadsMarkNothingAsEdited)
 {
     openLines({
         "' Car", "[basic]",
@@ -70,8 +70,37 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLaterLoadsMarkWhatT
     EXPECT_FALSE(core.doc().Izm[2]); // nothing is marked before the first document
 
     openLines({"' Car", "[basic]", "Mass=5", "RearTrackWidth= 5"});
-    EXPECT_TRUE(core.doc().Izm[2]);
-    EXPECT_FALSE(core.doc().Izm[6]); // same text: no change event
+    EXPECT_FALSE(core.doc().Izm[2]) << "a later load changed the text, but the user did not";
+    EXPECT_FALSE(core.doc().Izm[6]);
+}
+
+TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUntilEdited)
+{
+    // Save As past the field check, which lists the fields the file lacks.
+    const auto saveAnyway = [this](const QString &name) {
+        host.saveNames.append(path(name));
+        core.saveAsCommand();
+        core.errorsSaveAnyway();
+        return path(name);
+    };
+    const QByteArray longName(150, 'N'), longMass(150, '7');
+    QVector<QByteArray> lines;
+    for (int document = 1; document <= 2; ++document) {
+        SCOPED_TRACE(document);
+        lines = openLines({"' " + longName, "[basic]", "Mass=" + longMass});
+        EXPECT_EQ(form.text(1), QString(100, QLatin1Char('N')));
+        EXPECT_EQ(form.text(2), QString(100, QLatin1Char('7')));
+        EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - ") + QString(100, QLatin1Char('N'))
+                                      + QStringLiteral(" (Тюнекс)"));
+        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+        EXPECT_TRUE(sameBytes(readFile(saveAnyway(QStringLiteral("long%1.ini").arg(document))), joinCrLf(lines)));
+    }
+    // What the user edits is written as the field shows it.
+    core.typeText(1, QStringLiteral("Short"));
+    core.typeText(2, QStringLiteral("5.5"));
+    lines[0] = "' Short";
+    lines[2] = "Mass=5.5";
+    EXPECT_TRUE(sameBytes(readFile(saveAnyway(QStringLiteral("edited.ini"))), joinCrLf(lines)));
 }
 
 TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)

@@ -1,3 +1,4 @@
+#include "filereader.h"
 #include "testfiles.h"
 
 #include <QElapsedTimer>
@@ -155,4 +156,19 @@ TEST_F(Loading, UnreadableFileIsReportedAndNothingChanges)
     EXPECT_TRUE(isMessage(host.messages[0], kLoadError, MessageIcon::Critical));
     EXPECT_TRUE(host.lastText().startsWith(QStringLiteral("Не удалось прочитать файл ") + name));
     EXPECT_EQ(core.doc().e, 0);
+}
+
+TEST_F(Loading, AFileIsReadIntoABufferOfItsOwnSizeAndKeptAtThatSize)
+{
+    const QByteArray bytes = joinCrLf(physicsLines(120));
+    const QString name = writeFile(QStringLiteral("small.ini"), bytes);
+    QByteArray data;
+    ASSERT_EQ(readWholeFile(name, data), ReadResult::Ok);
+    EXPECT_EQ(data, bytes);
+    EXPECT_LE(data.capacity(), bytes.size() + 64);
+    open(name);
+    ASSERT_TRUE(host.messages.isEmpty());
+    EXPECT_LE(core.doc().fileOnDiskContents.capacity(), bytes.size() + 64);
+    saveAs(QStringLiteral("saved.ini"));
+    EXPECT_LE(core.doc().fileOnDiskContents.capacity(), bytes.size() + 64);
 }

@@ -2,9 +2,12 @@
 // every write past it fail as on a full disk (with SIGXFSZ ignored the write
 // returns short or fails with EFBIG), so these tests have an executable of
 // their own.
+#include "childprocess.h"
 #include "faultfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include <csignal>
 
@@ -71,24 +74,41 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
 }
 
-TEST_F(DiskFull, ACrashInTheMiddleOfASaveLeavesTheOldFile)
+TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhenTheDiskFills)
 {
-    // A child process saves and is killed by the file size signal halfway
-    // through the write, as a crash or a power cut would stop it.
+    // Every name of the file must see a save, so it is written in place;
+    // a write that fails halfway puts the old bytes back.
+    const QString second = path(QStringLiteral("second-name.ini"));
+    ASSERT_EQ(link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData()), 0);
     const QStringList entries = folderEntries();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    withRoomFor(onDisk.size() + 1, [&] { core.saveCommand(); });
+    EXPECT_TRUE(toldSaveFailed(target));
+    EXPECT_TRUE(sameBytes(readFile(target), onDisk));
+    EXPECT_TRUE(sameBytes(readFile(second), onDisk));
+    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_EQ(folderEntries(), entries);
+
+    host.messages.clear();
+    core.saveCommand();
+    EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+    EXPECT_TRUE(sameBytes(readFile(second), editedBytes()));
+}
+
+TEST_F(DiskFull, TheFileSizeSignalFailsTheSaveInsteadOfEndingTheEditor)
+{
+    // The editor runs with the signal's default action, which would end it.
+    const QStringList entries = folderEntries();
+    const ChildEnd end = runInChild([&] {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit noCoreFile{0, 0};
         setrlimit(RLIMIT_CORE, &noCoreFile);
         withRoomFor(editedBytes().size() / 2, [&] { core.saveCommand(); });
-        _exit(0); // not reached: the signal ends the process
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not stopped";
-    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+        if (!toldSaveFailed(target))
+            return 11;
+        return core.doc().AvtoSoxranenie && form.text(2) == QStringLiteral("2222.5") ? 0 : 12;
+    });
+    EXPECT_TRUE(end.ok()) << "exit " << end.code << ", signal " << end.signal;
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
     EXPECT_EQ(folderEntries(), entries) << "a half-written file was left behind";
 }

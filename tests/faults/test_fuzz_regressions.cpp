@@ -21,12 +21,17 @@ TEST(FuzzRegressions, TheSeedsAndEveryInputThatOnceBrokeAPropertyKeepThemAll)
     const QStringList inputs = seeds + filesIn(FUZZ_REGRESSIONS_DIR);
     ASSERT_GE(seeds.size(), 10);
     ASSERT_GT(inputs.size(), seeds.size()) << "no regression inputs found";
+    // Over real files and over files in memory, as the two fuzz targets do.
     QTemporaryDir work;
-    FileProperties properties(work.path());
+    MemoryFiles memory;
+    FileProperties onDisk(work.path());
+    FileProperties inMemory(QStringLiteral("/fuzz"), &memory);
     for (const QString &name : inputs) {
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_EQ(properties.check(file.readAll()), std::string()) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(onDisk.check(bytes), std::string()) << name.toStdString();
+        EXPECT_EQ(inMemory.check(bytes), std::string()) << "in memory: " << name.toStdString();
     }
 }
 

@@ -1,16 +1,15 @@
 #include "templatechooser.h"
 
+#include "aboutwindow.h"
 #include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -79,12 +78,8 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
 
 void TemplateChooser::centreOnScreen(QWidget *reference)
 {
-    QScreen *screen = reference ? reference->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    // The outer frame is centred, title bar included, as for the about window.
+    ::centreOnScreen(this, reference);
 }
 
 void TemplateChooser::reject()

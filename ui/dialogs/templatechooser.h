@@ -14,7 +14,9 @@ class TemplateChooser : public QDialog {
 public:
     explicit TemplateChooser(EditorCore &core, QWidget *parent = nullptr);
 
-    // Centres the window on the screen of `reference` (or the primary screen).
+    // Centres the window's outer frame on the screen of `reference` (or the
+    // primary screen); before the first showing the reference's frame stands
+    // in for the chooser's own.
     void centreOnScreen(QWidget *reference);
 
 protected:

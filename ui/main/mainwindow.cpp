@@ -21,6 +21,8 @@ namespace {
 constexpr int kPageButtons[] = {1, 2, 3, 4, 5, 6, 8};
 // Every button that switches pages: the page buttons and the four arrows.
 constexpr int kPageCommands[] = {1, 2, 3, 4, 5, 6, 8, 10, 11, 13, 14};
+// The arrows on the pages themselves.
+constexpr int kPageArrows[] = {10, 11, 13, 14};
 
 // A read-only, empty text box used as a sunken panel behind buttons.
 QLineEdit *makePanel(QWidget *parent, const char *name, QRect where)
@@ -156,6 +158,18 @@ void MainWindow::connectControls()
     for (int command : kPageCommands)
         connect(m_widgets.commands.value(command), &QPushButton::clicked, this,
                 [this, command] { m_core.pageCommand(command); });
+    // An arrow hides its own page, and with it the focus it held; the focus
+    // goes on to the first field of the page it leads to.
+    for (int arrow : kPageArrows)
+        connect(m_widgets.commands.value(arrow), &QPushButton::clicked, this, [this] {
+            for (QWidget *page : m_widgets.frames) {
+                if (page && page->isVisible()) {
+                    if (QWidget *first = firstFocusOnPage(page))
+                        first->setFocus(Qt::TabFocusReason);
+                    return;
+                }
+            }
+        });
     connect(m_widgets.commands.value(7), &QPushButton::clicked, this, &MainWindow::exitRequested);
     connect(m_widgets.commands.value(9), &QPushButton::clicked, this,
             [this] { m_host.showWindow(WindowId::Form3); });

@@ -160,6 +160,18 @@ void PageBuilder::arrow(int command, ArrowButton::Direction direction, int left,
     m_widgets.commands.insert(command, button);
 }
 
+void PageBuilder::focusOrder(std::initializer_list<const char *> names)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        auto *next = m_surface->findChild<QWidget *>(QString::fromLatin1(name));
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        if (next)
+            previous = next;
+    }
+}
+
 QPushButton *PageBuilder::button(int command, const QString &caption, int left, int top,
                                  int width, int height)
 {

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class QFont;
 class QWidget;
 
@@ -43,6 +45,9 @@ public:
     void arrow(int command, ArrowButton::Direction direction, int left, int top);
     QPushButton *button(int command, const QString &caption, int left, int top, int width,
                         int height);
+    // Puts the named controls of the surface into this focus order, where
+    // the order of adding does not follow the page's columns.
+    void focusOrder(std::initializer_list<const char *> names);
 
 private:
     QString accessibleName(const QString &caption) const;
@@ -55,5 +60,9 @@ private:
 
 // The nine pages Frame1..Frame9 on `pageArea`, hidden, stacked so that
 // Frame1 is topmost, then Frame5, Frame9, Frame3, Frame6, Frame8, Frame2,
-// Frame7 and Frame4.
+// Frame7 and Frame4. The keyboard focus moves down each column of a page,
+// then across, and reaches the page's arrow last.
 void buildPages(QWidget *pageArea, FormWidgets &widgets);
+
+// The control of `page` that the keyboard reaches first, or nullptr.
+QWidget *firstFocusOnPage(QWidget *page);

@@ -3,6 +3,7 @@
 
 #include "pagebuilder.h"
 
+#include <QList>
 #include <QPalette>
 #include <QWidget>
 
@@ -57,6 +58,11 @@ void gearbox(PageBuilder &p)
     p.label(30, QStringLiteral("6-ой передачи"), 3480, 2400, 1455);
     p.text(81, 5040, 2400, 975);
     p.arrow(10, Direction::Down, 6240, 2520);
+    // The page reads as two columns: down the left one (the number of gears,
+    // reverse, 1st to 3rd), then down the right one (the automatic gearbox,
+    // its delay, neutral, 4th to 6th).
+    p.focusOrder({"Combo1", "Text(74)", "Text(76)", "Text(77)", "Text(78)", "Check2", "Text(72)",
+                  "Text(75)", "Text(79)", "Text(80)", "Text(81)"});
 }
 
 void driveTrain(PageBuilder &p)
@@ -72,6 +78,8 @@ void driveTrain(PageBuilder &p)
     p.check(Slots::Check1_1, 4440, 2040, QStringLiteral("Привод: заднее левое колесо"));
     p.check(Slots::Check1_3, 6000, 2040, QStringLiteral("Привод: заднее правое колесо"));
     p.label(12, QStringLiteral("Привод:"), 3240, 2520, 855, Align::Right);
+    // Down the left wheels, then down the right ones.
+    p.focusOrder({"Text(93)", "Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)"});
 }
 
 void frontWheels(PageBuilder &p)
@@ -171,7 +179,36 @@ void engine(PageBuilder &p)
     torque->setPalette(palette);
 }
 
+// Every control of `page` that Tab can reach, in focus order.
+QList<QWidget *> focusChainOf(QWidget *page)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            chain.append(w);
+    }
+    return chain;
+}
+
+// The arrow leads to another page, so the keyboard reaches it after the
+// page's own fields.
+void lastInFocusOrder(QWidget *page, QWidget *arrow)
+{
+    const QList<QWidget *> chain = focusChainOf(page);
+    if (arrow && !chain.isEmpty() && chain.last() != arrow)
+        QWidget::setTabOrder(chain.last(), arrow);
+}
+
 } // namespace
+
+QWidget *firstFocusOnPage(QWidget *page)
+{
+    for (QWidget *w : focusChainOf(page)) {
+        if (w->isEnabled() && w->isVisibleTo(page))
+            return w;
+    }
+    return nullptr;
+}
 
 void buildPages(QWidget *pageArea, FormWidgets &widgets)
 {
@@ -189,6 +226,7 @@ void buildPages(QWidget *pageArea, FormWidgets &widgets)
         page->setPalette(palette);
         PageBuilder builder(page, widgets);
         builders[frame](builder);
+        lastInFocusOrder(page, page->findChild<ArrowButton *>());
         page->hide();
         widgets.frames[frame] = page;
     }

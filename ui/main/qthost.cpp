@@ -58,7 +58,8 @@ void QtHost::beep()
 MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
                                     MessageIcon icon, MessageButtons buttons)
 {
-    QMessageBox box(m_mainWindow);
+    const QPointer<QWidget> owner = dialogOwner();
+    QMessageBox box(owner);
     box.setWindowTitle(caption);
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -84,6 +85,7 @@ MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
         break;
     }
     box.exec();
+    returnFocusTo(owner);
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -92,6 +94,24 @@ MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
     }
     // Closed by its frame: an OK box has only one answer, the others count as Cancel.
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+QWidget *QtHost::dialogOwner() const
+{
+    QWidget *active = QApplication::activeModalWidget();
+    if (!active)
+        active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return active;
+    return m_mainWindow;
+}
+
+void QtHost::returnFocusTo(QWidget *owner)
+{
+    // Most desktops give the activation back to the owner of a closed dialog
+    // themselves; asking for it makes sure the keys go on to that window.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
 }
 
 QString QtHost::runOpenDialog()
@@ -106,7 +126,8 @@ QString QtHost::runSaveDialog()
 
 QString QtHost::runFileDialog(bool forSaving)
 {
-    QFileDialog dialog(m_mainWindow);
+    const QPointer<QWidget> owner = dialogOwner();
+    QFileDialog dialog(owner);
     // The filter shows its own name only; the pattern in the last brackets is
     // what the dialog matches, "*ini" with or without a dot.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -127,7 +148,9 @@ QString QtHost::runFileDialog(bool forSaving)
         // missing file in its own words.
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
     }
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnFocusTo(owner);
+    if (!accepted)
         return QString();
     const QString chosen = dialog.selectedFiles().value(0);
     if (!chosen.isEmpty())

@@ -26,8 +26,8 @@ public:
     QtHost();
     ~QtHost() override;
 
-    // The core the windows talk to, and the main window that owns the
-    // dialogs (message boxes and file dialogs are centred on it).
+    // The core the windows talk to, and the main window, which owns the
+    // message boxes and file dialogs that no other window asked for.
     void attach(EditorCore &core, QWidget *mainWindow);
 
     MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
@@ -62,11 +62,16 @@ protected:
     virtual void ringBell();
 
     QWidget *mainWindow() const { return m_mainWindow; }
+    // The window a message box or file dialog belongs to: the window of the
+    // program the user is working in, whose command asked, else the main
+    // window. Focus returns there when the box closes.
+    QWidget *dialogOwner() const;
 
 private:
     // Creates the window on first use (hidden).
     QWidget *window(WindowId window);
     QString runFileDialog(bool forSaving);
+    static void returnFocusTo(QWidget *owner);
 
     EditorCore *m_core = nullptr;
     QPointer<QWidget> m_mainWindow;

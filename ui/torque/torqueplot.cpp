@@ -34,6 +34,8 @@ void TorquePlot::build(const std::function<QString(int)> &textOfSlot)
 void TorquePlot::wipe()
 {
     m_image.fill(wipeColor());
+    m_strokes.clear();
+    m_scaled = QImage();
 }
 
 void TorquePlot::b(const std::function<QString(int)> &textOfSlot)
@@ -138,6 +140,12 @@ void TorquePlot::drawLine(QPointF from, QPointF to, const QColor &color)
     const std::optional<QLineF> visible = clipToCanvas(from, to);
     if (!visible)
         return;
+    const Stroke stroke{*visible, color.rgb()};
+    m_strokes.removeOne(stroke);
+    m_strokes.append(stroke);
+    if (!m_scaled.isNull())
+        drawStroke(m_scaled, m_scaled.devicePixelRatio(), stroke);
+
     // Fractional coordinates go to the nearest pixel (halves downwards on the
     // screen, as qRound rounds them up).
     const QLine pixels(qRound(visible->x1()), qRound(visible->y1()), qRound(visible->x2()),
@@ -152,4 +160,72 @@ void TorquePlot::drawLine(QPointF from, QPointF to, const QColor &color)
         painter.drawPoint(pixels.p1());
     else
         painter.drawLine(pixels);
+}
+
+QImage TorquePlot::imageAt(qreal ratio) const
+{
+    if (!(ratio > 0) || qFuzzyCompare(ratio, 1.0))
+        return m_image;
+    if (m_scaled.isNull() || !qFuzzyCompare(m_scaled.devicePixelRatio(), ratio)) {
+        m_scaled = QImage(qRound(kWidth * ratio), qRound(kHeight * ratio), QImage::Format_RGB32);
+        m_scaled.setDevicePixelRatio(ratio);
+        m_scaled.fill(wipeColor());
+        for (const Stroke &stroke : m_strokes)
+            drawStroke(m_scaled, ratio, stroke);
+    }
+    return m_scaled;
+}
+
+namespace {
+
+// The first device pixel of a line `width` device pixels wide that stands
+// for the canvas pixel at `v`: centred on that pixel's middle.
+int devicePixel(double v, qreal ratio, int width)
+{
+    return int(std::floor((v + 0.5) * ratio - width / 2.0 + 0.5));
+}
+
+} // namespace
+
+void TorquePlot::drawStroke(QImage &image, qreal ratio, const Stroke &stroke)
+{
+    // A canvas pixel is `ratio` device pixels wide; every line gets the same
+    // whole number of device pixels, so no line comes out thinner or
+    // thicker than another, and the curve steps in device pixels.
+    const int width = std::max(1, qRound(ratio));
+    const int x0 = devicePixel(stroke.line.x1(), ratio, width);
+    const int y0 = devicePixel(stroke.line.y1(), ratio, width);
+    const int x1 = devicePixel(stroke.line.x2(), ratio, width);
+    const int y1 = devicePixel(stroke.line.y2(), ratio, width);
+    // Painted through a view of the same pixels without the ratio, so that
+    // the coordinates are device pixels.
+    QImage devicePixels(image.bits(), image.width(), image.height(), image.bytesPerLine(),
+                        image.format());
+    QPainter painter(&devicePixels);
+    const QColor color = QColor::fromRgb(stroke.color);
+    if (x0 == x1 || y0 == y1) {
+        painter.fillRect(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                               QPoint(std::max(x0, x1) + width - 1, std::max(y0, y1) + width - 1)),
+                         color);
+        return;
+    }
+    // Bresenham's line between the two device pixels, each step a square of
+    // the line's width.
+    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int error = dx + dy;
+    for (int x = x0, y = y0;;) {
+        painter.fillRect(x, y, width, width, color);
+        if (x == x1 && y == y1)
+            break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
 }

@@ -39,6 +39,11 @@ public:
     // The canvas as drawn so far: white at first, then every build on top
     // of the earlier ones until wipe().
     const QImage &image() const { return m_image; }
+    // The same drawing for a screen with `ratio` device pixels to a canvas
+    // pixel: the same canvas coordinates, every line drawn in device pixels
+    // with one width throughout (the ratio rounded, at least 1), so that
+    // lines, ticks and the curve stay even and sharp. At 1 it is image().
+    QImage imageAt(qreal ratio) const;
 
     // The plot table, entries 0..70: invalid (empty), a QString (a field
     // text copied by b) or a double (a plot value made by UnZapetayaa).
@@ -73,8 +78,25 @@ public:
     static std::optional<QLineF> clipToCanvas(QPointF from, QPointF to);
 
 private:
+    // One line as drawn: its part on the canvas, in canvas coordinates.
+    struct Stroke {
+        QLineF line;
+        QRgb color;
+        bool operator==(const Stroke &other) const
+        {
+            return line == other.line && color == other.color;
+        }
+    };
+
     void drawLine(QPointF from, QPointF to, const QColor &color);
+    static void drawStroke(QImage &image, qreal ratio, const Stroke &stroke);
 
     QImage m_image;
     QVector<QVariant> m_table;
+    // Every line since the last wipe, in drawing order, so that the drawing
+    // can be made afresh for another pixel ratio. A line drawn again moves
+    // to the end instead of being kept twice: the picture stays the same,
+    // since the later drawing covers the earlier one.
+    QVector<Stroke> m_strokes;
+    mutable QImage m_scaled; // the drawing at the ratio last asked for
 };

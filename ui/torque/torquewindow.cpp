@@ -32,7 +32,9 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.drawImage(0, 0, m_plot.image());
+        // The graph is drawn for the device pixels it lands on (the screen's,
+        // or a grab's), one image pixel to a device pixel.
+        painter.drawImage(0, 0, m_plot.imageAt(painter.deviceTransform().m11()));
     }
 
 private:

@@ -1,0 +1,126 @@
+// The real file system behind FileAccess, and the causes of failures in
+// words for the user.
+#include "fileaccess.h"
+
+#include "filewriter.h"
+#include "systemfiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+class DiskFiles final : public FileAccess {
+public:
+    NameKind kindOf(const QString &name, bool *hidden) override
+    {
+        if (hidden)
+            *hidden = QFileInfo(name).isHidden() || hasSystemAttribute(name);
+#ifdef Q_OS_UNIX
+        const QByteArray encoded = QFile::encodeName(name);
+        struct stat st {};
+        if (lstat(encoded.constData(), &st) != 0)
+            return errno == ENAMETOOLONG ? NameKind::TooLong : NameKind::Missing;
+        if (S_ISLNK(st.st_mode) && stat(encoded.constData(), &st) != 0)
+            return errno == ENAMETOOLONG ? NameKind::TooLong : NameKind::DanglingLink;
+        if (S_ISREG(st.st_mode))
+            return NameKind::File;
+        return S_ISDIR(st.st_mode) ? NameKind::Folder : NameKind::Special;
+#else
+        const QFileInfo info(name);
+        if (!info.exists())
+            return info.isSymLink() ? NameKind::DanglingLink : NameKind::Missing;
+        if (info.isDir())
+            return NameKind::Folder;
+        return info.isFile() ? NameKind::File : NameKind::Special;
+#endif
+    }
+
+    FileIdentity identify(const QString &name) override
+    {
+        FileIdentity id;
+        const QFileInfo info(name);
+        id.exists = info.exists();
+        if (!id.exists)
+            return id;
+        id.canonicalPath = info.canonicalFilePath();
+#ifdef Q_OS_UNIX
+        struct stat st {};
+        if (stat(QFile::encodeName(name).constData(), &st) == 0) {
+            id.device = quint64(st.st_dev);
+            id.inode = quint64(st.st_ino);
+        }
+#endif
+        return id;
+    }
+
+    ReadResult read(const QString &name, QByteArray &data, QString *errorText) override
+    {
+        return readWholeFile(name, data, errorText);
+    }
+
+    bool write(const QString &name, const QByteArray &contents, QString *errorText) override
+    {
+        return writeFileAtomically(name, contents, errorText);
+    }
+};
+
+} // namespace
+
+FileAccess &diskFiles()
+{
+    static DiskFiles files;
+    return files;
+}
+
+QString describeSystemError(int error)
+{
+    switch (error) {
+    case EACCES:
+        return QStringLiteral("Нет прав доступа.");
+    case EPERM:
+        return QStringLiteral("Система запрещает это действие (например, файл помечен как неизменяемый).");
+    case EROFS:
+        return QStringLiteral("Диск или папка доступны только для чтения.");
+    case ENOSPC:
+        return QStringLiteral("Недостаточно места на диске.");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("Превышена дисковая квота.");
+#endif
+    case EFBIG:
+        return QStringLiteral("Файл получился бы больше, чем разрешено этой программе "
+                              "(ограничение размера файлов).");
+    case ENAMETOOLONG:
+        return QStringLiteral("Имя файла или путь к нему длиннее, чем позволяет система.");
+    case ENOENT:
+        return QStringLiteral("Такого файла или папки нет.");
+    case ENOTDIR:
+        return QStringLiteral("Часть пути к файлу не является папкой.");
+    case EISDIR:
+        return QStringLiteral("Это папка, а не файл.");
+    case ELOOP:
+        return QStringLiteral("На пути к файлу слишком много ссылок (возможно, они ведут друг на друга).");
+    case EIO:
+        return QStringLiteral("Ошибка ввода-вывода: диск не смог прочитать или записать данные.");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Открыто слишком много файлов.");
+    case ENOMEM:
+        return QStringLiteral("Недостаточно памяти.");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("Файл занят другой программой.");
+    default:
+        return QStringLiteral("Системная ошибка %1 (%2).")
+            .arg(error)
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}

@@ -1,0 +1,76 @@
+#include "childprocess.h"
+
+#include <cstddef>
+#include <vector>
+
+#include <grp.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <pwd.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+ChildEnd runInChild(const std::function<int()> &body)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return {};
+    if (child == 0)
+        _exit(body());
+    int status = 0;
+    ChildEnd end;
+    if (waitpid(child, &status, 0) != child)
+        return end;
+    end.exited = WIFEXITED(status);
+    end.code = end.exited ? WEXITSTATUS(status) : -1;
+    end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return end;
+}
+
+uid_t nobodyUid()
+{
+    const passwd *user = getpwnam("nobody");
+    return user ? user->pw_uid : 65534;
+}
+
+gid_t nobodyGid()
+{
+    const passwd *user = getpwnam("nobody");
+    return user ? user->pw_gid : 65534;
+}
+
+bool becomeNobody()
+{
+    const gid_t gid = nobodyGid();
+    return setgroups(0, nullptr) == 0 && setresgid(gid, gid, gid) == 0
+           && setresuid(nobodyUid(), nobodyUid(), nobodyUid()) == 0 && geteuid() == nobodyUid();
+}
+
+bool killAtSystemCalls(std::initializer_list<long> numbers)
+{
+#if defined(__x86_64__)
+    const unsigned arch = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+    const unsigned arch = AUDIT_ARCH_AARCH64;
+#else
+    const unsigned arch = 0;
+    return false;
+#endif
+    std::vector<sock_filter> program = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, arch, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+    };
+    for (const long number : numbers) {
+        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(number), 0, 1));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
+    }
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
+           && syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, 0, &filter) == 0;
+}

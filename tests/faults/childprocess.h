@@ -1,0 +1,38 @@
+#pragma once
+
+// Running part of a test in a child process: as another user, under a file
+// size limit with the default signal, or killed at a chosen system call. The
+// parent checks what the child left on disk.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <initializer_list>
+
+#include <sys/types.h>
+
+// How a child ended: the exit code of a normal end, or the signal that ended it.
+struct ChildEnd {
+    bool exited = false;
+    int code = -1;
+    int signal = 0;
+
+    bool ok() const { return exited && code == 0; }
+};
+
+// Forks, runs `body` in the child and waits. The child's exit code is what
+// `body` returns, so a check in the child reports as a non-zero code; the
+// child never returns into the test framework.
+ChildEnd runInChild(const std::function<int()> &body);
+
+// In a child: drops every group and becomes the user and group "nobody".
+// False when that is not possible (not root).
+bool becomeNobody();
+uid_t nobodyUid();
+gid_t nobodyGid();
+
+// In a child: from now on the process is killed (SIGSYS) as soon as it makes
+// one of these system calls, as a crash or a kill from outside at exactly
+// that moment would end it. False where the filter cannot be installed.
+bool killAtSystemCalls(std::initializer_list<long> numbers);

@@ -1,0 +1,321 @@
+// What a save keeps and what it refuses: the file's mode, owner and other
+// names, names as long as the system allows, targets that are no ordinary
+// file, a name that came to lead to another file, and a save killed halfway.
+#include "childprocess.h"
+#include "faultfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <functional>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+struct SaveCorners : EditedDocument {
+    static QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
+    static struct stat statOf(const QString &name)
+    {
+        struct stat st {};
+        lstat(encoded(name).constData(), &st);
+        return st;
+    }
+    bool toldThat(const QString &words) const { return host.lastText().contains(words); }
+    // Saves the edited document to its target as a plain Save does.
+    void save()
+    {
+        host.messages.clear();
+        core.saveCommand();
+    }
+};
+
+const bool kRoot = geteuid() == 0;
+
+} // namespace
+
+TEST_F(SaveCorners, ASaveKeepsTheModeTheOwnerAndTheOtherNamesOfTheFile)
+{
+    const QString second = path(QStringLiteral("second-name.ini"));
+    const struct {
+        const char *what;
+        bool needsRoot;
+        std::function<void(const QByteArray &)> prepare;
+        std::function<void(const QString &)> check;
+    } rows[] = {
+        {"read-only for everyone, which root may still write", true,
+         [](const QByteArray &file) { chmod(file.constData(), 0444); },
+         [](const QString &file) { EXPECT_EQ(statOf(file).st_mode & 07777, 0444u); }},
+        {"setuid, setgid and sticky bits", false,
+         [](const QByteArray &file) { chmod(file.constData(), 07754); },
+         [](const QString &file) { EXPECT_EQ(statOf(file).st_mode & 07777, 07754u); }},
+        {"owned by another user", true,
+         [](const QByteArray &file) {
+             chmod(file.constData(), 0640);
+             ASSERT_EQ(chown(file.constData(), nobodyUid(), nobodyGid()), 0);
+         },
+         [](const QString &file) {
+             EXPECT_EQ(statOf(file).st_uid, nobodyUid());
+             EXPECT_EQ(statOf(file).st_gid, nobodyGid());
+             EXPECT_EQ(statOf(file).st_mode & 07777, 0640u);
+         }},
+        {"a second hard link", false,
+         [&](const QByteArray &file) { ASSERT_EQ(link(file.constData(), encoded(second).constData()), 0); },
+         [&](const QString &file) {
+             EXPECT_TRUE(sameBytes(readFile(second), editedBytes()));
+             EXPECT_EQ(statOf(file).st_ino, statOf(second).st_ino);
+             EXPECT_EQ(statOf(file).st_nlink, 2u);
+         }},
+    };
+    int i = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        if (row.needsRoot && !kRoot)
+            continue;
+        const QString file = writeFile(QStringLiteral("kept%1.ini").arg(++i), onDisk);
+        row.prepare(encoded(file));
+        host.messages.clear();
+        host.saveNames = {file};
+        host.answers = {MessageAnswer::Yes};
+        core.saveAsCommand();
+        EXPECT_EQ(host.messages.size(), 1) << "only the replace question: " << host.lastText().toStdString();
+        EXPECT_TRUE(sameBytes(readFile(file), editedBytes()));
+        row.check(file);
+    }
+}
+
+TEST_F(SaveCorners, AnotherUsersFileKeepsItsOwnerWhenAnOrdinaryUserSavesIt)
+{
+    if (!kRoot)
+        GTEST_SKIP() << "needs root to act as another user";
+    // The folder and the file may be written by everyone; the file is root's.
+    chmod(encoded(dir.path()).constData(), 0777);
+    chmod(encoded(target).constData(), 0666);
+    const ChildEnd end = runInChild([&] {
+        if (!becomeNobody())
+            return 10;
+        host.answers = {MessageAnswer::Yes};
+        save();
+        return host.messages.isEmpty() ? 0 : 11;
+    });
+    EXPECT_TRUE(end.ok()) << "exit " << end.code << ", signal " << end.signal;
+    EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+    EXPECT_EQ(statOf(target).st_uid, 0u);
+    EXPECT_EQ(statOf(target).st_mode & 07777, 0666u);
+}
+
+TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
+{
+    const QString fifo = path(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(mkfifo(encoded(fifo).constData(), 0644), 0);
+    const QString device = path(QStringLiteral("device.ini"));
+    const bool haveDevice = mknod(encoded(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const QString linkToPipe = path(QStringLiteral("link-to-pipe.ini"));
+    ASSERT_TRUE(QFile::link(fifo, linkToPipe));
+    const QString dangling = path(QStringLiteral("dangling.ini"));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("nowhere/gone.ini")), dangling));
+    for (const QString &name : {fifo, device, linkToPipe, dangling}) {
+        SCOPED_TRACE(name.toStdString());
+        if (name == device && !haveDevice)
+            continue;
+        const struct stat was = statOf(name);
+        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        host.messages.clear();
+        host.saveNames = {name};
+        host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        core.saveAsCommand();
+        EXPECT_TRUE(toldSaveFailed(name)) << "refused at once, without the replace question";
+        EXPECT_TRUE(toldThat(name == dangling ? QStringLiteral("ведёт к файлу, которого нет")
+                                              : QStringLiteral("не является обычным файлом")))
+            << host.lastText().toStdString();
+        EXPECT_EQ(statOf(name).st_mode, was.st_mode);
+        EXPECT_EQ(statOf(name).st_rdev, was.st_rdev);
+        EXPECT_TRUE(documentIntact(before, core, form));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("nowhere"))));
+
+    // A link to an ordinary file is saved through: the file gets the bytes
+    // and the link stays a link.
+    const QString link = path(QStringLiteral("link.ini"));
+    ASSERT_TRUE(QFile::link(target, link));
+    host.messages.clear();
+    host.saveNames = {link};
+    host.answers = {MessageAnswer::Yes};
+    core.saveAsCommand();
+    EXPECT_EQ(host.messages.size(), 1) << host.lastText().toStdString(); // the replace question
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+}
+
+TEST_F(SaveCorners, NamesAsLongAsTheSystemAllowsSaveAndTooLongOnesAreToldAsSuch)
+{
+    // 125 Cyrillic letters and ".ini": 254 bytes, one short of the name limit.
+    const QString longest = QString(125, QChar(0x0436)) + QStringLiteral(".ini");
+    ASSERT_EQ(encoded(longest).size(), 254);
+    const QStringList entries = folderEntries();
+    const QString saved = saveAs(longest);
+    ASSERT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+    core.typeText(2, QStringLiteral("3333.5"));
+    save();
+    EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+    EXPECT_TRUE(readFile(saved).contains("\r\nMass=3333.5\r\n"));
+    QStringList expected = entries;
+    expected << longest;
+    expected.sort();
+    QStringList now = folderEntries();
+    now.sort();
+    EXPECT_EQ(now, expected) << "a temporary file was left behind";
+    // And it opens again.
+    open(saved);
+    EXPECT_EQ(form.text(2), QStringLiteral("3333.5"));
+
+    // A name over the limit, and a path longer than the system takes.
+    QString deep = dir.path();
+    while (encoded(deep).size() < 4200)
+        deep += QLatin1Char('/') + QString(60, QLatin1Char('d'));
+    const QString tooLong[] = {path(QString(130, QChar(0x0436)) + QStringLiteral(".ini")),
+                               deep + QStringLiteral("/car.ini")};
+    for (const QString &name : tooLong) {
+        SCOPED_TRACE(encoded(name).size());
+        host.messages.clear();
+        open(name);
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Ошибка при загрузке файла."), MessageIcon::Critical));
+        EXPECT_TRUE(toldThat(QStringLiteral("длиннее, чем позволяет система"))) << host.lastText().toStdString();
+
+        host.messages.clear();
+        host.saveNames = {name};
+        core.saveAsCommand();
+        EXPECT_TRUE(toldSaveFailed(name));
+        EXPECT_TRUE(toldThat(QStringLiteral("длиннее, чем позволяет система"))) << host.lastText().toStdString();
+    }
+}
+
+TEST_F(SaveCorners, AFolderThatOnlyForbidsNewFilesIsNamedAsTheCause)
+{
+    if (!kRoot)
+        GTEST_SKIP() << "needs root to act as another user";
+    // nobody may write the file but not create files beside it.
+    QDir(dir.path()).mkdir(QStringLiteral("shut"));
+    const QString shut = path(QStringLiteral("shut"));
+    const QString inShut = shut + QStringLiteral("/car.ini");
+    QFile::copy(target, inShut);
+    ASSERT_EQ(chown(encoded(inShut).constData(), nobodyUid(), nobodyGid()), 0);
+    chmod(encoded(dir.path()).constData(), 0755);
+    chmod(encoded(shut).constData(), 0755);
+    const ChildEnd end = runInChild([&] {
+        if (!becomeNobody())
+            return 10;
+        host.messages.clear();
+        host.saveNames = {inShut};
+        host.answers = {MessageAnswer::Yes};
+        core.saveAsCommand();
+        if (!toldSaveFailed(inShut, 1))
+            return 11;
+        return toldThat(QStringLiteral("Нет права создавать файлы в папке ") + shut) ? 0 : 12;
+    });
+    EXPECT_TRUE(end.ok()) << "exit " << end.code << ", signal " << end.signal;
+    EXPECT_TRUE(sameBytes(readFile(inShut), onDisk));
+}
+
+TEST_F(SaveCorners, ANameThatNowLeadsToAnotherFileIsAskedAbout)
+{
+    // Another program put a link to an important file, or another file,
+    // where the document's file was.
+    const QByteArray important = "important notes\r\n";
+    const QString other = writeFile(QStringLiteral("important.txt"), important);
+    const struct {
+        const char *what;
+        std::function<void()> swap;
+    } rows[] = {
+        {"a link to another file", [&] { QFile::remove(target); QFile::link(other, target); }},
+        {"another file with the same bytes",
+         [&] {
+             writeFile(QStringLiteral("fresh.ini"), onDisk);
+             ::rename(encoded(path(QStringLiteral("fresh.ini"))).constData(), encoded(target).constData());
+         }},
+    };
+    int i = 0;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        // The document's file is now g<i>.ini, written by this save.
+        host.messages.clear();
+        target = saveAs(QStringLiteral("g%1.ini").arg(++i));
+        onDisk = readFile(target);
+        ASSERT_TRUE(host.messages.isEmpty());
+        const QByteArray mass = QByteArray::number(4440 + i) + ".5";
+        core.typeText(2, QString::fromLatin1(mass));
+        writeFile(QStringLiteral("important.txt"), important);
+        row.swap();
+        const QByteArray swapped = readFile(target);
+
+        save(); // unanswered: No
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation));
+        EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
+        EXPECT_TRUE(host.messages[0].text.contains(target)) << host.lastText().toStdString();
+        EXPECT_TRUE(sameBytes(readFile(other), important));
+        EXPECT_TRUE(sameBytes(readFile(target), swapped));
+        EXPECT_TRUE(core.doc().AvtoSoxranenie) << "the edits are still unsaved";
+
+        host.answers = {MessageAnswer::Yes};
+        save();
+        EXPECT_EQ(host.messages.size(), 1);
+        EXPECT_TRUE(readFile(target).contains("\r\nMass=" + mass + "\r\n"));
+        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    }
+}
+
+TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
+{
+    // Someone else's files beside the target, named as temporary files often are.
+    writeFile(QStringLiteral("target.ini.AbC123"), "not the editor's");
+    writeFile(QStringLiteral(".target.ini.swp"), "not the editor's");
+    const QStringList entries = folderEntries();
+    const std::initializer_list<long> moments[] = {
+        {SYS_write, SYS_pwrite64},
+        {SYS_fsync, SYS_fdatasync},
+#ifdef SYS_rename
+        {SYS_rename, SYS_renameat, SYS_renameat2},
+#else
+        {SYS_renameat, SYS_renameat2},
+#endif
+    };
+    for (const auto &calls : moments) {
+        SCOPED_TRACE(*calls.begin());
+        const QByteArray was = readFile(target);
+        const ChildEnd end = runInChild([&] {
+            if (!killAtSystemCalls(calls))
+                return 10;
+            core.saveCommand();
+            return 0;
+        });
+        ASSERT_EQ(end.signal, SIGSYS) << "the save was not killed: exit " << end.code;
+        EXPECT_TRUE(sameBytes(readFile(target), was));
+
+        // Whatever the killed save left, a save still writing its copy
+        // keeps it; the next save that finds it abandoned removes it.
+        QStringList left = folderEntries();
+        for (const QString &entry : entries)
+            left.removeOne(entry);
+        int lockedFd = -1;
+        if (!left.isEmpty()) {
+            lockedFd = ::open(encoded(path(left[0])).constData(), O_RDONLY);
+            ASSERT_EQ(flock(lockedFd, LOCK_EX | LOCK_NB), 0);
+            save();
+            EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+            EXPECT_TRUE(folderEntries().contains(left[0])) << "a copy still being written was removed";
+            ::close(lockedFd);
+        }
+        save();
+        EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+        EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+        EXPECT_EQ(folderEntries(), entries);
+    }
+}
