@@ -68,6 +68,8 @@ public:
 
     bool write(const QString &name, const QByteArray &contents, QString *errorText) override
     {
+        if (!mayReplace(name, errorText))
+            return false;
         return writeFileAtomically(name, contents, errorText);
     }
 };

@@ -9,6 +9,13 @@
 // count as absent, like hidden ones. Always false elsewhere.
 bool hasSystemAttribute(const QString &fileName);
 
+// Whether a save may replace `fileName` as the system sees it. On Windows a
+// file marked read-only, or one that another program holds open without
+// letting others write (the game does so while it runs), must be left
+// alone: *reason (when given) then says why in words for the user. Always
+// true elsewhere and for a name that does not exist yet.
+bool mayReplace(const QString &fileName, QString *reason = nullptr);
+
 // `fileName` written with the platform's separators, as the system's own
 // dialogs give names (backslashes on Windows); messages name files this way.
 QString nativeFileName(const QString &fileName);

@@ -42,6 +42,11 @@ src=$(find . -maxdepth 1 -type d -name 'qtbase*' | head -n1)
 # with OpenGL switched off; guard it by OpenGL too.
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
     "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+# Likewise, Qt Gui builds its DirectWrite font database only with Direct2D,
+# which the editor does not need, but the platform plugin asks for it
+# whenever DirectWrite 3 is there.
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
 cmake -S "$src" -B build -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -12,9 +12,10 @@ bash "$here/build.sh"
 export WINEPREFIX=$cache_root/wineprefix
 export WINEDEBUG=-all
 start_display
-# One Wine server for the whole run instead of one per test.
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+# One Wine server for the whole run instead of one per test; the first run
+# of a prefix sets it up.
 /usr/lib/wine/wineserver -p
+/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build/windows" --output-on-failure -j"$(nproc)" --timeout 300

@@ -68,17 +68,21 @@ struct WindowsFiles : PlatformFiles {
         file = writeFile(QStringLiteral("car.ini"), joinCrLf(Templates::porsche()));
         original = readFile(QStringLiteral("car.ini"));
     }
-    // Opens the file, edits the mass and saves over it; the save must fail
-    // with a message that names the file, and keep the file and the edit.
-    void expectSaveRefused()
+    // Opens the file, edits the mass and saves over it, agreeing to replace
+    // it; the save must fail with a message that names the file and says
+    // why, and keep the file and the edit.
+    void expectSaveRefused(const QString &why)
     {
         open(file);
         ASSERT_TRUE(host.messages.isEmpty());
         core.typeText(2, QStringLiteral("1490"));
-        core.saveCommand();
-        ASSERT_EQ(host.messages.size(), 1);
-        EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
-        EXPECT_TRUE(host.messages[0].text.contains(native(file))) << qPrintable(host.messages[0].text);
+        host.saveNames << file;
+        host.answers << MessageAnswer::Yes;
+        core.saveAsCommand();
+        ASSERT_EQ(host.messages.size(), 2);
+        EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
+        EXPECT_TRUE(host.messages[1].text.contains(native(file))) << qPrintable(host.messages[1].text);
+        EXPECT_TRUE(host.messages[1].text.endsWith(why)) << qPrintable(host.messages[1].text);
         EXPECT_TRUE(core.doc().AvtoSoxranenie);
         EXPECT_EQ(form.text(2), QStringLiteral("1490"));
     }
@@ -96,7 +100,7 @@ struct WindowsFiles : PlatformFiles {
 TEST_F(WindowsFiles, AReadOnlyFileIsNotReplaced)
 {
     ASSERT_TRUE(setAttribute(FILE_ATTRIBUTE_READONLY));
-    expectSaveRefused();
+    expectSaveRefused(QStringLiteral("Файл помечен как доступный только для чтения."));
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("car.ini")), original));
     SetFileAttributesW(native(file).toStdWString().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -107,7 +111,7 @@ TEST_F(WindowsFiles, AFileAnotherProgramHoldsOpenIsNotReplaced)
     HANDLE held = CreateFileW(native(file).toStdWString().c_str(), GENERIC_READ, FILE_SHARE_READ,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    expectSaveRefused();
+    expectSaveRefused(QStringLiteral("Файл занят другой программой."));
     CloseHandle(held);
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("car.ini")), original));
 }

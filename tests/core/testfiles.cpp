@@ -12,7 +12,7 @@ QString CoreFixture::writeFile(const QString &name, const QByteArray &bytes) con
 
 QByteArray CoreFixture::readFile(const QString &name) const
 {
-    QFile file(name.startsWith(QLatin1Char('/')) ? name : path(name));
+    QFile file(QDir::isAbsolutePath(name) ? name : path(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 

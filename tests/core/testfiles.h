@@ -19,7 +19,9 @@ struct CoreFixture {
     EditorCore core{form, host};
     QTemporaryDir dir;
 
-    QString path(const QString &name) const { return dir.filePath(name); }
+    // The full name of `name` in the folder, with the platform's separators
+    // as the system's file dialogs give names.
+    QString path(const QString &name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
     // Writes `bytes` to `name` in the folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;

@@ -88,7 +88,7 @@ QMimeData *filesData(const QStringList &paths)
     auto *data = new QMimeData;
     QList<QUrl> urls;
     for (const QString &path : paths)
-        urls.append(path.contains(QLatin1Char(':')) ? QUrl(path) : QUrl::fromLocalFile(path));
+        urls.append(path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
     data->setUrls(urls);
     return data;
 }
@@ -119,8 +119,9 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     editor.window.findChild<QAction *>(QStringLiteral("open"))->trigger();
     EXPECT_EQ(startedIn, QDir(folder).absolutePath()) << "the dialog opens where the last one ended";
     ASSERT_EQ(editor.host.messages.size(), 1);
-    EXPECT_EQ(editor.host.messages[0].text, QStringLiteral("Файл ") + folder
-                                                + QStringLiteral("/CAR.INI.ini не найден"));
+    EXPECT_EQ(editor.host.messages[0].text,
+              QStringLiteral("Файл ") + QDir::toNativeSeparators(folder + QStringLiteral("/CAR.INI.ini"))
+                  + QStringLiteral(" не найден"));
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Файл не найден"));
 
     // The save dialog hands on "saved", which is written as saved.ini.
