@@ -17,9 +17,10 @@ trap 'stop_display; rm -rf "$work"' EXIT
 unzip -q "$zip" -d "$work"
 app=$(find "$work" -name tuneks-editor.exe)
 
-# The physics file, in a folder with a Russian name and a blank.
-mkdir -p "$work/Мои машины"
-cp "$root/fuzz/corpus/porsche-crlf.ini" "$work/Мои машины/car.ini"
+# The physics file, in a folder with a blank in its name. (The names are
+# typed through the virtual keyboard, which has no Russian letters.)
+mkdir -p "$work/my cars"
+cp "$root/fuzz/corpus/porsche-crlf.ini" "$work/my cars/car.ini"
 # An unchanged save writes the two sound lists with a blank after "=".
 sed 's/^enginetype=/enginetype= /; s/^horntype=/horntype= /' "$root/fuzz/corpus/porsche-crlf.ini" > "$work/expected.ini"
 
@@ -62,25 +63,25 @@ menu() { # how many items down
 menu 2
 dialog=$(wait_for_window 'Откр|Open' 20) || fail "the open dialog did not appear"
 sleep 1
-xdotool type --delay 20 "$(windows_path "$work/Мои машины/car.ini")"
+xdotool type --delay 20 "$(windows_path "$work/my cars/car.ini")"
 xdotool key Return
 for _ in $(seq 50); do
     xdotool getwindowname "$main" | grep -q 'Porsche' && break
     sleep 0.2
 done
 xdotool getwindowname "$main" | grep -q 'Porsche' || fail "the file did not open: caption '$(xdotool getwindowname "$main")'"
-import -window root "$root/build/package/windows-main-window.png"
+import -window "$main" "$root/build/package/windows-main-window.png"
 
 menu 3
 dialog=$(wait_for_window 'Сохран|Save' 20) || fail "the save dialog did not appear"
 sleep 1
-xdotool type --delay 20 "$(windows_path "$work/Мои машины/saved.ini")"
+xdotool type --delay 20 "$(windows_path "$work/my cars/saved.ini")"
 xdotool key Return
 for _ in $(seq 50); do
-    [[ -s "$work/Мои машины/saved.ini" ]] && break
+    [[ -s "$work/my cars/saved.ini" ]] && break
     sleep 0.2
 done
-cmp "$work/Мои машины/saved.ini" "$work/expected.ini" || fail "the saved file differs from the expected bytes"
-cmp "$work/Мои машины/car.ini" "$root/fuzz/corpus/porsche-crlf.ini" || fail "the opened file changed"
+cmp "$work/my cars/saved.ini" "$work/expected.ini" || fail "the saved file differs from the expected bytes"
+cmp "$work/my cars/car.ini" "$root/fuzz/corpus/porsche-crlf.ini" || fail "the opened file changed"
 kill "$app_pid" 2>/dev/null || true
 echo "smoke test: the packaged editor opened and saved a file under Wine"
