@@ -4,6 +4,7 @@
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"
+#include "crispframe.h"
 #include "errorswindow.h"
 #include "listingwindow.h"
 #include "templatechooser.h"
@@ -11,7 +12,6 @@
 #include "torqueerrorswindow.h"
 #include "torquewindow.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QtMath>
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -45,12 +47,6 @@ QRect framedRect(const QWidget *w)
     if (auto *frame = qobject_cast<const QFrame *>(w))
         return frame->frameShape() != QFrame::NoFrame && frame->frameWidth() > 0 ? w->rect() : QRect();
     return QRect();
-}
-
-bool close(QRgb a, QRgb b, int tolerance)
-{
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-        && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 // How far apart two colours are: the largest difference of a channel.
@@ -124,7 +120,7 @@ std::optional<QRgb> uniform(const QImage &image, const QVector<QPoint> &points, 
         return std::nullopt;
     const QRgb first = image.pixel(points.first());
     for (const QPoint &p : points)
-        if (!image.rect().contains(p) || !close(image.pixel(p), first, tolerance))
+        if (!image.rect().contains(p) || distance(image.pixel(p), first) > tolerance)
             return std::nullopt;
     return first;
 }
@@ -158,20 +154,22 @@ QList<Lost> lostEdges(QWidget *window, QStringList *bordered = nullptr)
         for (Side side : {Side::Top, Side::Bottom, Side::Left, Side::Right}) {
             // At 100 %: the lines of the border, each one colour from end to
             // end and unlike the control's inside, three pixels in.
-            const std::optional<QRgb> inside = uniform(plain, linePixels(r, side, 3), 255);
+            const QVector<QPoint> inside = linePixels(r, side, 3);
+            if (inside.isEmpty() || !plain.rect().contains(inside.first()))
+                continue;
+            const QRgb in = plain.pixel(inside.first());
             QList<QRgb> edges;
             for (int depth = 0; depth < 2; ++depth) {
                 const std::optional<QRgb> line = uniform(plain, linePixels(r, side, depth), 6);
-                if (line && inside && !close(*line, plain.pixel(linePixels(r, side, 3).first()), 24))
+                if (line && distance(*line, in) > 24)
                     edges.append(*line);
             }
+            if (!edges.isEmpty())
+                ++sidesWithEdges;
             // On this screen: a whole line of device pixels within the same
             // two pixels of the border that stands out from the inside at
             // least half as much as the edge does at 100 % (a line drawn
             // between device pixels may be spread over two of them).
-            if (!edges.isEmpty())
-                ++sidesWithEdges;
-            const QRgb in = plain.pixel(linePixels(r, side, 3).first());
             for (QRgb edge : std::as_const(edges)) {
                 const int contrast = distance(edge, in);
                 bool found = false;
@@ -252,4 +250,42 @@ TEST(ScaledEdges, NoWindowLosesAnEdge)
     bordered.clear();
     EXPECT_EQ(describe(lostEdges(listing.get(), &bordered)), "") << "listing window";
     EXPECT_TRUE(bordered.contains(QStringLiteral("Text1")));
+}
+
+// Wherever a text box stands, each of its four edges keeps a line of device
+// pixels in the border's colour at every scale: here a box is moved and
+// sized through every fraction of a device pixel.
+TEST(ScaledEdges, ABoxKeepsAllFourEdgesWhereverItStands)
+{
+    QWidget surface;
+    surface.resize(80, 60);
+    auto *box = new QPlainTextEdit(&surface);
+    keepBorderOnDevicePixels(box);
+    for (const double ratio : {1.25, 1.5, 1.75}) {
+        for (int shift = 0; shift < 4; ++shift) {
+            box->setGeometry(3 + shift, 5 + shift, 50 + shift, 30 + shift);
+            QImage plain(surface.size(), QImage::Format_ARGB32_Premultiplied);
+            plain.fill(Qt::transparent);
+            surface.render(&plain);
+            QImage shown(qCeil(80 * ratio), qCeil(60 * ratio), QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(ratio);
+            shown.fill(Qt::transparent);
+            surface.render(&shown);
+            const QRect r = box->geometry();
+            for (Side side : {Side::Top, Side::Bottom, Side::Left, Side::Right}) {
+                const QRgb edge = plain.pixel(linePixels(r, side, 0).first());
+                const QRgb in = plain.pixel(linePixels(r, side, 3).first());
+                bool found = false;
+                for (const QVector<QPoint> &line : deviceBand(r, side, ratio)) {
+                    bool whole = true;
+                    for (const QPoint &p : line)
+                        whole = whole && distance(shown.pixel(p), edge) <= 8;
+                    found = found || whole;
+                }
+                EXPECT_TRUE(found) << "at " << ratio << ", shifted by " << shift << ": "
+                                   << sideName(side);
+                EXPECT_GT(distance(edge, in), 24) << "the box shows its border at 100 %";
+            }
+        }
+    }
 }

@@ -65,7 +65,7 @@ QImage picture(const QString &resource)
 } // namespace
 
 // At 200 % every picture shows its @2x variant pixel for pixel; at 150 %
-// it is not the small picture enlarged either.
+// it is not the small picture enlarged either; at 100 % it is the small one.
 TEST(SharpPictures, EveryPictureIsDrawnForTheScreensPixels)
 {
     Editor editor;
@@ -104,6 +104,14 @@ TEST(SharpPictures, EveryPictureIsDrawnForTheScreensPixels)
                                  .size();
         EXPECT_EQ(differingPixels(shownPicture(renderAt(window, 2.0), label, inside, 2.0),
                                   fine.copy(QRect(QPoint(), inside))),
+                  0);
+
+        // At 100 % it is the small picture itself.
+        const QSize natural = QRect(QPoint(), QImage(small).size())
+                                  .intersected(QRect(-label->mapTo(window, QPoint(0, 0)), window->size()))
+                                  .size();
+        EXPECT_EQ(differingPixels(shownPicture(renderAt(window, 1.0), label, natural, 1.0),
+                                  picture(small).copy(QRect(QPoint(), natural))),
                   0);
 
         const QSize at150 = QImage(small).size() * 3 / 2 - QSize(1, 1);

@@ -102,6 +102,7 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
     Editor editor;
     ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
     const QString car = editor.writeFile(QStringLiteral("car.ini"), QVector<QByteArray>(300, "mass=1500"));
+    editor.writeFile(QStringLiteral("kilo.ini"), QVector<QByteArray>(128, "mass=1")); // 1024 bytes
     editor.host.rememberFolderOf(car);
     editor.host.realFileDialogs = true;
 
@@ -113,7 +114,7 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
         dialog->setViewMode(QFileDialog::Detail);
         auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
         ASSERT_TRUE(list);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 2; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 3; }));
         for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
             QStringList cells;
             for (int column = 0; column < 4; ++column)
@@ -125,13 +126,14 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
     });
     editor.trigger(QStringLiteral("open"));
 
-    ASSERT_EQ(rows.size(), 2) << QStringList(rows.keys()).join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(rows.size(), 3) << QStringList(rows.keys()).join(QLatin1Char(' ')).toStdString();
     const QLocale ru(QLocale::Russian, QLocale::Russia);
     const QStringList folder = rows.value(QStringLiteral("машины"));
     const QStringList file = rows.value(QStringLiteral("car.ini"));
     EXPECT_EQ(folder.value(1), QStringLiteral("Папка"));
     // 3300 bytes: kilobytes of 1024 bytes, with a decimal comma.
     EXPECT_EQ(file.value(0), QStringLiteral("3,22 КБ"));
+    EXPECT_EQ(rows.value(QStringLiteral("kilo.ini")).value(0), QStringLiteral("1,00 КБ"));
     EXPECT_EQ(file.value(2), ru.toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
     for (const QStringList &cells : {folder, file})
         for (const QString &cell : cells)
