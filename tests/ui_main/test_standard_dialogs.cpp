@@ -18,6 +18,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
@@ -98,6 +99,9 @@ QStringList shownTexts(QWidget *dialog)
 // text but the file names and the filter's pattern is in Latin letters.
 TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
 {
+    // Qt's file dialog keeps its view and folders in the user's Qt settings;
+    // the test's detail view goes to the test location instead.
+    QStandardPaths::setTestModeEnabled(true);
     loadQtRussianTexts();
     Editor editor;
     ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
