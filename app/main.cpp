@@ -4,11 +4,11 @@
 #include "editorcore.h"
 #include "formstate.h"
 #include "mainwindow.h"
+#include "pictures.h"
 #include "qthost.h"
 #include "uiface.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TUNEKS_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    QApplication::setWindowIcon(editorIcon());
     UiFace::applyToApplication();
 
     // The buttons of message boxes and file dialogs speak Russian like the

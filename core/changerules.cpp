@@ -58,10 +58,15 @@ void EditorCore::onTextChanged(int slot)
         return;
     }
 
+    // The caption follows the name. A load changes some seventy fields in a
+    // row, so it is built again only when the name or the caption changed.
     const QString name = m_form.text(Slots::kNameSlot);
-    m_form.setCaption(name.isEmpty()
-                          ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
-                          : QStringLiteral("Редактируем - ") + name + QStringLiteral(" (Тюнекс)"));
+    if (name != m_captionName || m_form.caption() != m_captionBuilt) {
+        m_captionName = name;
+        m_captionBuilt = name.isEmpty() ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
+                                        : QStringLiteral("Редактируем - ") + name + QStringLiteral(" (Тюнекс)");
+        m_form.setCaption(m_captionBuilt);
+    }
     m_doc.AvtoSoxranenie = true;
     m_doc.NomerOkna = slot;
     Izm_();

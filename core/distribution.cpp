@@ -54,6 +54,8 @@ bool EditorCore::Proverka(const QVector<QByteArray> &lines)
 
     // Take the file over. Every line number is cleared first, so a slot whose
     // key this file lacks can never point at a line of an earlier file.
+    if (m_doc.a.size() <= lines.size())
+        m_doc.a.resize(lines.size() + 1);
     for (int n = 1; n <= lines.size(); ++n)
         m_doc.a[n] = lines[n - 1];
     m_doc.e = lines.size();
@@ -98,10 +100,12 @@ void EditorCore::Rasborka(int section, int f)
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return;
-    const Slots::SlotInfo *info = Slots::find(section, line.left(equals));
+    // Key and value are looked at in place: most lines have no slot, and
+    // copying each key would cost an allocation per line.
+    const Slots::SlotInfo *info = Slots::find(section, QByteArray::fromRawData(line.constData(), equals));
     if (!info)
         return;
-    const QByteArray value = line.mid(equals + 1);
+    const QByteArray value = QByteArray::fromRawData(line.constData() + equals + 1, line.size() - equals - 1);
     switch (info->control) {
     case Slots::Control::MainText:
     case Slots::Control::TorqueText:

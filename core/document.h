@@ -15,11 +15,13 @@ struct DocumentState {
     static constexpr int kMaxLines = 1000;
     static constexpr int kSlotArraySize = 1001;
 
-    DocumentState() : a(kMaxLines + 1) {}
+    DocumentState() : a(1) {}
 
     // a: the line buffer, raw bytes exactly as read; line n is a[n] for
     // n = 1..e. a[0] is never part of a document (it receives write-backs of
-    // slots without a line and is never written to a file).
+    // slots without a line and is never written to a file). It grows with
+    // the longest document of the run, to at most kMaxLines + 1 elements;
+    // lines past e are left over from a longer earlier document.
     QVector<QByteArray> a;
     // e: number of lines of the document, 0..1000.
     int e = 0;

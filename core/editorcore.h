@@ -149,4 +149,7 @@ private:
     bool m_lastSaveWrote = false;
     // Set by the file writer when writing failed (not when it was skipped).
     bool m_writeFailed = false;
+    // The name the caption was last built from, and that caption.
+    QString m_captionName;
+    QString m_captionBuilt;
 };

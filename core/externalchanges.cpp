@@ -3,11 +3,15 @@
 // those changes.
 #include "editorcore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-QString absoluteName(const QString &fileName) { return QFileInfo(fileName).absoluteFilePath(); }
+QString absoluteName(const QString &fileName)
+{
+    return QDir::isAbsolutePath(fileName) ? QDir::cleanPath(fileName) : QFileInfo(fileName).absoluteFilePath();
+}
 
 } // namespace
 
@@ -48,7 +52,7 @@ bool EditorCore::changedOnDiskAllowsWrite(const QString &fileName)
         // place, or another file moved there. Writing would replace a file
         // the editor never read.
         const QString text =
-            now.canonicalPath == QFileInfo(fileName).absoluteFilePath()
+            now.canonicalPath == absoluteName(fileName)
                 ? QStringLiteral("Файл ") + fileName
                       + QStringLiteral(" был заменён другим файлом после того, как редактор его прочитал "
                                        "или сохранил.\r\nЗаменить его?")

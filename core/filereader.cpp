@@ -42,8 +42,10 @@ template <typename ReadSome> bool readAll(qint64 reported, QByteArray &data, Rea
         filled += count;
     }
     data.resize(filled);
-    // The document keeps these bytes: keep them at their real size.
-    data.squeeze();
+    // The document keeps these bytes: keep them at their real size. A file
+    // that reported its size left at most the one spare byte.
+    if (data.capacity() - filled > 64)
+        data.squeeze();
     return true;
 }
 

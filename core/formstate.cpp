@@ -3,37 +3,48 @@
 FormState::FormState(QObject *parent) : QObject(parent)
 {
     for (int slot : Slots::mainTextSlots()) {
-        m_texts.insert(slot, QString());
-        m_textEnabled.insert(slot, true);
+        m_hasText[size_t(slot)] = true;
+        m_textEnabled[size_t(slot)] = true;
     }
     // Before any document the torque fields show "0".
     for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
-        m_texts.insert(slot, QStringLiteral("0"));
-        m_textEnabled.insert(slot, true);
+        m_texts[size_t(slot)] = QStringLiteral("0");
+        m_hasText[size_t(slot)] = true;
+        m_textEnabled[size_t(slot)] = true;
     }
     for (bool &enabled : m_checkEnabled)
         enabled = true;
 }
 
-QString FormState::text(int slot) const { return m_texts.value(slot); }
+namespace {
+
+bool inRange(int slot, int count) { return slot >= 0 && slot < count; }
+
+} // namespace
+
+QString FormState::text(int slot) const
+{
+    return inRange(slot, kSlotCount) ? m_texts[size_t(slot)] : QString();
+}
 
 void FormState::setText(int slot, const QString &text)
 {
-    auto it = m_texts.find(slot);
-    if (it == m_texts.end() || *it == text)
+    if (!inRange(slot, kSlotCount) || !m_hasText[size_t(slot)] || m_texts[size_t(slot)] == text)
         return;
-    *it = text;
+    m_texts[size_t(slot)] = text;
     emit changed(Item::Text, slot);
 }
 
-bool FormState::textEnabled(int slot) const { return m_textEnabled.value(slot, false); }
+bool FormState::textEnabled(int slot) const
+{
+    return inRange(slot, kSlotCount) && m_hasText[size_t(slot)] && m_textEnabled[size_t(slot)];
+}
 
 void FormState::setTextEnabled(int slot, bool enabled)
 {
-    auto it = m_textEnabled.find(slot);
-    if (it == m_textEnabled.end() || *it == enabled)
+    if (!inRange(slot, kSlotCount) || !m_hasText[size_t(slot)] || m_textEnabled[size_t(slot)] == enabled)
         return;
-    *it = enabled;
+    m_textEnabled[size_t(slot)] = enabled;
     emit changed(Item::TextEnabled, slot);
 }
 

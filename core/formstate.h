@@ -2,7 +2,9 @@
 
 #include "slots.h"
 
-#include <QMap>
+#include <QString>
+
+#include <array>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -101,8 +103,11 @@ signals:
     void changed(FormState::Item item, int index);
 
 private:
-    QMap<int, QString> m_texts;
-    QMap<int, bool> m_textEnabled;
+    // Indexed by slot number; only text slots are present.
+    static constexpr int kSlotCount = 128;
+    std::array<QString, kSlotCount> m_texts;
+    std::array<bool, kSlotCount> m_hasText{};
+    std::array<bool, kSlotCount> m_textEnabled{};
     int m_checks[Slots::kCheckBoxCount] = {};
     bool m_checkEnabled[Slots::kCheckBoxCount];
     int m_combos[Slots::kComboCount] = {-1, -1, -1};

@@ -20,6 +20,7 @@ const QString &loadErrorCaption()
 bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines)
 {
     lines.clear();
+    lines.reserve(qMin<qsizetype>(data.count('\r') + 1, maxLines + 1));
     qsizetype start = 0;
     const qsizetype size = data.size();
     while (start < size) {

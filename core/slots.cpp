@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace Slots {
 
 namespace {
@@ -138,10 +140,14 @@ const QVector<SlotInfo> &all() { return table(); }
 
 const SlotInfo *bySlot(int slot)
 {
-    for (const SlotInfo &info : table())
-        if (info.slot == slot)
-            return &info;
-    return nullptr;
+    // The write-back asks for every slot number in turn: one look-up each.
+    static const std::array<const SlotInfo *, 128> bySlotNumber = [] {
+        std::array<const SlotInfo *, 128> index{};
+        for (const SlotInfo &info : table())
+            index[size_t(info.slot)] = &info;
+        return index;
+    }();
+    return slot >= 0 && slot < int(bySlotNumber.size()) ? bySlotNumber[size_t(slot)] : nullptr;
 }
 
 const SlotInfo *find(int section, const QByteArray &key)

@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -68,9 +69,15 @@ std::string firstDifference(const QVector<QByteArray> &actual, const QVector<QBy
 
 QByteArray joinCrLf(const QVector<QByteArray> &lines)
 {
-    QByteArray out;
+    qsizetype size = 0;
     for (const QByteArray &line : lines)
-        out += line + "\r\n";
+        size += line.size() + 2;
+    QByteArray out;
+    out.reserve(size);
+    for (const QByteArray &line : lines) {
+        out += line;
+        out += "\r\n";
+    }
     return out;
 }
 
@@ -102,6 +109,14 @@ QByteArray readBytes(MemoryFiles *memory, const QString &name, bool *ok)
 // sections the way a physics file is laid out.
 QMap<int, int> slotLines(const QVector<QByteArray> &lines)
 {
+    // Slots by section and key, from the slot table's data.
+    static const QHash<QPair<int, QByteArray>, QVector<int>> slotsByKey = [] {
+        QHash<QPair<int, QByteArray>, QVector<int>> index;
+        for (const Slots::SlotInfo &info : Slots::all())
+            if (info.key)
+                index[{info.section, QByteArray(info.key)}].append(info.slot);
+        return index;
+    }();
     QMap<int, int> result;
     int section = 0;
     for (int f = 0; f < lines.size(); ++f) {
@@ -113,10 +128,10 @@ QMap<int, int> slotLines(const QVector<QByteArray> &lines)
         const qsizetype equals = lines[f].indexOf('=');
         if (!sectionHasHandler(section) || equals < 0)
             continue;
-        const QByteArray key = lines[f].left(equals);
-        for (const Slots::SlotInfo &info : Slots::all())
-            if (info.key && info.section == section && key == info.key)
-                result[info.slot] = f + 1;
+        const auto found = slotsByKey.constFind({section, lines[f].left(equals)});
+        if (found != slotsByKey.constEnd())
+            for (const int slot : *found)
+                result[slot] = f + 1;
     }
     return result;
 }
@@ -135,31 +150,33 @@ int plainNumber(const QByteArray &value)
 // The lines an unchanged save must write. Where the form shows a check box
 // or list that the value decides plainly, the form is checked against the
 // value too, so a wrong reading is reported rather than copied.
-QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine, const FormState &form,
-                                 std::string *error)
+QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine, const QMap<int, int> &owners,
+                                 const FormState &form, std::string *error)
 {
     QVector<QByteArray> out = lines;
     // The name line gets its "' "; the name itself stays whole, even past
     // the field's 100 characters, as long as nobody edits it.
     out[nameLine - 1] = "' " + lines[nameLine - 1].mid(2);
-    const QMap<int, int> owners = slotLines(lines);
     for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
         const Slots::SlotInfo *info = Slots::bySlot(it.key());
         const QByteArray &line = lines[it.value() - 1];
         const qsizetype equals = line.indexOf('=');
-        const QByteArray key = line.left(equals);
-        const QByteArray value = line.mid(equals + 1);
+        // Looked at in place: the model runs several times for every input.
+        const QByteArray key = QByteArray::fromRawData(line.constData(), equals);
+        const QByteArray value = QByteArray::fromRawData(line.constData() + equals + 1, line.size() - equals - 1);
         QByteArray &target = out[it.value() - 1];
-        std::ostringstream why;
+        // Built only for a finding: a stream costs an allocation or more.
+        std::optional<std::ostringstream> found;
+        const auto why = [&found]() -> std::ostringstream & { return found ? *found : found.emplace(); };
         switch (info->control) {
         case Slots::Control::CheckBox: {
             const auto box = Slots::CheckBoxId(info->controlIndex);
             const int digit = form.check(box);
             const int plain = plainNumber(value);
             if (box != Slots::Check2 && digit != (value == "1" ? 1 : 0))
-                why << "box of " << info->key << " shows " << digit << " for " << shown(value);
+                why() << "box of " << info->key << " shows " << digit << " for " << shown(value);
             else if (box == Slots::Check2 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
-                why << "automatic box shows " << digit << " for " << shown(value);
+                why() << "automatic box shows " << digit << " for " << shown(value);
             target = key + '=' + QByteArray::number(digit);
             break;
         }
@@ -175,7 +192,7 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
                                      ? plain - offset
                                      : -1;
                 if (position != want)
-                    why << info->key << " list at " << position << " for " << shown(value);
+                    why() << info->key << " list at " << position << " for " << shown(value);
             }
             if (position != -1)
                 target = line.left(equals + 1) + ' ' + QByteArray::number(position + offset);
@@ -187,8 +204,8 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
             // only the first 100 characters, in a first or later document.
             break;
         }
-        if (!why.str().empty() && error->empty())
-            *error = why.str() + " (line " + std::to_string(it.value()) + ")";
+        if (found && error->empty())
+            *error = found->str() + " (line " + std::to_string(it.value()) + ")";
     }
     return out;
 }
@@ -286,20 +303,15 @@ namespace ReferenceModel {
 
 QVector<QByteArray> splitLines(const QByteArray &bytes)
 {
+    // Every CR ends a line and takes one LF right after it along.
     QVector<QByteArray> lines;
-    QByteArray current;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r') {
-            current += bytes[i];
-            continue;
-        }
-        lines.append(current);
-        current.clear();
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
+    qsizetype start = 0;
+    for (qsizetype cr; (cr = bytes.indexOf('\r', start)) >= 0;) {
+        lines.append(bytes.sliced(start, cr - start));
+        start = cr + 1 + (cr + 1 < bytes.size() && bytes[cr + 1] == '\n');
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (start < bytes.size())
+        lines.append(bytes.sliced(start));
     return lines;
 }
 
@@ -362,6 +374,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         return "cannot write the input file " + m_input.toStdString();
     const QVector<QByteArray> lines = ReferenceModel::splitLines(bytes);
     const int name = ReferenceModel::nameLine(lines);
+    const QMap<int, int> owners = name != 0 ? slotLines(lines) : QMap<int, int>();
 
     // Saves the open document without edits and compares the file written
     // with what the model expects; empty when they agree.
@@ -371,7 +384,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         if (!s.host.messages.isEmpty())
             return "the save gave messages:" + messageList(s.host);
         std::string error;
-        const QVector<QByteArray> expected = expectedSave(lines, name, s.form, &error);
+        const QVector<QByteArray> expected = expectedSave(lines, name, owners, s.form, &error);
         if (!error.empty())
             return error;
         bool ok = false;
@@ -457,7 +470,9 @@ std::string FileProperties::check(const QByteArray &bytes)
         for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
             fields.append(slot);
         const int slot = fields[int(bytes.size() % fields.size())];
-        QStringDecoder decoder("windows-1251");
+        // Made once: opening a converter costs more than a whole edit check.
+        // Windows-1251 keeps no state between calls.
+        static QStringDecoder decoder("windows-1251");
         const QString typed = decoder.decode(lines.last());
         const QString kept = Slots::isTorqueSlot(slot) ? typed : typed.left(kFieldLength);
 
@@ -485,9 +500,9 @@ std::string FileProperties::check(const QByteArray &bytes)
         s.saveAs(m_output);
         if (!s.host.messages.isEmpty())
             return "edit: the save gave messages:" + messageList(s.host);
-        QVector<QByteArray> expected = expectedSave(lines, name, s.form, &error);
-        const int line = slot == Slots::kNameSlot ? name : slotLines(lines).value(slot);
-        QStringEncoder encoder("windows-1251");
+        QVector<QByteArray> expected = expectedSave(lines, name, owners, s.form, &error);
+        const int line = slot == Slots::kNameSlot ? name : owners.value(slot);
+        static QStringEncoder encoder("windows-1251");
         const QByteArray keptBytes = encoder.encode(kept);
         if (line != 0 && slot == Slots::kNameSlot && !refused)
             expected[line - 1] = "' " + keptBytes;

@@ -1,4 +1,5 @@
-// Draws the two pictures of the about window and writes them as PNG files:
+// Draws the two pictures of the about window and writes them as PNG files,
+// each also at twice its size (name@2x.png) for screens scaled beyond 100 %:
 //   helmet.png     56 x 66, a red racing helmet seen from the side
 //   signature.png  96 x 63, a handwritten flourish in blue ink, transparent
 //
@@ -15,11 +16,12 @@
 
 namespace {
 
-QImage drawHelmet()
+QImage drawHelmet(int scale)
 {
-    QImage image(56, 66, QImage::Format_RGB32);
+    QImage image(56 * scale, 66 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     // Soft shadow on the ground.
@@ -91,11 +93,12 @@ QImage drawHelmet()
     return image;
 }
 
-QImage drawSignature()
+QImage drawSignature(int scale)
 {
-    QImage image(96, 63, QImage::Format_ARGB32);
+    QImage image(96 * scale, 63 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(20, 40, 140);
 
@@ -146,10 +149,13 @@ int main(int argc, char **argv)
         err << "cannot create " << folder << '\n';
         return 1;
     }
-    if (!drawHelmet().save(folder + QStringLiteral("/helmet.png"))
-        || !drawSignature().save(folder + QStringLiteral("/signature.png"))) {
-        err << "cannot write the pictures into " << folder << '\n';
-        return 1;
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        if (!drawHelmet(scale).save(folder + QStringLiteral("/helmet") + suffix)
+            || !drawSignature(scale).save(folder + QStringLiteral("/signature") + suffix)) {
+            err << "cannot write the pictures into " << folder << '\n';
+            return 1;
+        }
     }
     return 0;
 }

@@ -4,7 +4,7 @@
 
 std::vector<EmbeddedPicture> expectedPictures()
 {
-    return {
+    std::vector<EmbeddedPicture> pictures = {
         {QStringLiteral(":/images/icon.png"), QSize(48, 48), true, false},
         {QStringLiteral(":/images/image1.png"), QSize(135, 44), true, true},
         {QStringLiteral(":/images/image2.png"), QSize(85, 170), true, true},
@@ -16,6 +16,15 @@ std::vector<EmbeddedPicture> expectedPictures()
         {QStringLiteral(":/images/helmet.png"), QSize(56, 66), false, false},
         {QStringLiteral(":/images/signature.png"), QSize(96, 63), false, false},
     };
+    // Every picture but the icon also at twice its size, for scaled screens.
+    const std::size_t single = pictures.size();
+    for (std::size_t i = 1; i < single; ++i) {
+        EmbeddedPicture twice = pictures[i];
+        twice.path.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        twice.size *= 2;
+        pictures.push_back(twice);
+    }
+    return pictures;
 }
 
 QStringList embeddedImageFiles()

@@ -9,11 +9,12 @@
 // beep are recorded and answered from prepared queues, while the windows
 // (main window, chooser, errors windows) are the real ones.
 //
-// With realMessageBoxes set, message boxes are the real ones instead (the
-// test answers them itself), and still recorded.
+// With realMessageBoxes or realFileDialogs set, those are the real ones
+// instead (the test answers them itself); message boxes are still recorded.
 class ScriptedHost : public QtHost, public ScriptedUser {
 public:
     bool realMessageBoxes = false;
+    bool realFileDialogs = false;
     // The window each message box belonged to, in the order of `messages`.
     QList<QPointer<QWidget>> messageOwners;
 
@@ -28,7 +29,10 @@ protected:
         }
         return answer(text, caption, icon, buttons);
     }
-    QString runOpenDialog() override { return nextOpenName(); }
+    QString runOpenDialog() override
+    {
+        return realFileDialogs ? QtHost::runOpenDialog() : nextOpenName();
+    }
     QString runSaveDialog() override { return nextSaveName(); }
     void ringBell() override { ++beeps; }
 };

@@ -3,10 +3,25 @@
 // the language of the file dialogs on a machine whose language is not set.
 #include "uitestsupport.h"
 
+#include "templates.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -30,4 +45,157 @@ TEST(StandardDialogs, TheTemplateChooserIsCentredWithItsFrame)
         EXPECT_NEAR(outer.center().x(), screen.center().x(), 1) << "showing " << showing;
         EXPECT_NEAR(outer.center().y(), screen.center().y(), 1) << "showing " << showing;
     }
+}
+
+namespace {
+
+// Qt's own Russian texts, loaded as the program loads them at start-up.
+void loadQtRussianTexts()
+{
+    static QTranslator *texts = nullptr;
+    if (texts)
+        return;
+    texts = new QTranslator;
+    ASSERT_TRUE(texts->load(QStringLiteral("qtbase_ru"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(texts);
+}
+
+bool hasLatinLetters(const QString &text)
+{
+    for (const QChar c : text)
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return true;
+    return false;
+}
+
+// Every text the dialog shows or tells: captions, buttons, tips, menu
+// items and the column heads of its file list.
+QStringList shownTexts(QWidget *dialog)
+{
+    QStringList texts{dialog->windowTitle()};
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(w))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            texts << button->text();
+        texts << w->toolTip();
+    }
+    for (QAction *action : dialog->findChildren<QAction *>())
+        texts << action->text();
+    for (QTreeView *view : dialog->findChildren<QTreeView *>())
+        for (int column = 0; column < view->model()->columnCount(view->rootIndex()); ++column)
+            texts << view->model()->headerData(column, Qt::Horizontal).toString();
+    texts.removeAll(QString());
+    return texts;
+}
+
+} // namespace
+
+// The open dialog on a machine whose language is not set: its file list
+// calls a folder "Папка", writes sizes and dates the Russian way, and no
+// text but the file names and the filter's pattern is in Latin letters.
+TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
+{
+    // Qt's file dialog keeps its view and folders in the user's Qt settings;
+    // the test's detail view goes to the test location instead.
+    QStandardPaths::setTestModeEnabled(true);
+    loadQtRussianTexts();
+    Editor editor;
+    ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
+    const QString car = editor.writeFile(QStringLiteral("car.ini"), QVector<QByteArray>(300, "mass=1500"));
+    editor.writeFile(QStringLiteral("kilo.ini"), QVector<QByteArray>(128, "mass=1")); // 1024 bytes
+    editor.host.rememberFolderOf(car);
+    editor.host.realFileDialogs = true;
+
+    QStringList texts;
+    QMap<QString, QStringList> rows; // name -> size, type, date
+    whenModalShown([&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        dialog->setViewMode(QFileDialog::Detail);
+        auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_TRUE(list);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 3; }));
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column)
+                cells << list->model()->index(row, column, list->rootIndex()).data().toString();
+            rows.insert(cells.takeFirst(), cells);
+        }
+        texts = shownTexts(dialog);
+        dialog->reject();
+    });
+    editor.trigger(QStringLiteral("open"));
+
+    ASSERT_EQ(rows.size(), 3) << QStringList(rows.keys()).join(QLatin1Char(' ')).toStdString();
+    const QLocale ru(QLocale::Russian, QLocale::Russia);
+    const QStringList folder = rows.value(QStringLiteral("машины"));
+    const QStringList file = rows.value(QStringLiteral("car.ini"));
+    EXPECT_EQ(folder.value(1), QStringLiteral("Папка"));
+    // 3300 bytes: kilobytes of 1024 bytes, with a decimal comma.
+    EXPECT_EQ(file.value(0), QStringLiteral("3,22 КБ"));
+    EXPECT_EQ(rows.value(QStringLiteral("kilo.ini")).value(0), QStringLiteral("1,00 КБ"));
+    EXPECT_EQ(file.value(2), ru.toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
+    for (const QStringList &cells : {folder, file})
+        for (const QString &cell : cells)
+            EXPECT_FALSE(hasLatinLetters(cell)) << cell.toStdString();
+    for (const QString &text : std::as_const(texts)) {
+        QString words = text;
+        words.remove(QStringLiteral("NFS6")).remove(QStringLiteral("*ini")).remove(QStringLiteral(".ini"));
+        words.remove(editor.dir.path());
+        EXPECT_FALSE(hasLatinLetters(words)) << text.toStdString();
+    }
+}
+
+// A message box is at least as wide as its caption needs beside the
+// frame's icon and buttons, the caption measured in bold as title bars
+// often show it; the leave question's caption is the longest.
+TEST(StandardDialogs, AMessageBoxShowsItsWholeCaption)
+{
+    loadQtRussianTexts();
+    Editor editor;
+    editor.host.realMessageBoxes = true;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.type(2, QStringLiteral("1"));
+
+    int width = 0;
+    QString caption;
+    QStringList buttons;
+    whenModalShown([&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        width = box->width();
+        caption = box->windowTitle();
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        box->reject();
+    });
+    editor.click(QStringLiteral("Command7"));
+    EXPECT_EQ(caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
+    QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    title.setBold(true);
+    EXPECT_GE(width, QFontMetrics(title).horizontalAdvance(caption) + 100);
+    for (const QString &text : std::as_const(buttons))
+        EXPECT_FALSE(hasLatinLetters(text)) << text.toStdString();
+
+    // An OK box says "ОК" in Cyrillic letters, as Russian desktops do.
+    Editor fresh;
+    fresh.host.realMessageBoxes = true;
+    buttons.clear();
+    whenModalShown([&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        fresh.host.realMessageBoxes = false; // any further message is answered by the script
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+    });
+    fresh.openFile(fresh.dir.filePath(QStringLiteral("missing.ini")));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
 }

@@ -28,13 +28,16 @@ using namespace shapes;
 
 namespace {
 
-// Paints `draw` onto a white 24-bit canvas of the given size.
-QImage paint(int width, int height, const std::function<void(QPainter &)> &draw)
+// Paints `draw` onto a white 24-bit canvas of the given size, with `scale`
+// pixels to each pixel of that size (2 for the @2x pictures of screens at
+// 200 %): the drawing is the same, only finer.
+QImage paint(int width, int height, const std::function<void(QPainter &)> &draw, int scale = 1)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     draw(p);
     p.end();
     return image;
@@ -425,17 +428,25 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    ok &= save(paint(135, 44, drawCarWithQuestion), folder, QStringLiteral("image1.png"));
-    ok &= save(paint(85, 170, drawCarFromAbove), folder, QStringLiteral("image2.png"));
-    ok &= save(paint(131, 39, [](QPainter &p) { drawFrontAxle(p, false); }), folder,
-               QStringLiteral("image4_1.png"));
-    ok &= save(paint(131, 39, [](QPainter &p) { drawFrontAxle(p, true); }), folder,
-               QStringLiteral("image4_0.png"));
-    ok &= save(paint(131, 42, [](QPainter &p) { drawRearAxle(p, false); }), folder,
-               QStringLiteral("image3_1.png"));
-    ok &= save(paint(131, 42, [](QPainter &p) { drawRearAxle(p, true); }), folder,
-               QStringLiteral("image3_0.png"));
-    ok &= save(paint(187, 66, drawAerodynamics), folder, QStringLiteral("image5.png"));
+    // Each picture at its size and twice that (name@2x.png), which the
+    // windows take on screens scaled beyond 100 %.
+    for (int scale : {1, 2}) {
+        auto name = [scale](const char *base) {
+            return QString::fromLatin1(base) + (scale == 1 ? QString() : QStringLiteral("@2x"))
+                + QStringLiteral(".png");
+        };
+        ok &= save(paint(135, 44, drawCarWithQuestion, scale), folder, name("image1"));
+        ok &= save(paint(85, 170, drawCarFromAbove, scale), folder, name("image2"));
+        ok &= save(paint(131, 39, [](QPainter &p) { drawFrontAxle(p, false); }, scale), folder,
+                   name("image4_1"));
+        ok &= save(paint(131, 39, [](QPainter &p) { drawFrontAxle(p, true); }, scale), folder,
+                   name("image4_0"));
+        ok &= save(paint(131, 42, [](QPainter &p) { drawRearAxle(p, false); }, scale), folder,
+                   name("image3_1"));
+        ok &= save(paint(131, 42, [](QPainter &p) { drawRearAxle(p, true); }, scale), folder,
+                   name("image3_0"));
+        ok &= save(paint(187, 66, drawAerodynamics, scale), folder, name("image5"));
+    }
     ok &= save(paint(48, 48, drawIcon), folder, QStringLiteral("icon.png"));
     if (argc == 3) {
         const QDir icons(QString::fromLocal8Bit(argv[2]));

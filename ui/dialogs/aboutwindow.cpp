@@ -1,5 +1,7 @@
 #include "aboutwindow.h"
 
+#include "pictures.h"
+
 #include "uiface.h"
 
 #include <QDialog>
@@ -58,9 +60,8 @@ QPlainTextEdit *makeTextBox(const char *name, const char *text, QRect geometry, 
 
 QLabel *makePicture(const char *name, const QString &resource, QRect geometry, QWidget *parent)
 {
-    auto *picture = new QLabel(parent);
+    auto *picture = new SharpPicture(resource, parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setPixmap(QPixmap(resource));
     picture->setGeometry(geometry);
     return picture;
 }

@@ -1,5 +1,6 @@
 #include "errorswindow.h"
 
+#include "crispframe.h"
 #include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
@@ -35,6 +36,8 @@ ErrorsWindow::ErrorsWindow(EditorCore &core, QWidget *parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setGeometry(twips(120, 120, 6495, 2985));
+    // Its lower edge falls between device pixels on screens scaled by a fraction.
+    keepBorderOnDevicePixels(m_list);
 
     auto *panel = new QLineEdit(this);
     panel->setObjectName(QStringLiteral("Text1"));

@@ -1,6 +1,7 @@
 #include "listingwindow.h"
 
 #include "aboutwindow.h"
+#include "crispframe.h"
 #include "uiface.h"
 
 #include <QDialog>
@@ -52,6 +53,8 @@ public:
         m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_text->setFont(UiFace::fixedFont(9.75));
         m_text->setPlainText(listingText());
+        // Its lower edge falls between device pixels on screens scaled by a fraction.
+        keepBorderOnDevicePixels(m_text);
 
         // Form_Load: the outer size is fixed; the frame's share comes off it.
         resize(QSize(kOuterWidth, kOuterHeight) - frameExtent(this, parent));

@@ -1,5 +1,6 @@
 #include "torqueerrorswindow.h"
 
+#include "crispframe.h"
 #include "dialogparts.h"
 #include "editorcore.h"
 #include "formstate.h"
@@ -30,6 +31,8 @@ TorqueErrorsWindow::TorqueErrorsWindow(EditorCore &core, QWidget *parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setGeometry(twips(120, 120, 6375, 2985));
+    // Its lower edge falls between device pixels on screens scaled by a fraction.
+    keepBorderOnDevicePixels(m_list);
 
     auto *panel = new QLineEdit(this);
     panel->setObjectName(QStringLiteral("Text1"));

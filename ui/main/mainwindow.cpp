@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "crispframe.h"
 #include "editorcore.h"
 #include "filedrop.h"
 #include "listingwindow.h"
@@ -103,6 +104,8 @@ void MainWindow::buildWindowControls(QWidget *client)
     m_pageTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageTitle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageTitle->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Its top and bottom edges fall between device pixels on screens scaled by a fraction.
+    keepBorderOnDevicePixels(m_pageTitle);
 
     buildPages(client, m_widgets);
 

@@ -1,12 +1,11 @@
 #include "pagebuilder.h"
 
+#include "pictures.h"
 #include "uiface.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QShowEvent>
 
 namespace {
 
@@ -100,37 +99,15 @@ void PageBuilder::check(Slots::CheckBoxId box, int left, int top, const QString 
     m_widgets.checks[box] = check;
 }
 
-namespace {
-
-// A picture that is decoded when its page is first shown: at start-up every
-// page is hidden, and the window should appear as fast as a bare one.
-class PagePicture : public QLabel {
-public:
-    PagePicture(const QString &resource, QWidget *parent) : QLabel(parent), m_resource(resource) {}
-
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        if (!m_resource.isEmpty()) {
-            setPixmap(QPixmap(m_resource));
-            m_resource.clear();
-        }
-        QLabel::showEvent(event);
-    }
-
-private:
-    QString m_resource;
-};
-
-} // namespace
 
 void PageBuilder::image(const QString &name, const QString &resource, int left, int top,
                         int width, int height)
 {
-    auto *picture = new PagePicture(resource, m_surface);
+    // Decoded when its page is first shown: at start-up every page is
+    // hidden, and the window should appear as fast as a bare one.
+    auto *picture = new SharpPicture(resource, m_surface, true);
     picture->setObjectName(name);
     picture->setGeometry(twips(left, top, width, height));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void PageBuilder::line(int x1, int y1, int x2, int y2)

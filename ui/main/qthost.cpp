@@ -2,6 +2,7 @@
 
 #include "editorcore.h"
 #include "errorswindow.h"
+#include "russiandialogs.h"
 #include "templatechooser.h"
 #include "torqueerrorswindow.h"
 #include "torquewindow.h"
@@ -11,7 +12,10 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-QtHost::QtHost() = default;
+QtHost::QtHost()
+{
+    useRussianInStandardDialogs();
+}
 
 QtHost::~QtHost()
 {
@@ -84,6 +88,7 @@ MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
+    widenForCaption(box);
     box.exec();
     returnFocusTo(owner);
     switch (box.standardButton(box.clickedButton())) {
@@ -138,6 +143,7 @@ QString QtHost::runFileDialog(bool forSaving)
     if (!m_lastFolder.isEmpty())
         dialog.setDirectory(m_lastFolder);
     dialog.setFileMode(QFileDialog::AnyFile);
+    writeSizesAndDatesInRussian(dialog);
     if (forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // The core asks its own overwrite question.

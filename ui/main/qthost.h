@@ -23,6 +23,7 @@ class TorqueWindow;
 // Call attach() once the core exists; until then no window can be shown.
 class QtHost : public Host {
 public:
+    // Sets the standard dialogs to Russian (see russiandialogs.h).
     QtHost();
     ~QtHost() override;
 

@@ -1,0 +1,144 @@
+// The pictures and the icon on screens scaled beyond 100 %: drawn from
+// pictures made for those pixels, never enlarged from the small ones.
+#include "uitestsupport.h"
+
+#include "aboutwindow.h"
+#include "pictures.h"
+#include "templates.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QtMath>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// `widget`'s window painted as a screen with `ratio` device pixels to a pixel.
+QImage renderAt(QWidget *window, qreal ratio)
+{
+    QImage shot(qCeil(window->width() * ratio), qCeil(window->height() * ratio),
+                QImage::Format_ARGB32_Premultiplied);
+    shot.setDevicePixelRatio(ratio);
+    shot.fill(Qt::white);
+    window->render(&shot);
+    return shot;
+}
+
+// The device pixels of `picture` in a shot of its window at `ratio`, laid
+// over white as the pages and the description are.
+QImage shownPicture(const QImage &shot, const QLabel *picture, QSize size, qreal ratio)
+{
+    const QPoint at = picture->mapTo(picture->window(), QPoint(0, 0)) * ratio;
+    QImage part = shot.copy(QRect(at, size)).convertToFormat(QImage::Format_RGB32);
+    part.setDevicePixelRatio(1);
+    return part;
+}
+
+// How many pixels of `shown` differ from the opaque pixels of `picture`
+// (all of them if the sizes differ); what shines through a transparent
+// picture's paper is not the picture's.
+int differingPixels(const QImage &shown, const QImage &picture)
+{
+    if (shown.size() != picture.size())
+        return shown.width() * shown.height() + 1;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differing += qAlpha(picture.pixel(x, y)) == 255
+                && (shown.pixel(x, y) & 0xffffff) != (picture.pixel(x, y) & 0xffffff);
+    return differing;
+}
+
+// A picture file as it is, whatever its name says about its ratio.
+QImage picture(const QString &resource)
+{
+    QImage image(resource);
+    image.setDevicePixelRatio(1); // an @2x file is read with a ratio of 2
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+// At 200 % every picture shows its @2x variant pixel for pixel; at 150 %
+// it is not the small picture enlarged either; at 100 % it is the small one.
+TEST(SharpPictures, EveryPictureIsDrawnForTheScreensPixels)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    std::unique_ptr<QDialog> about(createAboutWindow(editor.window.get()));
+    about->show();
+    const struct {
+        const char *page;   // the page button that shows it, or none for the about window
+        const char *name;
+        const char *resource;
+    } pictures[] = {
+        {"Command1", "Image1", "image1"},       {"Command10", "Image2", "image2"},
+        {"Command4", "Image3(0)", "image3_0"},  {"Command4", "Image4(0)", "image4_0"},
+        {"Command3", "Image4(1)", "image4_1"},  {"Command13", "Image3(1)", "image3_1"},
+        {"Command5", "Image5", "image5"},       {nullptr, "Image1", "helmet"},
+        {nullptr, "Image2", "signature"},
+    };
+    editor.click(QStringLiteral("Command2")); // the gearbox page leads to the drive train
+    for (const auto &p : pictures) {
+        SCOPED_TRACE(p.resource);
+        QWidget *window = editor.window.get();
+        if (p.page) {
+            editor.click(QString::fromLatin1(p.page));
+        } else {
+            window = about.get();
+        }
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(p.name));
+        ASSERT_TRUE(label && label->isVisible());
+        const QString small = QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(p.resource));
+        const QString twice = QStringLiteral(":/images/%1@2x.png").arg(QString::fromLatin1(p.resource));
+        const QImage fine = picture(twice);
+        ASSERT_EQ(fine.size(), QImage(small).size() * 2);
+        // The signature runs past the window's edges; what is shown of it counts.
+        const QSize inside = QRect(QPoint(), fine.size())
+                                 .intersected(QRect(-label->mapTo(window, QPoint(0, 0)) * 2, window->size() * 2))
+                                 .size();
+        EXPECT_EQ(differingPixels(shownPicture(renderAt(window, 2.0), label, inside, 2.0),
+                                  fine.copy(QRect(QPoint(), inside))),
+                  0);
+
+        // At 100 % it is the small picture itself.
+        const QSize natural = QRect(QPoint(), QImage(small).size())
+                                  .intersected(QRect(-label->mapTo(window, QPoint(0, 0)), window->size()))
+                                  .size();
+        EXPECT_EQ(differingPixels(shownPicture(renderAt(window, 1.0), label, natural, 1.0),
+                                  picture(small).copy(QRect(QPoint(), natural))),
+                  0);
+
+        const QSize at150 = QImage(small).size() * 3 / 2 - QSize(1, 1);
+        const QImage enlarged = picture(small).scaled(QImage(small).size() * 3 / 2);
+        EXPECT_GT(differingPixels(shownPicture(renderAt(window, 1.5), label, at150, 1.5),
+                                  enlarged.copy(QRect(QPoint(), at150))),
+                  0);
+    }
+}
+
+// The window icon holds every size of the desktop icon set, each the drawing
+// made for that size.
+TEST(SharpPictures, TheWindowIconComesInEverySizeOfTheIconSet)
+{
+    const QIcon icon = editorIcon();
+    QList<QSize> expected;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        expected << QSize(size, size);
+        const QImage drawn(QStringLiteral(":/icons/%1.png").arg(size));
+        ASSERT_EQ(drawn.size(), QSize(size, size));
+        EXPECT_EQ(icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(drawn.format()), drawn)
+            << size;
+    }
+    QList<QSize> available = icon.availableSizes();
+    std::sort(available.begin(), available.end(),
+              [](QSize a, QSize b) { return a.width() < b.width(); });
+    EXPECT_EQ(available, expected);
+    // At 200 % the 48-pixel icon is made from a larger drawing, 96 pixels wide.
+    EXPECT_EQ(icon.pixmap(QSize(48, 48), 2.0).size(), QSize(96, 96));
+}

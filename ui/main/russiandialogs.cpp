@@ -1,0 +1,125 @@
+#include "russiandialogs.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHash>
+#include <QIdentityProxyModel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSpacerItem>
+#include <QTranslator>
+
+namespace {
+
+QLocale russian()
+{
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
+
+// The texts of Qt's standard dialogs that its Russian translation leaves in
+// English: the type column of the file list and the OK button.
+class MissingRussianTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> texts = {
+            {"QAbstractFileIconProvider|Folder", QStringLiteral("Папка")},
+            {"QAbstractFileIconProvider|File Folder", QStringLiteral("Папка")},
+            {"QAbstractFileIconProvider|Drive", QStringLiteral("Диск")},
+            {"QAbstractFileIconProvider|File", QStringLiteral("Файл")},
+            {"QAbstractFileIconProvider|Alias", QStringLiteral("Ярлык")},
+            {"QAbstractFileIconProvider|Shortcut", QStringLiteral("Ярлык")},
+            {"QAbstractFileIconProvider|Unknown", QStringLiteral("Неизвестный")},
+            // The Cyrillic "ОК" of Russian desktops.
+            {"QPlatformTheme|OK", QStringLiteral("ОК")},
+        };
+        return texts.value(QByteArray(context) + '|' + sourceText);
+    }
+};
+
+// A file size as Russian desktops write it: "512 байт", "3,22 КБ" (Qt's
+// own sizes keep the Latin unit names in every language).
+QString russianSize(qint64 bytes)
+{
+    if (bytes < 1024)
+        return russian().toString(bytes) + QStringLiteral(" байт");
+    const QString units[] = {QStringLiteral("КБ"), QStringLiteral("МБ"), QStringLiteral("ГБ"),
+                             QStringLiteral("ТБ")};
+    double value = bytes / 1024.0;
+    int unit = 0;
+    while (value >= 1024 && unit < 3) {
+        value /= 1024;
+        ++unit;
+    }
+    return russian().toString(value, 'f', 2) + QLatin1Char(' ') + units[unit];
+}
+
+// The file list with its size and date columns written for Russian
+// readers; everything else passes through unchanged.
+class RussianSizesAndDates : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        switch (index.column()) {
+        case 1: // size
+            if (files->isDir(source))
+                return QIdentityProxyModel::data(index, role);
+            return russianSize(files->size(source));
+        case 3: // date modified
+            return russian().toString(files->lastModified(source), QLocale::ShortFormat);
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+};
+
+} // namespace
+
+void useRussianInStandardDialogs()
+{
+    if (!QCoreApplication::instance())
+        return;
+    QLocale::setDefault(russian());
+    // Made once for the whole run. Installed again on top of the translators
+    // installed since, so that its texts win over a translation that leaves
+    // them in English.
+    static MissingRussianTexts *const texts = new MissingRussianTexts;
+    QCoreApplication::removeTranslator(texts);
+    QCoreApplication::installTranslator(texts);
+}
+
+void writeSizesAndDatesInRussian(QFileDialog &dialog)
+{
+    dialog.setProxyModel(new RussianSizesAndDates(&dialog));
+}
+
+void widenForCaption(QMessageBox &box)
+{
+    // Title bars often show their caption in bold; measure it so, to be safe.
+    QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    title.setBold(true);
+    const int captionWidth = QFontMetrics(title).horizontalAdvance(box.windowTitle());
+    // The frame's icon, its close button and the margins beside the caption.
+    constexpr int kFrameRoom = 150;
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    // A box sizes itself from its layout; an empty spacer row across the
+    // whole box makes the layout at least as wide as the caption needs.
+    grid->addItem(new QSpacerItem(captionWidth + kFrameRoom, 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
