@@ -9,6 +9,11 @@ source "$here/common.sh"
 
 bash "$here/build-qt.sh"
 
+# Qt's own texts in Russian live in a module of their own; its compiled
+# files are the same on every platform, so Debian's serve the Windows Qt.
+mkdir -p "$qt_prefix/translations"
+cp /usr/share/qt6/translations/qtbase_ru.qm "$qt_prefix/translations/"
+
 # GoogleTest, once per machine, beside the Qt build.
 gtest_prefix=$cache_root/googletest-win64
 if [[ ! -f $gtest_prefix/.complete ]]; then
