@@ -28,10 +28,10 @@ bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines
             return false;
         const qsizetype end = data.indexOf('\r', start);
         if (end < 0) {
-            lines.append(data.mid(start));
+            lines.emplaceBack(data.constData() + start, size - start);
             break;
         }
-        lines.append(data.mid(start, end - start));
+        lines.emplaceBack(data.constData() + start, end - start);
         start = end + 1;
         if (start < size && data.at(start) == '\n')
             ++start;

@@ -4,6 +4,8 @@
 #include "editorcore.h"
 #include "systemfiles.h"
 
+#include <cstring>
+
 namespace {
 
 const QString &saveCaption()
@@ -93,11 +95,14 @@ QByteArray EditorCore::documentBytes() const
     qsizetype size = 0;
     for (int n = 1; n <= m_doc.e; ++n)
         size += m_doc.a[n].size() + 2;
-    QByteArray contents;
-    contents.reserve(size);
+    QByteArray contents(size, Qt::Uninitialized);
+    char *out = contents.data();
     for (int n = 1; n <= m_doc.e; ++n) {
-        contents += m_doc.a[n];
-        contents += "\r\n";
+        const QByteArray &line = m_doc.a[n];
+        std::memcpy(out, line.constData(), size_t(line.size()));
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return contents;
 }

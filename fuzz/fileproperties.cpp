@@ -26,6 +26,8 @@ const char *const kHeaders[] = {"[basic]",      "[Display_Data]", "[engineblock]
 
 int sectionOfHeader(const QByteArray &line)
 {
+    if (!line.startsWith('['))
+        return 0;
     for (int i = 0; i < 12; ++i)
         if (line == kHeaders[i])
             return i + 1;
@@ -128,7 +130,7 @@ QMap<int, int> slotLines(const QVector<QByteArray> &lines)
         const qsizetype equals = lines[f].indexOf('=');
         if (!sectionHasHandler(section) || equals < 0)
             continue;
-        const auto found = slotsByKey.constFind({section, lines[f].left(equals)});
+        const auto found = slotsByKey.constFind({section, QByteArray::fromRawData(lines[f].constData(), equals)});
         if (found != slotsByKey.constEnd())
             for (const int slot : *found)
                 result[slot] = f + 1;
