@@ -84,6 +84,7 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     const DocumentSnapshot before = DocumentSnapshot::of(core, form);
     withRoomFor(onDisk.size() + 1, [&] { core.saveCommand(); });
     EXPECT_TRUE(toldSaveFailed(target));
+    EXPECT_FALSE(host.lastText().contains(QStringLiteral("не удалось:"))) << "the old bytes were not put back";
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
     EXPECT_TRUE(sameBytes(readFile(second), onDisk));
     EXPECT_TRUE(documentIntact(before, core, form));

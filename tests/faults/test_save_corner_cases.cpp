@@ -108,6 +108,25 @@ TEST_F(SaveCorners, AnotherUsersFileKeepsItsOwnerWhenAnOrdinaryUserSavesIt)
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
     EXPECT_EQ(statOf(target).st_uid, 0u);
     EXPECT_EQ(statOf(target).st_mode & 07777, 0666u);
+
+    // A user's own file with two names and the setuid bit, which a write by
+    // anyone but root clears: written in place, the bit is put back.
+    const QString own = writeFile(QStringLiteral("own.ini"), onDisk);
+    ASSERT_EQ(link(encoded(own).constData(), encoded(path(QStringLiteral("own-too.ini"))).constData()), 0);
+    ASSERT_EQ(chown(encoded(own).constData(), nobodyUid(), nobodyGid()), 0);
+    ASSERT_EQ(chmod(encoded(own).constData(), 04755), 0);
+    const ChildEnd ownEnd = runInChild([&] {
+        if (!becomeNobody())
+            return 10;
+        host.messages.clear();
+        host.saveNames = {own};
+        host.answers = {MessageAnswer::Yes};
+        core.saveAsCommand();
+        return host.messages.size() == 1 ? 0 : 11;
+    });
+    EXPECT_TRUE(ownEnd.ok()) << "exit " << ownEnd.code << ", signal " << ownEnd.signal;
+    EXPECT_TRUE(sameBytes(readFile(QStringLiteral("own-too.ini")), editedBytes()));
+    EXPECT_EQ(statOf(own).st_mode & 07777, 04755u);
 }
 
 TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
@@ -277,7 +296,6 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
     // Someone else's files beside the target, named as temporary files often are.
     writeFile(QStringLiteral("target.ini.AbC123"), "not the editor's");
     writeFile(QStringLiteral(".target.ini.swp"), "not the editor's");
-    const QStringList entries = folderEntries();
     const std::initializer_list<long> moments[] = {
         {SYS_write, SYS_pwrite64},
         {SYS_fsync, SYS_fdatasync},
@@ -287,35 +305,56 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
         {SYS_renameat, SYS_renameat2},
 #endif
     };
-    for (const auto &calls : moments) {
-        SCOPED_TRACE(*calls.begin());
-        const QByteArray was = readFile(target);
-        const ChildEnd end = runInChild([&] {
-            if (!killAtSystemCalls(calls))
-                return 10;
-            core.saveCommand();
-            return 0;
-        });
-        ASSERT_EQ(end.signal, SIGSYS) << "the save was not killed: exit " << end.code;
-        EXPECT_TRUE(sameBytes(readFile(target), was));
+    // The second target's name is cut into its temporary name, 40 bytes of
+    // it, between two letters of two bytes each.
+    const QString cyrillic = QStringLiteral("a") + QString(60, QChar(0x0436)) + QStringLiteral(".ini");
+    const QString starts[] = {QStringLiteral(".target.ini~"), QStringLiteral(".a") + QString(19, QChar(0x0436)) + QStringLiteral("~")};
+    for (int t = 0; t < 2; ++t) {
+        if (t == 1) {
+            host.messages.clear();
+            target = saveAs(cyrillic);
+            ASSERT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+        }
+        const QStringList entries = folderEntries();
+        for (const auto &calls : moments) {
+            SCOPED_TRACE(testing::Message() << QFileInfo(target).fileName().size() << " " << *calls.begin());
+            const QByteArray was = readFile(target);
+            const ChildEnd end = runInChild([&] {
+                if (!killAtSystemCalls(calls))
+                    return 10;
+                core.saveCommand();
+                return 0;
+            });
+            ASSERT_EQ(end.signal, SIGSYS) << "the save was not killed: exit " << end.code;
+            EXPECT_TRUE(sameBytes(readFile(target), was));
 
-        // Whatever the killed save left, a save still writing its copy
-        // keeps it; the next save that finds it abandoned removes it.
-        QStringList left = folderEntries();
-        for (const QString &entry : entries)
-            left.removeOne(entry);
-        int lockedFd = -1;
-        if (!left.isEmpty()) {
-            lockedFd = ::open(encoded(path(left[0])).constData(), O_RDONLY);
-            ASSERT_EQ(flock(lockedFd, LOCK_EX | LOCK_NB), 0);
+            // Whatever the killed save left is named after its target. A
+            // save still writing its copy keeps it, and so does a copy of
+            // another user's; the next save that finds it abandoned removes it.
+            QStringList left = folderEntries();
+            for (const QString &entry : entries)
+                left.removeOne(entry);
+            if (!left.isEmpty()) {
+                EXPECT_TRUE(left[0].startsWith(starts[t])) << left[0].toStdString();
+                EXPECT_FALSE(left[0].contains(QChar::ReplacementCharacter)) << "a letter was cut in two";
+                const QByteArray copy = encoded(path(left[0]));
+                const int lockedFd = ::open(copy.constData(), O_RDONLY);
+                ASSERT_EQ(flock(lockedFd, LOCK_EX | LOCK_NB), 0);
+                save();
+                EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
+                EXPECT_TRUE(folderEntries().contains(left[0])) << "a copy still being written was removed";
+                ::close(lockedFd);
+                if (kRoot) {
+                    ASSERT_EQ(chown(copy.constData(), nobodyUid(), nobodyGid()), 0);
+                    save();
+                    EXPECT_TRUE(folderEntries().contains(left[0])) << "another user's file was removed";
+                    ASSERT_EQ(chown(copy.constData(), 0, 0), 0);
+                }
+            }
             save();
             EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
-            EXPECT_TRUE(folderEntries().contains(left[0])) << "a copy still being written was removed";
-            ::close(lockedFd);
+            EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+            EXPECT_EQ(folderEntries(), entries);
         }
-        save();
-        EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
-        EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
-        EXPECT_EQ(folderEntries(), entries);
     }
 }
