@@ -364,9 +364,12 @@ bool MemoryFiles::write(const QString &name, const QByteArray &contents, QString
 }
 
 FileProperties::FileProperties(const QString &workDir, MemoryFiles *memory)
-    : m_memory(memory), m_input(QDir(workDir).filePath(QStringLiteral("input.ini"))),
-      m_output(QDir(workDir).filePath(QStringLiteral("saved.ini"))),
-      m_resaved(QDir(workDir).filePath(QStringLiteral("resaved.ini")))
+    // The names are written as the system's file dialogs give them, with the
+    // platform's separators, so that they are the names the core keeps.
+    : m_memory(memory),
+      m_input(QDir::toNativeSeparators(QDir(workDir).filePath(QStringLiteral("input.ini")))),
+      m_output(QDir::toNativeSeparators(QDir(workDir).filePath(QStringLiteral("saved.ini")))),
+      m_resaved(QDir::toNativeSeparators(QDir(workDir).filePath(QStringLiteral("resaved.ini"))))
 {
 }
 
