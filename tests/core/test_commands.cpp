@@ -138,11 +138,14 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 
     // A control character that the file itself holds in a value does not
     // lock the field: the user may type around it, but add no other.
-    openLines({"' Car", "[basic]", "Mass=1\t"});
+    // A line break stays refused even where the value holds one.
+    openLines({"' Car", "[basic]", "Mass=1\t", "FrontTrackWidth=1\n2"});
     EXPECT_TRUE(core.typeText(2, QStringLiteral("15\t")));
     EXPECT_FALSE(core.typeText(2, QStringLiteral("15\t\t")));
     EXPECT_FALSE(core.typeText(2, QStringLiteral("15\x1b")));
     EXPECT_EQ(form.text(2), QStringLiteral("15\t"));
+    EXPECT_FALSE(core.typeText(5, QStringLiteral("15\n2")));
+    EXPECT_EQ(form.text(5), QStringLiteral("1\n2"));
 }
 
 TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped)
