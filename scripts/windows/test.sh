@@ -14,6 +14,7 @@ export WINEDEBUG=-all
 start_display
 # One Wine server for the whole run instead of one per test; the first run
 # of a prefix sets it up.
+mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 
