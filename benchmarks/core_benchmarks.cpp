@@ -9,6 +9,7 @@
 #include "editorcore.h"
 #include "fakehost.h"
 #include "formstate.h"
+#include "samplefile.h"
 #include "templates.h"
 
 #include <benchmark/benchmark.h>
@@ -29,23 +30,12 @@ namespace {
 
 // A realistic 1000-line file: the first built-in car with comment lines
 // after it, CR LF line ends.
-QByteArray thousandLineFile()
-{
-    QVector<QByteArray> lines = Templates::porsche();
-    while (lines.size() < 1000)
-        lines.append("' tuning note " + QByteArray::number(lines.size())
-                     + ": raise the rear downforce a little for the long bends");
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 struct Workspace {
     QTemporaryDir dir;
     QString input = dir.filePath(QStringLiteral("car.ini"));
     QString output = dir.filePath(QStringLiteral("saved.ini"));
-    QByteArray bytes = thousandLineFile();
+    QByteArray bytes = sampleFileBytes(1000);
     Workspace()
     {
         QFile file(input);

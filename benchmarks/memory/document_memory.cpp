@@ -9,7 +9,7 @@
 #include "editorcore.h"
 #include "fakehost.h"
 #include "formstate.h"
-#include "templates.h"
+#include "samplefile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,17 +22,6 @@
 
 namespace {
 
-QByteArray fileBytes(bool thousandLines)
-{
-    QVector<QByteArray> lines = Templates::porsche();
-    while (thousandLines && lines.size() < 1000)
-        lines.append("' tuning note " + QByteArray::number(lines.size())
-                     + ": raise the rear downforce a little for the long bends");
-    QByteArray bytes;
-    for (const QByteArray &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 // Small blocks and the large ones the allocator maps on their own.
 size_t heapInUse()
@@ -49,7 +38,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: document_memory small|1000\n");
         return 2;
     }
-    const QByteArray bytes = fileBytes(std::strcmp(argv[1], "1000") == 0);
+    const QByteArray bytes = sampleFileBytes(std::strcmp(argv[1], "1000") == 0 ? 1000 : 0);
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("car.ini"));
     QFile file(input);

@@ -60,11 +60,15 @@ menu() { # how many items down
     for ((i = 0; i < $1; i++)); do xdotool key Down; sleep 0.1; done
     xdotool key Return
 }
+# Types a full name into the file dialog whose caption matches, and takes it.
+answer_dialog() { # caption pattern, file
+    wait_for_window "$1" 20 >/dev/null || fail "no file dialog '$1' appeared"
+    sleep 1
+    xdotool type --delay 20 "$(windows_path "$2")"
+    xdotool key Return
+}
 menu 2
-dialog=$(wait_for_window 'Откр|Open' 20) || fail "the open dialog did not appear"
-sleep 1
-xdotool type --delay 20 "$(windows_path "$work/my cars/car.ini")"
-xdotool key Return
+answer_dialog 'Откр|Open' "$work/my cars/car.ini"
 for _ in $(seq 50); do
     xdotool getwindowname "$main" | grep -q 'Porsche' && break
     sleep 0.2
@@ -73,10 +77,7 @@ xdotool getwindowname "$main" | grep -q 'Porsche' || fail "the file did not open
 import -window "$main" "$root/build/package/windows-main-window.png"
 
 menu 3
-dialog=$(wait_for_window 'Сохран|Save' 20) || fail "the save dialog did not appear"
-sleep 1
-xdotool type --delay 20 "$(windows_path "$work/my cars/saved.ini")"
-xdotool key Return
+answer_dialog 'Сохран|Save' "$work/my cars/saved.ini"
 for _ in $(seq 50); do
     [[ -s "$work/my cars/saved.ini" ]] && break
     sleep 0.2
