@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "pictures.h"
 #include "qthost.h"
+#include "texts.h"
 #include "uiface.h"
 
 #include <QApplication>
@@ -14,8 +15,10 @@
 
 int main(int argc, char *argv[])
 {
+    using namespace tuneks;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Тюнекс Редактор"));
+    QApplication::setApplicationName(Texts::programCaption());
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TUNEKS_APP_ID));

@@ -5,10 +5,12 @@
 //   write-back and atomic save  vs  a bare QSaveFile write of the same bytes
 // plus New from each built-in car. The ratios of the medians are printed at
 // the end; run with --benchmark_repetitions=N for medians over N runs.
+#include "choosercommands.h"
 #include "codepage.h"
 #include "editorcore.h"
 #include "fakehost.h"
 #include "formstate.h"
+#include "mainwindowcommands.h"
 #include "samplefile.h"
 #include "templates.h"
 
@@ -25,6 +27,8 @@
 #include <string>
 
 #include <unistd.h>
+
+using namespace tuneks;
 
 namespace {
 
@@ -55,10 +59,11 @@ struct OpenDocument {
     FormState form;
     FakeHost host;
     EditorCore core{form, host};
+    MainWindowCommands mainWindow{core};
     explicit OpenDocument(const QString &name)
     {
         host.openNames.append(name);
-        core.openCommand();
+        mainWindow.openCommand();
     }
 };
 
@@ -93,7 +98,7 @@ void OpenToFilledFormState(benchmark::State &state)
         state.SkipWithError("the file was not loaded");
     for (auto _ : state) {
         doc.host.openNames.append(workspace().input);
-        doc.core.openCommand();
+        doc.mainWindow.openCommand();
         benchmark::DoNotOptimize(doc.form.text(2));
     }
     if (doc.form.text(2) != QStringLiteral("1439.0"))
@@ -121,13 +126,13 @@ void WriteBackAndSave(benchmark::State &state)
     OpenDocument doc(workspace().input);
     doc.host.saveNames.append(workspace().output);
     doc.host.answers.append(MessageAnswer::Yes); // replace the file of an earlier run
-    doc.core.saveAsCommand();
+    doc.mainWindow.saveAsCommand();
     if (!doc.host.messages.isEmpty() && doc.host.messages.size() != 1)
         state.SkipWithError("the first save failed");
     for (auto _ : state) {
         // An edit, so the write-back has a value to put into its line.
         doc.core.typeText(2, (state.iterations() & 1) ? QStringLiteral("1439.5") : QStringLiteral("1439.0"));
-        doc.core.saveCommand();
+        doc.mainWindow.saveCommand();
     }
     if (doc.core.doc().AvtoSoxranenie)
         state.SkipWithError("the save did not write");
@@ -139,10 +144,11 @@ void NewFromTemplate(benchmark::State &state)
     FormState form;
     FakeHost host;
     EditorCore core(form, host);
+    ChooserCommands chooser(core);
     const auto choice = state.range(0) == 0 ? FormState::PorscheChoice : FormState::LamborghiniChoice;
     form.setChooserOption(choice);
     for (auto _ : state) {
-        core.chooserCreate();
+        chooser.create();
         benchmark::DoNotOptimize(core.doc().e);
     }
     state.SetLabel(choice == FormState::PorscheChoice ? "Porsche" : "Lamborghini");

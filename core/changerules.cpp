@@ -1,7 +1,10 @@
-// The rules that run whenever a value of the form changes, whoever changed
-// it: the user typing, or the core filling and clearing the fields.
+// The rules that run when a field's value changes, whoever changed it: the
+// user typing, or the core filling and clearing the fields.
 #include "codepage.h"
 #include "editorcore.h"
+#include "texts.h"
+
+namespace tuneks {
 
 namespace {
 
@@ -20,63 +23,35 @@ bool addsControlCharacter(const QString &before, const QString &text)
 
 } // namespace
 
-EditorCore::EditorCore(FormState &form, Host &host, QObject *parent)
-    : EditorCore(form, host, diskFiles(), parent)
+EditorCore::EditorCore(FormState &form, Host &host) : EditorCore(form, host, diskFiles()) {}
+
+EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files)
+    : m_form(form), m_host(host), m_files(files)
 {
 }
 
-EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files, QObject *parent)
-    : QObject(parent), m_form(form), m_host(host), m_files(files)
+void EditorCore::Izm_(int slot)
 {
-    // Connected before any view, so the rules have run when a view reads
-    // the value back.
-    connect(&m_form, &FormState::changed, this, &EditorCore::onFormChanged, Qt::DirectConnection);
+    if (m_doc.b)
+        m_doc.Izm[size_t(slot)] = true;
 }
 
-void EditorCore::onFormChanged(FormState::Item item, int index)
+void EditorCore::putText(int slot, const QString &text)
 {
-    switch (item) {
-    case FormState::Item::Text:
-        onTextChanged(index);
-        break;
-    case FormState::Item::Check:
-        // Every check box counts as an edit, the automatic gearbox included:
-        // its value is written on the next save like the others.
-        m_doc.AvtoSoxranenie = true;
-        break;
-    default:
-        break;
-    }
-}
-
-void EditorCore::onTextChanged(int slot)
-{
-    if (Slots::isTorqueSlot(slot)) {
-        m_doc.AvtoSoxranenie = true;
-        m_doc.NomerOkna = slot;
-        Izm_();
+    if (m_form.text(slot) == text)
         return;
-    }
-
-    // The caption follows the name. A load changes some seventy fields in a
-    // row, so it is built again only when the name or the caption changed.
-    const QString name = m_form.text(Slots::kNameSlot);
-    if (name != m_captionName || m_form.caption() != m_captionBuilt) {
-        m_captionName = name;
-        m_captionBuilt = name.isEmpty() ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
-                                        : QStringLiteral("Редактируем - ") + name + QStringLiteral(" (Тюнекс)");
-        m_form.setCaption(m_captionBuilt);
+    if (Slots::isTorqueSlot(slot)) {
+        m_form.setText(slot, text);
+    } else {
+        // The fields of the main window hold at most 100 characters, and the
+        // caption follows the name.
+        if (text.size() > kMaxFieldLength)
+            m_host.beep();
+        m_form.setText(slot, text.left(kMaxFieldLength));
+        m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
     }
     m_doc.AvtoSoxranenie = true;
-    m_doc.NomerOkna = slot;
-    Izm_();
-
-    const QString text = m_form.text(slot);
-    if (text.size() > kMaxFieldLength) {
-        // The cut is itself a change and runs these rules once more.
-        m_form.setText(slot, text.left(kMaxFieldLength));
-        m_host.beep();
-    }
+    Izm_(slot);
 }
 
 bool EditorCore::typeText(int slot, const QString &text)
@@ -94,7 +69,7 @@ bool EditorCore::typeText(int slot, const QString &text)
         m_host.beep();
         return false;
     }
-    m_form.setText(slot, text);
+    putText(slot, text);
     return true;
 }
 
@@ -103,11 +78,26 @@ void EditorCore::chooseComboItem(Slots::ComboId list, int position)
     m_form.setCombo(list, position);
     m_doc.AvtoSoxranenie = true;
     // The number of gears is written back only when the user picked it.
-    if (list == Slots::Combo1 && m_doc.b)
-        m_doc.Izm[Slots::kNumberOfGearsSlot] = true;
+    if (list == Slots::Combo1)
+        Izm_(Slots::kNumberOfGearsSlot);
+}
+
+void EditorCore::clickCheckBox(Slots::CheckBoxId box)
+{
+    // Every check box counts as an edit, the automatic gearbox included: its
+    // value is written on the next save like the others.
+    m_form.setCheck(box, m_form.check(box) == 1 ? 0 : 1);
+    m_doc.AvtoSoxranenie = true;
 }
 
 void EditorCore::labelClicked()
 {
     m_doc.AvtoSoxranenie = true;
 }
+
+void EditorCore::markEverythingEdited()
+{
+    m_doc.Izm.fill(true);
+}
+
+} // namespace tuneks

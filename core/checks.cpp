@@ -2,6 +2,8 @@
 // window closes. Both look at characters only; they know no numbers.
 #include "editorcore.h"
 
+namespace tuneks {
+
 namespace {
 
 enum class FieldVerdict { Ok, Empty, BadCharacter };
@@ -25,78 +27,76 @@ FieldVerdict examine(const QString &text)
     return FieldVerdict::Ok;
 }
 
-QString errorText(FieldVerdict verdict, int slot)
-{
-    const QString prefix = verdict == FieldVerdict::Empty
-                               ? QStringLiteral("Не заполнено окно ")
-                               : QStringLiteral("Не допустимый символ в окне ");
-    return prefix + Slots::errorLabel(slot);
-}
-
 } // namespace
 
-bool EditorCore::checkOnlyRun() const
+std::optional<QString> EditorCore::ProverkaZnakov2(const QString &text, int slot)
 {
-    return !m_form.errorsButtonsEnabled();
+    switch (examine(text)) {
+    case FieldVerdict::Ok: return std::nullopt;
+    case FieldVerdict::Empty: return QStringLiteral("Не заполнено окно ") + Slots::errorLabel(slot);
+    case FieldVerdict::BadCharacter: break;
+    }
+    return QStringLiteral("Не допустимый символ в окне ") + Slots::errorLabel(slot);
 }
 
-void EditorCore::ProverkaZnakov2(int sa)
+void EditorCore::setErrorsRun(SaveKind kind)
 {
-    const FieldVerdict verdict = examine(m_form.text(sa));
-    if (verdict == FieldVerdict::Ok)
-        return;
-    m_doc.Oshibki2.append(errorText(verdict, sa));
-    m_doc.OshibkiEst = true;
+    m_doc.errorsRun = kind;
+    // A check-only run offers neither another check nor a save.
+    m_form.setErrorsButtonsEnabled(kind != SaveKind::CheckOnly);
 }
 
-void EditorCore::ProverkaZnakov()
+SaveOutcome EditorCore::ProverkaZnakov(SaveKind kind)
 {
-    m_lastSaveWrote = false;
     if (m_doc.Otkr) {
+        // The open window's buttons go on with the latest request; one that
+        // only checks never turns into a save.
+        if (m_doc.errorsRun != SaveKind::CheckOnly)
+            setErrorsRun(kind);
         m_host.message(QStringLiteral("Окно Ошибок уже загружено, операция не будет выполнена. "
                                       "Для продолжения работы закройте окно Ошибок."),
                        QStringLiteral("Ошибка..."), MessageIcon::Critical, MessageButtons::Ok);
-        return;
+        return SaveOutcome::ErrorsWindowOpen;
     }
-    m_doc.Oshibki2.clear();
-    for (int sa : Slots::checkedSlots())
-        ProverkaZnakov2(sa);
-    m_form.appendErrors(m_doc.Oshibki2);
-
-    if (m_doc.OshibkiEst) {
+    setErrorsRun(kind);
+    QStringList Oshibki2;
+    for (int sa : Slots::checkedSlots(Slots::Check::Field))
+        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(sa), sa))
+            Oshibki2.append(*error);
+    if (!Oshibki2.isEmpty()) {
+        m_form.appendErrors(Oshibki2);
         m_host.showWindow(WindowId::Form2);
         m_doc.Otkr = true;
-        m_doc.OshibkiEst = false;
-    } else {
-        const bool checkOnly = checkOnlyRun();
-        if (checkOnly)
-            m_host.message(QStringLiteral("Ошибки в файле не найдены"), QStringLiteral("Отчёт"),
-                           MessageIcon::Exclamation, MessageButtons::Ok);
-        saveSequence();
-        if (checkOnly)
-            m_form.setErrorsButtonsEnabled(true);
+        return SaveOutcome::ErrorsListed;
     }
-    m_doc.Oshibki2.clear();
+    if (kind == SaveKind::CheckOnly) {
+        m_host.message(QStringLiteral("Ошибки в файле не найдены"), QStringLiteral("Отчёт"),
+                       MessageIcon::Exclamation, MessageButtons::Ok);
+        setErrorsRun(SaveKind::Save);
+    }
+    return saveSequence(kind);
 }
 
-void EditorCore::ProverkaOborotov2(int Ind)
+void EditorCore::errorsWindowClosed()
 {
-    const FieldVerdict verdict = examine(m_form.text(Ind));
-    if (verdict != FieldVerdict::Ok)
-        m_doc.Oshibki2_2.append(errorText(verdict, Ind));
+    m_doc.Otkr = false;
+    setErrorsRun(SaveKind::Save);
+    m_form.clearErrors();
 }
 
 void EditorCore::ProverkaOborotov1()
 {
-    m_doc.Oshibki2_2.clear();
-    for (int Ind = Slots::kFirstTorqueSlot; Ind <= Slots::kLastTorqueSlot; ++Ind)
-        ProverkaOborotov2(Ind);
-    m_form.appendTorqueErrors(m_doc.Oshibki2_2);
-    if (!m_doc.Oshibki2_2.isEmpty()) {
+    QStringList Oshibki2_2;
+    for (int Ind : Slots::checkedSlots(Slots::Check::Torque))
+        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(Ind), Ind))
+            Oshibki2_2.append(*error);
+    if (!Oshibki2_2.isEmpty()) {
+        m_form.appendTorqueErrors(Oshibki2_2);
         m_host.showWindowModal(WindowId::Form2_2);
         // Every way of closing that window empties its list.
         m_form.clearTorqueErrors();
     }
     m_host.hideWindow(WindowId::Form3);
-    m_doc.Oshibki2_2.clear();
 }
+
+} // namespace tuneks

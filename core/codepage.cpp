@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace tuneks {
+
 namespace {
 
 // The characters of the bytes 0x80..0xFF; the lower half is ASCII. 0x98 has
@@ -104,3 +106,5 @@ bool canEncode(const QString &text)
 }
 
 } // namespace Codepage
+
+} // namespace tuneks

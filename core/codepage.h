@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tuneks {
+
 // Windows-1251 at the edges of the core: file lines are bytes, field texts
 // are QString. The code page is a fixed one-byte mapping kept here as a
 // table, so it works the same on every system, whether or not the system
@@ -17,3 +19,5 @@ QByteArray encode(const QString &text, bool *ok = nullptr);
 bool canEncode(const QString &text);
 
 } // namespace Codepage
+
+} // namespace tuneks

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #endif
 
+namespace tuneks {
+
 namespace {
 
 class DiskFiles final : public FileAccess {
@@ -126,3 +128,5 @@ QString describeSystemError(int error)
             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
+
+} // namespace tuneks

@@ -2,53 +2,36 @@
 // the fields.
 #include "codepage.h"
 #include "editorcore.h"
-#include "numbertext.h"
+#include "fieldvalues.h"
 #include "templates.h"
+#include "texts.h"
 
-#include <cmath>
+namespace tuneks {
 
 namespace {
 
 constexpr int kMinLines = 100;
 
-// List position for the number a value begins with: minus the list's
-// offset, rounded to the nearest whole number, ties to even. A position
-// outside the list leaves it without a selection.
-int listPosition(const QByteArray &value, Slots::ComboId list)
+// The line number of the name line when the head of `lines` is a physics
+// file's: at least 100 lines, the first three not empty, and "[basic]" right
+// after the name line, which may follow a "#" comment. 0 otherwise.
+int nameLineOf(const QVector<QByteArray> &lines)
 {
-    const double number = leadingNumber(Codepage::decode(value)) - Slots::comboOffset(list);
-    const double position = std::nearbyint(number);
-    if (!std::isfinite(position) || position < -1 || position >= Slots::comboItems(list).size())
-        return -1;
-    return int(position);
-}
-
-// The automatic-gearbox box takes the value as a whole number; anything but
-// 0, 1 or 2 leaves it clear.
-int checkBoxWholeNumber(const QByteArray &value)
-{
-    const double number = std::nearbyint(leadingNumber(Codepage::decode(value)));
-    return (number == 1 || number == 2) ? int(number) : 0;
+    if (lines.size() < kMinLines || lines[0].isEmpty() || lines[1].isEmpty() || lines[2].isEmpty())
+        return 0;
+    if (lines[0].startsWith('#'))
+        return lines[2] == "[basic]" ? 2 : 0;
+    return lines[1] == "[basic]" ? 1 : 0;
 }
 
 } // namespace
 
 bool EditorCore::Proverka(const QVector<QByteArray> &lines)
 {
-    // The head decides: at least 100 lines, the first three not empty, and
-    // "[basic]" right after the name line, which may follow a "#" comment.
-    int nameLine = 0;
-    if (lines.size() >= kMinLines && !lines[0].isEmpty() && !lines[1].isEmpty()
-        && !lines[2].isEmpty()) {
-        if (lines[0].startsWith('#'))
-            nameLine = lines[2] == "[basic]" ? 2 : 0;
-        else
-            nameLine = lines[1] == "[basic]" ? 1 : 0;
-    }
+    const int nameLine = nameLineOf(lines);
     if (nameLine == 0) {
         m_host.message(QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"),
-                       QStringLiteral("Ошибка при загрузке файла."), MessageIcon::Critical,
-                       MessageButtons::Ok);
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
     }
 
@@ -56,9 +39,8 @@ bool EditorCore::Proverka(const QVector<QByteArray> &lines)
     // key this file lacks can never point at a line of an earlier file.
     if (m_doc.a.size() <= lines.size())
         m_doc.a.resize(lines.size() + 1);
-    for (int n = 1; n <= lines.size(); ++n)
-        m_doc.a[n] = lines[n - 1];
-    m_doc.e = lines.size();
+    std::copy(lines.cbegin(), lines.cend(), m_doc.a.begin() + 1);
+    m_doc.e = int(lines.size());
     m_doc.NStr.fill(0);
     m_doc.Izm.fill(false);
     m_doc.NePervoeSoxranenie = false;
@@ -68,9 +50,8 @@ bool EditorCore::Proverka(const QVector<QByteArray> &lines)
     }
 
     m_doc.NStr[Slots::kNameSlot] = int16_t(nameLine);
-    m_form.setText(Slots::kNameSlot, Codepage::decode(m_doc.a[nameLine].mid(2)));
-    m_form.setCaption(QStringLiteral("Редактируем - ") + m_form.text(Slots::kNameSlot)
-                      + QStringLiteral(" (Тюнекс)"));
+    putText(Slots::kNameSlot, Codepage::decode(m_doc.a[nameLine].mid(2)));
+    m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
     Raspredelenie1();
     // Filling the fields raised their change rules, which mark the slots of a
     // second or later document as edited. Nothing was edited: a value cut to
@@ -82,19 +63,18 @@ bool EditorCore::Proverka(const QVector<QByteArray> &lines)
 
 void EditorCore::Raspredelenie1()
 {
-    int x = 0;
-    const int lastLine = m_doc.e;
-    for (int f = 1; f <= lastLine; ++f) {
-        const int header = Slots::sectionOfHeader(m_doc.a[f]);
-        if (header != 0)
+    Slots::Section x = Slots::Section::None;
+    for (int f = 1; f <= m_doc.e; ++f) {
+        const Slots::Section header = Slots::sectionOfHeader(m_doc.a[f]);
+        if (header != Slots::Section::None)
             x = header;
-        else if (Slots::sectionHasHandler(x))
+        else
             Rasborka(x, f);
     }
     m_doc.AvtoSoxranenie = false;
 }
 
-void EditorCore::Rasborka(int section, int f)
+void EditorCore::Rasborka(Slots::Section section, int f)
 {
     const QByteArray &line = m_doc.a[f];
     const qsizetype equals = line.indexOf('=');
@@ -106,25 +86,26 @@ void EditorCore::Rasborka(int section, int f)
     if (!info)
         return;
     const QByteArray value = QByteArray::fromRawData(line.constData() + equals + 1, line.size() - equals - 1);
-    switch (info->control) {
-    case Slots::Control::MainText:
-    case Slots::Control::TorqueText:
-        m_form.setText(info->slot, Codepage::decode(value));
+    switch (info->conversion) {
+    case Slots::Conversion::NameLine:
         break;
-    case Slots::Control::CheckBox: {
-        const auto box = Slots::CheckBoxId(info->controlIndex);
-        m_form.setCheck(box, box == Slots::Check2 ? checkBoxWholeNumber(value) : (value == "1" ? 1 : 0));
+    case Slots::Conversion::Text:
+        putText(info->slot, Codepage::decode(value));
         break;
-    }
-    case Slots::Control::ComboBox: {
+    case Slots::Conversion::Flag:
+    case Slots::Conversion::WholeNumberFlag:
+        m_form.setCheck(Slots::CheckBoxId(info->controlIndex), checkValueOf(info->conversion, value));
+        break;
+    case Slots::Conversion::SpacedListNumber:
+        m_form.setComboEnabled(Slots::ComboId(info->controlIndex), true);
+        [[fallthrough]];
+    case Slots::Conversion::ListNumber: {
         const auto list = Slots::ComboId(info->controlIndex);
-        if (list != Slots::Combo1)
-            m_form.setComboEnabled(list, true);
-        m_form.setCombo(list, listPosition(value, list));
+        m_form.setCombo(list, listPositionOf(list, value));
         break;
     }
     }
-    m_doc.NStr[info->slot] = int16_t(f);
+    m_doc.NStr[size_t(info->slot)] = int16_t(f);
 }
 
 // A field whose key the document lacks could never be saved, so it is
@@ -133,7 +114,7 @@ void EditorCore::Rasborka(int section, int f)
 void EditorCore::enableFieldsOfDocument()
 {
     for (const Slots::SlotInfo &info : Slots::all()) {
-        const bool present = m_doc.NStr[info.slot] != 0;
+        const bool present = m_doc.NStr[size_t(info.slot)] != 0;
         switch (info.control) {
         case Slots::Control::MainText:
         case Slots::Control::TorqueText:
@@ -143,8 +124,8 @@ void EditorCore::enableFieldsOfDocument()
             m_form.setCheckEnabled(Slots::CheckBoxId(info.controlIndex), present);
             break;
         case Slots::Control::ComboBox:
-            if (info.controlIndex == Slots::Combo1)
-                m_form.setComboEnabled(Slots::Combo1, present);
+            if (info.conversion == Slots::Conversion::ListNumber)
+                m_form.setComboEnabled(Slots::ComboId(info.controlIndex), present);
             break;
         }
     }
@@ -154,9 +135,16 @@ void EditorCore::Razblokirovka()
 {
     m_form.setPageButtonsEnabled(true);
     m_form.setFrameVisible(1, true);
-    m_form.setPageTitle(QStringLiteral(" --==[ Общее ]==--"));
+    m_form.setPageTitle(Texts::firstPageTitle());
     m_form.setFrameVisible(8, false);
     m_form.setMenuSaveAsEnabled(true);
+}
+
+void EditorCore::enableDocumentMenus()
+{
+    m_form.setMenuSaveEnabled(true);
+    m_form.setMenuSaveAsEnabled(true);
+    m_form.setMenuProverkaEnabled(true);
 }
 
 void EditorCore::loadTemplate(const QVector<QByteArray> &lines)
@@ -171,3 +159,5 @@ void EditorCore::loadTemplate(const QVector<QByteArray> &lines)
 void EditorCore::ShablonPorsche() { loadTemplate(Templates::porsche()); }
 
 void EditorCore::ShablonLamborghini() { loadTemplate(Templates::lamborghini()); }
+
+} // namespace tuneks

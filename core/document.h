@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fileaccess.h"
+#include "saveoutcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+
+namespace tuneks {
 
 // The state of the one open document. There is at most one document at a
 // time; loading a file or creating one from a template refills this state.
@@ -36,22 +39,13 @@ struct DocumentState {
     bool AvtoSoxranenie = false;
     // NePervoeSoxranenie: the document has a save target (was written once).
     bool NePervoeSoxranenie = false;
-    // FNameSaveNew: the file the write in progress goes to.
-    QString FNameSaveNew;
     // FNameSaveOld: the save target, the name last chosen in Save As.
     QString FNameSaveOld;
-    // SaveAsFlag: the save in progress asks for a file name.
-    bool SaveAsFlag = false;
-    // NomerOkna: slot of the text box that changed last.
-    int NomerOkna = 0;
     // Otkr: the errors window is shown.
     bool Otkr = false;
-    // OshibkiEst: the running field check has found an error.
-    bool OshibkiEst = false;
-    // Oshibki2 / NOshibki: error texts of the running field check.
-    QStringList Oshibki2;
-    // Oshibki2_2 / NOshibki2: error texts of the running torque check.
-    QStringList Oshibki2_2;
+    // The kind of save that the errors window's buttons go on with: the
+    // request of the check that filled it.
+    SaveKind errorsRun = SaveKind::Save;
 
     // The file the document was last read from or written to: the name it
     // was reached by, the file that name led to and its bytes at that
@@ -62,3 +56,5 @@ struct DocumentState {
     FileIdentity fileOnDisk;
     QByteArray fileOnDiskContents;
 };
+
+} // namespace tuneks

@@ -2,9 +2,12 @@
 // read or wrote it, or put another file in its place, before a save replaces
 // those changes.
 #include "editorcore.h"
+#include "texts.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace tuneks {
 
 namespace {
 
@@ -61,7 +64,7 @@ bool EditorCore::changedOnDiskAllowsWrite(const QString &fileName)
                       + QStringLiteral(". Его подставила другая программа после того, как редактор "
                                        "прочитал или сохранил файл.\r\nЗаписать правки в ")
                       + now.canonicalPath + QStringLiteral("?");
-        return m_host.message(text + keep, QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation,
+        return m_host.message(text + keep, Texts::saveCaption(), MessageIcon::Exclamation,
                               MessageButtons::YesNo)
                == MessageAnswer::Yes;
     }
@@ -76,6 +79,8 @@ bool EditorCore::changedOnDiskAllowsWrite(const QString &fileName)
             + QStringLiteral(" был изменён другой программой после того, как редактор его прочитал "
                              "или сохранил.\r\nЗаменить его?")
             + keep,
-        QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation, MessageButtons::YesNo);
+        Texts::saveCaption(), MessageIcon::Exclamation, MessageButtons::YesNo);
     return answer == MessageAnswer::Yes;
 }
+
+} // namespace tuneks

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tuneks {
+
 // What a name leads to, as far as opening and saving care.
 enum class NameKind {
     Missing,      // nothing of that name
@@ -54,3 +56,5 @@ FileAccess &diskFiles();
 // The cause of a failed file operation, in words for the user, from the
 // system's error number.
 QString describeSystemError(int error);
+
+} // namespace tuneks

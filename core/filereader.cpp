@@ -12,6 +12,8 @@
 #include <unistd.h>
 #endif
 
+namespace tuneks {
+
 namespace {
 
 // The buffer starts at the size the file reports, plus one byte so that the
@@ -95,3 +97,5 @@ ReadResult readWholeFile(const QString &fileName, QByteArray &data, QString *err
 #endif
     return data.size() > kMaxPhysicsFileBytes ? ReadResult::TooLarge : ReadResult::Ok;
 }
+
+} // namespace tuneks

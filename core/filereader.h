@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tuneks {
+
 // Reads an ordinary file whole, up to a size limit.
 //
 // Only ordinary files are opened: a FIFO or a device would block or never
@@ -17,3 +19,5 @@ constexpr qint64 kMaxPhysicsFileBytes = 64 * 1024 * 1024;
 // On Failed, *errorText (when given) holds the system's reason.
 ReadResult readWholeFile(const QString &fileName, QByteArray &data,
                          QString *errorText = nullptr);
+
+} // namespace tuneks

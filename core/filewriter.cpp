@@ -23,6 +23,8 @@
 #include <cerrno>
 #endif
 
+namespace tuneks {
+
 #ifdef Q_OS_UNIX
 
 namespace {
@@ -342,3 +344,5 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
 }
 
 #endif
+
+} // namespace tuneks

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tuneks {
+
 // Writes `contents` to `fileName` so that the file on disk is either the old
 // one or the complete new one, never a half-written one, and puts the reason
 // of a failure into *errorText in words for the user.
@@ -24,3 +26,5 @@
 // - The file-size signal is ignored during the write, so a file-size limit
 //   makes the save fail instead of ending the program.
 bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QString *errorText);
+
+} // namespace tuneks

@@ -1,5 +1,7 @@
 #include "formstate.h"
 
+namespace tuneks {
+
 FormState::FormState(QObject *parent) : QObject(parent)
 {
     for (int slot : Slots::mainTextSlots()) {
@@ -197,3 +199,5 @@ void FormState::setChooserOption(ChooserChoice choice)
     if (assign(m_chooser, choice))
         emit changed(Item::ChooserOption, 0);
 }
+
+} // namespace tuneks

@@ -9,14 +9,15 @@
 #include <QString>
 #include <QStringList>
 
+namespace tuneks {
+
 // The form state: everything the user sees and edits in the windows, kept
-// without a single widget. The document core reads and writes it; each
-// window mirrors the items it shows and passes the user's edits back.
+// without a single widget. The document core reads and writes it and applies
+// the change rules itself; each window mirrors the items it shows, and passes
+// the user's edits to the core.
 //
 // Every setter that really changes a value emits changed(item, index) once,
-// whoever called it. The document core listens first and applies the change
-// rules (caption, unsaved-changes flag, edited flags, the 100-character cut);
-// views listen after it and read the current value back from the model.
+// whoever called it. The model holds no rules: it only notifies.
 class FormState : public QObject {
     Q_OBJECT
 public:
@@ -124,3 +125,5 @@ private:
     QStringList m_torqueErrors;
     ChooserChoice m_chooser = NoChoice;
 };
+
+} // namespace tuneks

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tuneks {
+
 // What the document core asks of the desktop. The Qt build answers with
 // message boxes, file dialogs and the application's windows; tests answer
 // with a scripted fake. Every call is synchronous: a modal question is a
@@ -40,3 +42,5 @@ public:
     virtual void showWindowModal(WindowId window) = 0;
     virtual void hideWindow(WindowId window) = 0;
 };
+
+} // namespace tuneks

@@ -1,31 +1,27 @@
 // Loading a physics file into the line buffer, and clearing the fields.
 #include "editorcore.h"
 #include "systemfiles.h"
+#include "texts.h"
 
 #include <cerrno>
 
+namespace tuneks {
 
 namespace {
 
-const QString &loadErrorCaption()
-{
-    static const QString caption = QStringLiteral("Ошибка при загрузке файла.");
-    return caption;
-}
-
 // Splits the file's bytes into lines: a line ends at CR or CR LF, a lone LF
 // stays in the line, a last line without an end is still a line, and a file
-// that ends with a line end has no empty line after it. Returns false as soon
-// as there are more than `maxLines` lines.
-bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines)
+// that ends with a line end has no empty line after it. Gives nothing as
+// soon as there are more than `maxLines` lines.
+std::optional<QVector<QByteArray>> splitLines(const QByteArray &data, int maxLines)
 {
-    lines.clear();
+    QVector<QByteArray> lines;
     lines.reserve(qMin<qsizetype>(data.count('\r') + 1, maxLines + 1));
     qsizetype start = 0;
     const qsizetype size = data.size();
     while (start < size) {
         if (lines.size() == maxLines)
-            return false;
+            return std::nullopt;
         const qsizetype end = data.indexOf('\r', start);
         if (end < 0) {
             lines.emplaceBack(data.constData() + start, size - start);
@@ -36,13 +32,12 @@ bool splitLines(const QByteArray &data, int maxLines, QVector<QByteArray> &lines
         if (start < size && data.at(start) == '\n')
             ++start;
     }
-    return true;
+    return lines;
 }
 
 } // namespace
 
-bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines,
-                           QByteArray &contents)
+std::optional<QVector<QByteArray>> EditorCore::readLines(const QString &fileName, QByteArray &contents)
 {
     QString reason;
     switch (m_files.read(fileName, contents, &reason)) {
@@ -51,26 +46,27 @@ bool EditorCore::readLines(const QString &fileName, QVector<QByteArray> &lines,
     case ReadResult::NotAFile:
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" не является обычным файлом и не может быть прочитан."),
-                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
-        return false;
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
     case ReadResult::Failed:
         m_host.message(QStringLiteral("Не удалось прочитать файл ") + fileName + QStringLiteral(".")
                            + QStringLiteral("\r\n") + reason,
-                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
-        return false;
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
     case ReadResult::TooLarge:
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" слишком велик и не может быть загружен."),
-                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
-        return false;
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
     }
-    if (!splitLines(contents, DocumentState::kMaxLines, lines)) {
+    std::optional<QVector<QByteArray>> lines = splitLines(contents, DocumentState::kMaxLines);
+    if (!lines) {
         m_host.message(QStringLiteral("Файл ") + fileName
                            + QStringLiteral(" содержит больше 1000 строк и не может быть загружен."),
-                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
-        return false;
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+        return std::nullopt;
     }
-    return true;
+    return lines;
 }
 
 void EditorCore::zagr(const QString &chosenName)
@@ -86,7 +82,7 @@ void EditorCore::zagr(const QString &chosenName)
     case NameKind::TooLong:
         m_host.message(QStringLiteral("Не удалось открыть файл ") + fileName + QStringLiteral(".\r\n")
                            + describeSystemError(ENAMETOOLONG),
-                       loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
+                       Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return;
     case NameKind::File:
     case NameKind::Special:
@@ -103,11 +99,11 @@ void EditorCore::zagr(const QString &chosenName)
 
     // The file is read into a scratch buffer; the open document is replaced
     // only when the file is recognised, so a refused file leaves it intact.
-    QVector<QByteArray> lines;
     QByteArray contents;
-    if (!readLines(fileName, lines, contents))
+    const std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
+    if (!lines)
         return;
-    if (Proverka(lines))
+    if (Proverka(*lines))
         rememberFileOnDisk(fileName, contents);
     Razblokirovka();
     m_doc.b = true;
@@ -115,20 +111,25 @@ void EditorCore::zagr(const QString &chosenName)
 
 void EditorCore::Otchistka()
 {
-    static const int firstGroup[] = {1, 2, 5, 6, 7, 8, 9, 11, 12, 13, 14, 17, 28, 29, 30, 36, 37, 39, 40};
-    static const int lastGroup[] = {72, 74, 75, 76, 77, 78, 79, 80, 81, 93, 96, 98, 100, 108, 110, 112, 120, 124};
-    for (int slot : firstGroup)
-        m_form.setText(slot, QString());
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
-        m_form.setText(slot, QString());
-    for (int slot : lastGroup)
-        m_form.setText(slot, QString());
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        m_form.setCheck(Slots::CheckBoxId(box), 0);
-    for (int list = 0; list < Slots::kComboCount; ++list)
-        m_form.setCombo(Slots::ComboId(list), -1);
-    m_form.setCaption(QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
+    for (int slot : Slots::slotsClearedByNew()) {
+        const Slots::SlotInfo &info = *Slots::bySlot(slot);
+        switch (info.control) {
+        case Slots::Control::MainText:
+        case Slots::Control::TorqueText:
+            putText(slot, QString());
+            break;
+        case Slots::Control::CheckBox:
+            m_form.setCheck(Slots::CheckBoxId(info.controlIndex), 0);
+            break;
+        case Slots::Control::ComboBox:
+            m_form.setCombo(Slots::ComboId(info.controlIndex), -1);
+            break;
+        }
+    }
+    m_form.setCaption(Texts::editingCaption(QString()));
     // Emptying the fields raised their change rules; clearing leaves no
     // unsaved-changes mark of its own.
     m_doc.AvtoSoxranenie = false;
 }
+
+} // namespace tuneks

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+namespace tuneks {
+
 namespace {
 
 bool isSkipped(QChar c)
@@ -127,3 +129,5 @@ double leadingNumber(const QString &text)
     }
     return toDouble(number);
 }
+
+} // namespace tuneks

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tuneks {
+
 // Reads the number that a text begins with, the way the physics files' old
 // tools did: blanks, tabs and line feeds are skipped wherever they stand; an
 // optional sign, digits with "." as the decimal point and an optional
@@ -10,3 +12,5 @@
 // character. A text that begins with no number gives 0. A number too large
 // for a double gives an infinity of the right sign.
 double leadingNumber(const QString &text);
+
+} // namespace tuneks

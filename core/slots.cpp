@@ -4,51 +4,66 @@
 
 #include <array>
 
-namespace Slots {
+namespace tuneks::Slots {
 
 namespace {
 
-// Section numbers of the header lines; index 0 is "no section".
+// The header line of each section, in the order of Section.
 const char *const kHeaders[] = {
     nullptr,        "[basic]",      "[Display_Data]", "[engineblock]", "[transmission]",
     "[rearend]",    "[tire_rear]",  "[tire_front]",   "[brake_rear]",  "[brake_front]",
     "[Skins]",      "[audio]",      "[render]",
 };
 
+QString quotedLabel(const QString &label, const QString &suffix)
+{
+    return QLatin1Char('"') + label + QLatin1Char('"') + suffix;
+}
+
 QVector<SlotInfo> buildTable()
 {
     QVector<SlotInfo> t;
-    auto text = [&t](int slot, int section, const char *key) {
-        t.append({slot, section, key, Control::MainText, 0});
+    // A field the field check examines, shown in a text box of the main window.
+    auto checked = [&t](int slot, Section section, const char *key, const char16_t *label,
+                        const char16_t *suffix = u"") {
+        t.append({slot, section, key, Control::MainText, 0, Conversion::Text, Check::Field,
+                  quotedLabel(QString::fromUtf16(label), QString::fromUtf16(suffix)), true});
     };
-    auto box = [&t](int slot, int section, const char *key, CheckBoxId id) {
-        t.append({slot, section, key, Control::CheckBox, id});
+    auto box = [&t](int slot, Section section, const char *key, CheckBoxId id,
+                    Conversion conversion = Conversion::Flag) {
+        t.append({slot, section, key, Control::CheckBox, id, conversion, Check::None, QString(), true});
     };
-    t.append({kNameSlot, 0, nullptr, Control::MainText, 0});
-    text(2, 1, "Mass");
-    text(5, 1, "FrontTrackWidth");
-    text(6, 1, "RearTrackWidth");
-    text(7, 1, "VehicleHeight");
-    text(8, 1, "HeightOfGravity");
-    text(9, 1, "RearSlideFactor");
-    text(11, 1, "AeroDragCoefficient");
-    text(12, 1, "AeroFrontDownforceCoefficient");
-    text(13, 1, "AeroRearDownforceCoefficient");
-    text(14, 1, "BodyLiftCoefficient");
-    text(17, 1, "TurningCircleRadius");
+    auto list = [&t](int slot, Section section, const char *key, ComboId id, Conversion conversion) {
+        t.append({slot, section, key, Control::ComboBox, id, conversion, Check::None, QString(), true});
+    };
+    using S = Section;
+
+    t.append({kNameSlot, S::None, nullptr, Control::MainText, 0, Conversion::NameLine, Check::None,
+              QString(), true});
+    checked(2, S::Basic, "Mass", u"Масса");
+    checked(5, S::Basic, "FrontTrackWidth", u"Расстояние между передними колёсами");
+    checked(6, S::Basic, "RearTrackWidth", u"Расстояние между задними колёсами");
+    checked(7, S::Basic, "VehicleHeight", u"Клиренс");
+    checked(8, S::Basic, "HeightOfGravity", u"Гравитация");
+    checked(9, S::Basic, "RearSlideFactor", u"Скольжение задней осси");
+    checked(11, S::Basic, "AeroDragCoefficient", u"Лобовое сопротивление");
+    checked(12, S::Basic, "AeroFrontDownforceCoefficient", u"Прижимная сила передних колёс");
+    checked(13, S::Basic, "AeroRearDownforceCoefficient", u"Прижимная сила задних колёс");
+    checked(14, S::Basic, "BodyLiftCoefficient", u"Поднимающая сила");
+    checked(17, S::Basic, "TurningCircleRadius", u"Радиус разворота");
     // The drive-wheel boxes run clockwise from the top left of the picture,
     // so the box index is not the key number.
-    box(24, 1, "driveWheels_0", Check1_0);
-    box(25, 1, "driveWheels_1", Check1_2);
-    box(26, 1, "driveWheels_2", Check1_3);
-    box(27, 1, "driveWheels_3", Check1_1);
-    text(28, 1, "YawInertiaFactor");
-    text(29, 1, "FrontRollStiffness");
-    text(30, 1, "RearRollStiffness");
-    text(36, 1, "TravelFront");
-    text(37, 1, "TravelRear");
-    text(39, 3, "MinRPM");
-    text(40, 3, "RedLine");
+    box(24, S::Basic, "driveWheels_0", Check1_0);
+    box(25, S::Basic, "driveWheels_1", Check1_2);
+    box(26, S::Basic, "driveWheels_2", Check1_3);
+    box(27, S::Basic, "driveWheels_3", Check1_1);
+    checked(28, S::Basic, "YawInertiaFactor", u"Инерционность:");
+    checked(29, S::Basic, "FrontRollStiffness", u"Жёсткость передней оси");
+    checked(30, S::Basic, "RearRollStiffness", u"Жёсткость задней оси");
+    checked(36, S::Basic, "TravelFront", u"Перемещение передней оси");
+    checked(37, S::Basic, "TravelRear", u" Перемещение задней оси");
+    checked(39, S::EngineBlock, "MinRPM", u"Обороты Х/Х");
+    checked(40, S::EngineBlock, "RedLine", u"Предел оборотов");
     static const char *const torqueKeys[] = {
         "torqueCurve_0",  "torqueCurve_1",  "torqueCurve_2",  "torqueCurve_3",  "torqueCurve_4",
         "torqueCurve_5",  "torqueCurve_6",  "torqueCurve_7",  "torqueCurve_8",  "torqueCurve_9",
@@ -56,30 +71,38 @@ QVector<SlotInfo> buildTable()
         "torqueCurve_15", "torqueCurve_16", "torqueCurve_17", "torqueCurve_18", "torqueCurve_19",
         "torqueCurve_20", "torqueCurve_21", "torqueCurve_22", "torqueCurve_23",
     };
-    for (int k = 0; k < 24; ++k)
-        t.append({kFirstTorqueSlot + k, 3, torqueKeys[k], Control::TorqueText, 0});
-    t.append({kNumberOfGearsSlot, 4, "NumberOfGears", Control::ComboBox, Combo1});
-    text(72, 4, "GearShiftDelay");
-    box(73, 4, "Automatic", Check2);
+    for (int slot = kFirstTorqueSlot; slot <= kLastTorqueSlot; ++slot) {
+        const QString label = QStringLiteral("Крутящий момент при ") + QString::number(rpmOfTorqueSlot(slot))
+                              + QStringLiteral(" о/м");
+        t.append({slot, S::EngineBlock, torqueKeys[slot - kFirstTorqueSlot], Control::TorqueText, 0,
+                  Conversion::Text, Check::Torque, quotedLabel(label, QString()), true});
+    }
+    list(kNumberOfGearsSlot, S::Transmission, "NumberOfGears", Combo1, Conversion::ListNumber);
+    checked(72, S::Transmission, "GearShiftDelay", u"Задержка", u" (трансмисия)");
+    box(73, S::Transmission, "Automatic", Check2, Conversion::WholeNumberFlag);
     static const char *const gearKeys[] = {
         "GearRatios_0", "GearRatios_1", "GearRatios_2", "GearRatios_3",
         "GearRatios_4", "GearRatios_5", "GearRatios_6", "GearRatios_7",
     };
+    static const char16_t *const gearLabels[] = {
+        u"З. Х.", u"Нейтраль", u"1-ая передача", u"2-ая передача",
+        u"3-я передача", u"4-ая передача", u"5-ая передача", u"6-ая передача",
+    };
     for (int k = 0; k < 8; ++k)
-        text(74 + k, 4, gearKeys[k]);
-    text(93, 5, "FinalGearRatio");
-    text(96, 6, "SectionWidth");
-    text(98, 6, "WheelDiameter");
-    text(100, 6, "PeakFriction");
-    text(108, 7, "SectionWidth");
-    text(110, 7, "WheelDiameter");
-    text(112, 7, "PeakFriction");
-    text(120, 8, "BrakeDiameter");
-    box(121, 8, "ABS", Check4);
-    text(124, 9, "BrakeDiameter");
-    box(125, 9, "ABS", Check3);
-    t.append({kEngineTypeSlot, 11, "enginetype", Control::ComboBox, Combo2});
-    t.append({kHornTypeSlot, 11, "horntype", Control::ComboBox, Combo3});
+        checked(74 + k, S::Transmission, gearKeys[k], gearLabels[k], u" (передаточные числа)");
+    checked(93, S::RearEnd, "FinalGearRatio", u"Главное передаточное число");
+    checked(96, S::TireRear, "SectionWidth", u"Ширина покрышки", u" (сзади)");
+    checked(98, S::TireRear, "WheelDiameter", u"Диаметр дисков", u" (задних)");
+    checked(100, S::TireRear, "PeakFriction", u"Наибольшее сцепление", u" (задних колёс)");
+    checked(108, S::TireFront, "SectionWidth", u"Ширина покрышки", u" (спереди)");
+    checked(110, S::TireFront, "WheelDiameter", u"Диаметр дисков", u" (передних)");
+    checked(112, S::TireFront, "PeakFriction", u"Наибольшее сцепление", u" (передних колёс)");
+    checked(120, S::BrakeRear, "BrakeDiameter", u"Диаметр задних колёс");
+    box(121, S::BrakeRear, "ABS", Check4);
+    checked(124, S::BrakeFront, "BrakeDiameter", u"Диаметр передних колёс");
+    box(125, S::BrakeFront, "ABS", Check3);
+    list(126, S::Audio, "enginetype", Combo2, Conversion::SpacedListNumber);
+    list(127, S::Audio, "horntype", Combo3, Conversion::SpacedListNumber);
     return t;
 }
 
@@ -89,50 +112,15 @@ const QVector<SlotInfo> &table()
     return t;
 }
 
-struct ErrorLabel {
-    int slot;
-    const char16_t *label;
-    const char16_t *suffix;
-};
-
-const ErrorLabel kErrorLabels[] = {
-    {2, u"Масса", u""},
-    {5, u"Расстояние между передними колёсами", u""},
-    {6, u"Расстояние между задними колёсами", u""},
-    {7, u"Клиренс", u""},
-    {8, u"Гравитация", u""},
-    {9, u"Скольжение задней осси", u""},
-    {11, u"Лобовое сопротивление", u""},
-    {12, u"Прижимная сила передних колёс", u""},
-    {13, u"Прижимная сила задних колёс", u""},
-    {14, u"Поднимающая сила", u""},
-    {17, u"Радиус разворота", u""},
-    {28, u"Инерционность:", u""},
-    {29, u"Жёсткость передней оси", u""},
-    {30, u"Жёсткость задней оси", u""},
-    {36, u"Перемещение передней оси", u""},
-    {37, u" Перемещение задней оси", u""},
-    {39, u"Обороты Х/Х", u""},
-    {40, u"Предел оборотов", u""},
-    {72, u"Задержка", u" (трансмисия)"},
-    {74, u"З. Х.", u" (передаточные числа)"},
-    {75, u"Нейтраль", u" (передаточные числа)"},
-    {76, u"1-ая передача", u" (передаточные числа)"},
-    {77, u"2-ая передача", u" (передаточные числа)"},
-    {78, u"3-я передача", u" (передаточные числа)"},
-    {79, u"4-ая передача", u" (передаточные числа)"},
-    {80, u"5-ая передача", u" (передаточные числа)"},
-    {81, u"6-ая передача", u" (передаточные числа)"},
-    {93, u"Главное передаточное число", u""},
-    {96, u"Ширина покрышки", u" (сзади)"},
-    {98, u"Диаметр дисков", u" (задних)"},
-    {100, u"Наибольшее сцепление", u" (задних колёс)"},
-    {108, u"Ширина покрышки", u" (спереди)"},
-    {110, u"Диаметр дисков", u" (передних)"},
-    {112, u"Наибольшее сцепление", u" (передних колёс)"},
-    {120, u"Диаметр задних колёс", u""},
-    {124, u"Диаметр передних колёс", u""},
-};
+template <typename Keep>
+QVector<int> slotsWhere(Keep keep)
+{
+    QVector<int> result;
+    for (const SlotInfo &info : table())
+        if (keep(info))
+            result.append(info.slot);
+    return result;
+}
 
 } // namespace
 
@@ -140,63 +128,60 @@ const QVector<SlotInfo> &all() { return table(); }
 
 const SlotInfo *bySlot(int slot)
 {
-    // The write-back asks for every slot number in turn: one look-up each.
-    static const std::array<const SlotInfo *, 128> bySlotNumber = [] {
-        std::array<const SlotInfo *, 128> index{};
+    // The write-back asks for every slot in turn: one look-up each.
+    static const std::array<const SlotInfo *, kSlotLimit> bySlotNumber = [] {
+        std::array<const SlotInfo *, kSlotLimit> index{};
         for (const SlotInfo &info : table())
             index[size_t(info.slot)] = &info;
         return index;
     }();
-    return slot >= 0 && slot < int(bySlotNumber.size()) ? bySlotNumber[size_t(slot)] : nullptr;
+    return slot >= 0 && slot < kSlotLimit ? bySlotNumber[size_t(slot)] : nullptr;
 }
 
-const SlotInfo *find(int section, const QByteArray &key)
+const SlotInfo *find(Section section, const QByteArray &key)
 {
     static const QHash<QPair<int, QByteArray>, const SlotInfo *> index = [] {
         QHash<QPair<int, QByteArray>, const SlotInfo *> h;
         for (const SlotInfo &info : table())
             if (info.key)
-                h.insert({info.section, QByteArray(info.key)}, &info);
+                h.insert({int(info.section), QByteArray(info.key)}, &info);
         return h;
     }();
-    return index.value({section, key}, nullptr);
+    return index.value({int(section), key}, nullptr);
 }
 
-int sectionOfHeader(const QByteArray &line)
+Section sectionOfHeader(const QByteArray &line)
 {
     if (line.isEmpty() || line.front() != '[')
-        return 0;
+        return Section::None;
     for (int i = 1; i < int(std::size(kHeaders)); ++i)
         if (line == kHeaders[i])
-            return i;
-    return 0;
-}
-
-bool sectionHasHandler(int section)
-{
-    return section >= 1 && section <= 11 && section != 10;
+            return Section(i);
+    return Section::None;
 }
 
 const QVector<int> &mainTextSlots()
 {
-    static const QVector<int> result = [] {
-        QVector<int> s;
-        for (const SlotInfo &info : table())
-            if (info.control == Control::MainText)
-                s.append(info.slot);
-        return s;
-    }();
+    static const QVector<int> result = slotsWhere([](const SlotInfo &info) { return info.control == Control::MainText; });
     return result;
 }
 
-const QVector<int> &checkedSlots()
+const QVector<int> &checkedSlots(Check check)
 {
-    static const QVector<int> result = [] {
-        QVector<int> s;
-        for (const ErrorLabel &l : kErrorLabels)
-            s.append(l.slot);
-        return s;
-    }();
+    static const QVector<int> field = slotsWhere([](const SlotInfo &info) { return info.check == Check::Field; });
+    static const QVector<int> torque = slotsWhere([](const SlotInfo &info) { return info.check == Check::Torque; });
+    static const QVector<int> none = slotsWhere([](const SlotInfo &info) { return info.check == Check::None; });
+    switch (check) {
+    case Check::Field: return field;
+    case Check::Torque: return torque;
+    case Check::None: break;
+    }
+    return none;
+}
+
+const QVector<int> &slotsClearedByNew()
+{
+    static const QVector<int> result = slotsWhere([](const SlotInfo &info) { return info.clearedByNew; });
     return result;
 }
 
@@ -208,18 +193,12 @@ bool isTextSlot(int slot)
     return info && (info->control == Control::MainText || info->control == Control::TorqueText);
 }
 
+int rpmOfTorqueSlot(int slot) { return 500 * (slot - kFirstTorqueSlot + 1); }
+
 QString errorLabel(int slot)
 {
-    const QChar quote = QLatin1Char('"');
-    if (isTorqueSlot(slot)) {
-        const int rpm = 500 * (slot - kFirstTorqueSlot + 1);
-        return quote + QStringLiteral("Крутящий момент при ") + QString::number(rpm)
-               + QStringLiteral(" о/м") + quote;
-    }
-    for (const ErrorLabel &l : kErrorLabels)
-        if (l.slot == slot)
-            return quote + QString::fromUtf16(l.label) + quote + QString::fromUtf16(l.suffix);
-    return QString();
+    const SlotInfo *info = bySlot(slot);
+    return info ? info->errorLabel : QString();
 }
 
 const QStringList &comboItems(ComboId combo)
@@ -286,4 +265,5 @@ int comboOffset(ComboId combo)
     return 0;
 }
 
-} // namespace Slots
+
+} // namespace tuneks::Slots

@@ -2,21 +2,45 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The field slot table: every value of a physics file that the editor shows
 // has a number (its slot). The slot is at once the index of the text box that
 // shows it (Text(i) in the main window, Text21(i) in the torque window), its
 // index in NStr (line of its key) and in Izm (edited flag).
+//
+// A row of the table is the whole description of a field: where its key
+// stands, which control shows it, how its value is read and written back,
+// whether the field check examines it and under which label, and whether New
+// empties it. Every list the editor works through is derived from the rows,
+// so a new field is one row plus its place on a page.
 
-namespace Slots {
+namespace tuneks::Slots {
 
+constexpr int kNameSlot = 1;
 constexpr int kFirstTorqueSlot = 41;
 constexpr int kLastTorqueSlot = 64;
-constexpr int kNameSlot = 1;
 constexpr int kNumberOfGearsSlot = 71;
-constexpr int kEngineTypeSlot = 126;
-constexpr int kHornTypeSlot = 127;
+// One past the highest slot number.
+constexpr int kSlotLimit = 128;
+
+// The sections of a physics file, in the order of their header lines.
+enum class Section {
+    None, // before the first known header; the name line
+    Basic,
+    DisplayData,
+    EngineBlock,
+    Transmission,
+    RearEnd,
+    TireRear,
+    TireFront,
+    BrakeRear,
+    BrakeFront,
+    Skins,
+    Audio,
+    Render,
+};
 
 // The check boxes of the main window, by control name.
 enum CheckBoxId { Check1_0, Check1_1, Check1_2, Check1_3, Check2, Check3, Check4, kCheckBoxCount };
@@ -30,35 +54,68 @@ enum class Control {
     ComboBox,   // controlIndex is a ComboId
 };
 
+// How a value travels between its line and its control.
+enum class Conversion {
+    // The name line: the text after its first two characters; written back
+    // as "' " and the name, or the rest of the line as read when unedited.
+    NameLine,
+    // The value as text; written back only when edited.
+    Text,
+    // "1" ticks the box, anything else clears it; the whole line is written
+    // as key=0, 1 or 2 on every save.
+    Flag,
+    // As Flag, but the value is read as a whole number: 1 and 2 tick or grey
+    // the box, anything else clears it.
+    WholeNumberFlag,
+    // The list position is the number minus the list's offset; written back
+    // only when the user picked an item.
+    ListNumber,
+    // As ListNumber, but a value enables its list, and the position is
+    // written on every save with a blank after the "=".
+    SpacedListNumber,
+};
+
+// Which check examines a field before it may be saved.
+enum class Check {
+    None,
+    Field,  // the field check of every save (ProverkaZnakov)
+    Torque, // the torque check when the torque window closes (ProverkaOborotov)
+};
+
 struct SlotInfo {
     int slot;
-    int section;     // section number (see sectionOfHeader); 0 for the name line
+    Section section;
     const char *key; // key text before the first "="; nullptr for the name line
     Control control;
     int controlIndex; // CheckBoxId or ComboId where the control is one
+    Conversion conversion;
+    Check check;
+    // The quoted label with its suffix as the error lists show it, e.g.
+    // "\"Задержка\" (трансмисия)"; empty when no check examines the field.
+    QString errorLabel;
+    bool clearedByNew;
 };
 
-// All 71 slots in ascending order.
+// Every slot in ascending order.
 const QVector<SlotInfo> &all();
 const SlotInfo *bySlot(int slot);
 // The slot whose key is `key` inside section `section`, or nullptr.
-const SlotInfo *find(int section, const QByteArray &key);
+const SlotInfo *find(Section section, const QByteArray &key);
 
-// Number 1..12 of a section header line (exact, case-sensitive), 0 otherwise.
-int sectionOfHeader(const QByteArray &line);
-// Sections 1..9 and 11 distribute values; 0, 10 and 12 are passed over.
-bool sectionHasHandler(int section);
+// The section a header line opens (exact, case-sensitive), or None for a
+// line that is no known header.
+Section sectionOfHeader(const QByteArray &line);
 
-// The elements of the main window's Text array, ascending.
-const QVector<int> &mainTextSlots();
-// The 36 slots that the field check examines and that are written back only
-// when edited, ascending.
-const QVector<int> &checkedSlots();
+// Lists derived from the table, each ascending.
+const QVector<int> &mainTextSlots();           // the main window's Text array
+const QVector<int> &checkedSlots(Check check); // what a check examines
+const QVector<int> &slotsClearedByNew();
+
 bool isTorqueSlot(int slot);
 bool isTextSlot(int slot); // main or torque text box
-
-// Quoted label with its suffix as the error lists show it, e.g.
-// "\"Задержка\" (трансмисия)". Torque slots give "\"Крутящий момент при 500 о/м\"".
+// Engine speed in revolutions per minute of a torque slot's point.
+int rpmOfTorqueSlot(int slot);
+// The error label of a slot (see SlotInfo), empty for an unchecked one.
 QString errorLabel(int slot);
 
 // Items of the three lists, in list order.
@@ -66,4 +123,4 @@ const QStringList &comboItems(ComboId combo);
 // Offset between list position and the number in the file (3, 0, 1).
 int comboOffset(ComboId combo);
 
-} // namespace Slots
+} // namespace tuneks::Slots

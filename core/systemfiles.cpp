@@ -6,6 +6,8 @@
 #include <windows.h>
 #endif
 
+namespace tuneks {
+
 bool hasSystemAttribute(const QString &fileName)
 {
 #ifdef Q_OS_WIN
@@ -63,3 +65,5 @@ QString nativeFileName(const QString &fileName)
 {
     return QDir::toNativeSeparators(fileName);
 }
+
+} // namespace tuneks

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tuneks {
+
 // How the file system looks to a user of the editor, the same on every
 // platform that has the notion.
 
@@ -19,3 +21,5 @@ bool mayReplace(const QString &fileName, QString *reason = nullptr);
 // `fileName` written with the platform's separators, as the system's own
 // dialogs give names (backslashes on Windows); messages name files this way.
 QString nativeFileName(const QString &fileName);
+
+} // namespace tuneks

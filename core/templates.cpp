@@ -1,6 +1,8 @@
 // The lines of the two built-in cars, exactly as a new document gets them.
 #include "templates.h"
 
+namespace tuneks {
+
 namespace {
 
 const char *const kPorscheLines[] = {
@@ -452,3 +454,5 @@ const QVector<QByteArray> &lamborghini()
 }
 
 } // namespace Templates
+
+} // namespace tuneks

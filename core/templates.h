@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QVector>
 
+namespace tuneks {
+
 // The two built-in cars that a new document is made from. Each is the full
 // list of lines of a physics file (164 and 252 lines, the last one empty).
 namespace Templates {
@@ -11,3 +13,5 @@ const QVector<QByteArray> &porsche();
 const QVector<QByteArray> &lamborghini();
 
 } // namespace Templates
+
+} // namespace tuneks

@@ -1,6 +1,8 @@
 #include "fileproperties.h"
 
 #include "editorcore.h"
+#include "errorscommands.h"
+#include "mainwindowcommands.h"
 #include "fakehost.h"
 #include "formstate.h"
 #include "slots.h"
@@ -13,6 +15,8 @@
 
 #include <optional>
 #include <sstream>
+
+using namespace tuneks;
 
 namespace {
 
@@ -116,7 +120,7 @@ QMap<int, int> slotLines(const QVector<QByteArray> &lines)
         QHash<QPair<int, QByteArray>, QVector<int>> index;
         for (const Slots::SlotInfo &info : Slots::all())
             if (info.key)
-                index[{info.section, QByteArray(info.key)}].append(info.slot);
+                index[{int(info.section), QByteArray(info.key)}].append(info.slot);
         return index;
     }();
     QMap<int, int> result;
@@ -271,11 +275,13 @@ struct Session {
     FormState form;
     FakeHost host;
     EditorCore core;
+    MainWindowCommands mainWindow{core};
+    ErrorsCommands errors{core};
 
     void open(const QString &name)
     {
         host.openNames.append(name);
-        core.openCommand();
+        mainWindow.openCommand();
     }
     // Save As without edits; field errors are saved anyway, as the user can.
     void saveAs(const QString &name)
@@ -285,9 +291,9 @@ struct Session {
         else
             QFile::remove(name);
         host.saveNames.append(name);
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         if (host.isVisible(WindowId::Form2))
-            core.errorsSaveAnyway();
+            errors.saveAnyway();
     }
 };
 

@@ -37,8 +37,12 @@
 // Files kept in memory: what the core reads and writes through them never
 // touches a disk, so the properties can be checked many times faster. Every
 // name is an ordinary, visible file or missing.
-class MemoryFiles final : public FileAccess {
+class MemoryFiles final : public tuneks::FileAccess {
 public:
+    using NameKind = tuneks::NameKind;
+    using FileIdentity = tuneks::FileIdentity;
+    using ReadResult = tuneks::ReadResult;
+
     NameKind kindOf(const QString &name, bool *hidden = nullptr) override;
     FileIdentity identify(const QString &name) override;
     ReadResult read(const QString &name, QByteArray &data, QString *errorText) override;

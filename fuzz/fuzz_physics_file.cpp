@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace tuneks;
+
 namespace {
 
 // Every input is written and read back through real files; a folder in

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 
+using namespace tuneks;
+
 namespace {
 
 QByteArray join(const QVector<QByteArray> &lines, const QByteArray &end, bool finalEnd = true)

@@ -7,8 +7,10 @@
 //   document_memory small   the first built-in car, about 3 KB
 //   document_memory 1000    the same car padded to 1000 lines, about 60 KB
 #include "editorcore.h"
+#include "errorscommands.h"
 #include "fakehost.h"
 #include "formstate.h"
+#include "mainwindowcommands.h"
 #include "samplefile.h"
 
 #include <QFile>
@@ -19,6 +21,8 @@
 
 #include <malloc.h>
 #include <sys/resource.h>
+
+using namespace tuneks;
 
 namespace {
 
@@ -49,14 +53,16 @@ int main(int argc, char **argv)
     FormState form;
     FakeHost host;
     EditorCore core(form, host);
+    MainWindowCommands mainWindow(core);
+    ErrorsCommands errors(core);
     const size_t before = heapInUse();
     host.openNames.append(input);
-    core.openCommand();
+    mainWindow.openCommand();
     const size_t held = heapInUse() - before;
     host.saveNames.append(dir.filePath(QStringLiteral("saved.ini")));
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     if (host.isVisible(WindowId::Form2))
-        core.errorsSaveAnyway();
+        errors.saveAnyway();
     if (core.doc().e == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
         std::fprintf(stderr, "the file was not opened and saved\n");
         return 1;

@@ -21,6 +21,8 @@
 
 #include <cstdio>
 
+using namespace tuneks;
+
 namespace {
 
 QWidget *make(const QByteArray &kind, QWidget *parent)

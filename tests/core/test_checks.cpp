@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+using namespace tuneks;
+
 namespace {
 
 struct Checks : CoreTest {
@@ -36,12 +38,12 @@ TEST_F(Checks, FieldCharactersAreJudgedOneFieldOneError)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         core.typeText(72, c.text);
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         EXPECT_EQ(host.isVisible(WindowId::Form2), !c.prefix.isNull());
         EXPECT_EQ(form.errorsList(), c.prefix.isNull() ? QStringList()
                                      : QStringList{c.prefix + QStringLiteral("\"Задержка\" (трансмисия)")});
         EXPECT_EQ(core.doc().Otkr, !c.prefix.isNull());
-        core.errorsClose();
+        errors.close();
     }
 }
 
@@ -51,7 +53,7 @@ TEST_F(Checks, ErrorsAreListedInSlotOrderWithTheirLabels)
     core.typeText(37, QString());
     core.typeText(2, QStringLiteral("a"));
     core.typeText(98, QString());
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(form.errorsList(), QStringList({
         QStringLiteral("Не допустимый символ в окне \"Масса\""),
         QStringLiteral("Не заполнено окно \" Перемещение задней оси\""),
@@ -64,9 +66,9 @@ TEST_F(Checks, ErrorsAreListedInSlotOrderWithTheirLabels)
 TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksTheNext)
 {
     core.typeText(2, QString());
-    core.saveCommand();
+    mainWindow.saveCommand();
     ASSERT_TRUE(core.doc().Otkr);
-    core.checkCommand();
+    mainWindow.checkCommand();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Ошибка..."), MessageIcon::Critical,
                           QStringLiteral("Окно Ошибок уже загружено, операция не будет выполнена. Для "
@@ -76,39 +78,37 @@ TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksT
     // button, were it reached while disabled, writes nothing.
     EXPECT_FALSE(form.errorsButtonsEnabled());
     host.saveNames.append(path(QStringLiteral("never.ini")));
-    core.errorsSaveAnyway();
+    errors.saveAnyway();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("never.ini"))));
 
-    // Both ways of closing re-enable the buttons and empty the list, so a
-    // fresh run lists only its own errors.
-    for (const auto close : {&EditorCore::errorsClose, &EditorCore::errorsClosedByFrame}) {
-        core.checkCommand();
-        EXPECT_TRUE(host.isVisible(WindowId::Form2));
-        EXPECT_FALSE(form.errorsButtonsEnabled());
-        (core.*close)();
-        EXPECT_TRUE(errorsWindowClosed());
-        EXPECT_TRUE(form.errorsButtonsEnabled());
-    }
-    core.saveCommand();
+    // Closing re-enables the buttons and empties the list, so a fresh run
+    // lists only its own errors.
+    mainWindow.checkCommand();
+    EXPECT_TRUE(host.isVisible(WindowId::Form2));
+    EXPECT_FALSE(form.errorsButtonsEnabled());
+    errors.close();
+    EXPECT_TRUE(errorsWindowClosed());
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    mainWindow.saveCommand();
     EXPECT_EQ(form.errorsList(), QStringList{QStringLiteral("Не заполнено окно \"Масса\"")});
-    core.errorsClose();
+    errors.close();
 
     // A clean check reports, asks for no name and leaves Save working...
     core.typeText(2, QStringLiteral("1500"));
-    core.checkCommand();
+    mainWindow.checkCommand();
     ASSERT_EQ(host.messages.size(), 2);
     EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Отчёт"), MessageIcon::Exclamation,
                           QStringLiteral("Ошибки в файле не найдены")));
     EXPECT_EQ(host.saveDialogs, 0);
     EXPECT_TRUE(form.errorsButtonsEnabled());
     host.saveNames = {path(QStringLiteral("after.ini"))};
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(host.messages.size(), 2);
     EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
     // ...and once Save writes straight to the target, a check does not write there either.
-    core.saveCommand();
+    mainWindow.saveCommand();
     core.typeText(2, QStringLiteral("1600"));
-    core.checkCommand();
+    mainWindow.checkCommand();
     EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
     EXPECT_TRUE(core.doc().AvtoSoxranenie);
 }
@@ -117,20 +117,20 @@ TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsThey
 {
     const QString first = saveAs(QStringLiteral("first.ini"));
     core.typeText(2, QStringLiteral("bad"));
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     ASSERT_EQ(form.errorsList().size(), 1);
     core.typeText(2, QStringLiteral("12"));
     host.saveNames.append(path(QStringLiteral("rechecked.ini")));
-    core.errorsRecheck(); // a Save As again, though the document has a target
+    errors.recheck(); // a Save As again, though the document has a target
     EXPECT_TRUE(errorsWindowClosed());
     EXPECT_TRUE(readFile(QStringLiteral("rechecked.ini")).contains("\r\nMass=12\r\n"));
     EXPECT_FALSE(readFile(first).contains("\r\nMass=12\r\n"));
 
     core.typeText(2, QString());
-    core.saveCommand();
+    mainWindow.saveCommand();
     ASSERT_TRUE(host.isVisible(WindowId::Form2));
     core.typeText(5, QStringLiteral("edited after"));
-    core.errorsSaveAnyway(); // to the target, without a dialog
+    errors.saveAnyway(); // to the target, without a dialog
     EXPECT_EQ(host.saveDialogs, 2);
     const QByteArray saved = readFile(QStringLiteral("rechecked.ini"));
     EXPECT_TRUE(saved.contains("\r\nMass=\r\n")); // an empty field leaves the key and "="
@@ -149,9 +149,9 @@ TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
         EXPECT_EQ(window, WindowId::Form2_2);
         EXPECT_TRUE(host.isVisible(WindowId::Form3)); // hidden only after the errors window
         shown = form.torqueErrorsList();
-        core.torqueErrorsClose();
+        torque.closeErrors();
     };
-    core.torqueWindowClose();
+    torque.closeWindow();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Не заполнено окно \"Крутящий момент при 1500 о/м\""),
                                   QStringLiteral("Не допустимый символ в окне \"Крутящий момент при 10000 о/м\"")}));
     EXPECT_FALSE(host.isVisible(WindowId::Form3));
@@ -166,7 +166,7 @@ TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
     host.showWindow(WindowId::Form3);
     core.typeText(43, QStringLiteral("10"));
     core.typeText(60, QStringLiteral("15"));
-    core.torqueWindowClose();
+    torque.closeWindow();
     EXPECT_TRUE(host.modalShown.isEmpty());
     EXPECT_FALSE(host.isVisible(WindowId::Form3));
 }

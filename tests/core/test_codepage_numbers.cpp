@@ -8,6 +8,8 @@
 
 #include <limits>
 
+using namespace tuneks;
+
 TEST(Codepage, EveryByteRoundTripsCyrillicIsItsLettersAndOtherCharactersAreReported)
 {
     QByteArray all;

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+using namespace tuneks;
+
 namespace {
 
 struct Commands : CoreTest {
@@ -17,11 +19,11 @@ struct Commands : CoreTest {
 
 TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
 {
-    core.windowLoaded();
+    mainWindow.windowLoaded();
     EXPECT_EQ(form.caption(), QStringLiteral("Тюнекс Редактор"));
     EXPECT_EQ(form.pageTitle(), QStringLiteral("\r\n     Файл не загружен!\r\n\r\n          Для начала "
                                                "работы загрузите или создайте новый файл."));
-    EXPECT_EQ(EditorCore::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
+    EXPECT_EQ(Texts::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
     EXPECT_EQ(form.text(41), QStringLiteral("0"));
     EXPECT_EQ(form.text(2), QString());
     for (int frame = 1; frame <= 9; ++frame)
@@ -31,7 +33,7 @@ TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
         EXPECT_EQ(form.menuSaveEnabled(), enabled);
         EXPECT_EQ(form.menuSaveAsEnabled(), enabled);
         EXPECT_EQ(form.menuProverkaEnabled(), enabled);
-        core.openCommand(); // the dialog is cancelled: nothing is loaded
+        mainWindow.openCommand(); // the dialog is cancelled: nothing is loaded
     }
     EXPECT_EQ(host.openDialogs, 2);
     EXPECT_TRUE(host.messages.isEmpty());
@@ -54,14 +56,14 @@ TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
         {1, 1, " --==[ Общее ]==--"},
     };
     for (const auto &c : cases) {
-        core.pageCommand(c.command);
+        mainWindow.pageCommand(c.command);
         EXPECT_EQ(form.pageTitle(), QString::fromUtf8(c.title)) << c.command;
         for (int frame = 1; frame <= 9; ++frame)
             EXPECT_EQ(form.frameVisible(frame), frame == c.frame) << c.command << " " << frame;
     }
     // Loading shows the general page over those shown and hides only the
     // brakes page.
-    core.pageCommand(6);
+    mainWindow.pageCommand(6);
     form.setFrameVisible(4, true);
     openCar();
     EXPECT_TRUE(form.frameVisible(1));
@@ -120,9 +122,9 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 
     const std::function<void()> edits[] = {
         [this] { core.labelClicked(); },
-        [this] { form.setCheck(Slots::Check1_0, 1 - form.check(Slots::Check1_0)); },
-        [this] { form.setCheck(Slots::Check2, 1 - form.check(Slots::Check2)); },
-        [this] { form.setCheck(Slots::Check3, 1 - form.check(Slots::Check3)); },
+        [this] { core.clickCheckBox(Slots::Check1_0); },
+        [this] { core.clickCheckBox(Slots::Check2); },
+        [this] { core.clickCheckBox(Slots::Check3); },
         [this] { core.chooseComboItem(Slots::Combo1, 0); },
         [this] { core.chooseComboItem(Slots::Combo3, 3); },
         [this] { core.typeText(50, QStringLiteral("1")); },
@@ -159,23 +161,23 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
         {"Open", MessageButtons::YesNoCancel, true,
          [](CoreFixture &f) {
              const int dialogs = f.host.openDialogs;
-             f.core.openCommand();
+             f.mainWindow.openCommand();
              return f.host.openDialogs > dialogs;
          }},
         {"New", MessageButtons::YesNoCancel, true,
          [](CoreFixture &f) {
              const auto windows = f.host.modalShown.size();
-             f.core.newCommand();
+             f.mainWindow.newCommand();
              return f.host.modalShown.size() > windows;
          }},
         // Yes on Exit keeps the window open even when the save went through.
-        {"Exit", MessageButtons::YesNoCancel, false, [](CoreFixture &f) { return f.core.exitCommand(); }},
-        {"close box", MessageButtons::YesNo, true, [](CoreFixture &f) { return f.core.closeRequested(); }},
+        {"Exit", MessageButtons::YesNoCancel, false, [](CoreFixture &f) { return f.mainWindow.exitCommand(); }},
+        {"close box", MessageButtons::YesNo, true, [](CoreFixture &f) { return f.mainWindow.closeRequested(); }},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.command);
         CoreFixture f;
-        f.host.onModal = [&f](WindowId) { f.core.chooserCancel(); };
+        f.host.onModal = [&f](WindowId) { f.chooser.cancel(); };
         EXPECT_TRUE(row.run(f));
         EXPECT_TRUE(f.host.messages.isEmpty()) << "nothing to save, nothing to ask";
         f.open(f.writeFile(QStringLiteral("car.ini"), joinCrLf(physicsLines(120, "Car"))));
@@ -211,7 +213,7 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
         f.host.answers = {MessageAnswer::Yes}; // errors window still open: refused
         EXPECT_FALSE(row.run(f));
         EXPECT_EQ(f.host.messages.last().caption, QStringLiteral("Ошибка..."));
-        f.core.errorsClose();
+        f.errors.close();
 
         f.core.typeText(2, QStringLiteral("7"));
         f.host.answers = {MessageAnswer::Yes};

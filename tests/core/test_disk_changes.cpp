@@ -9,6 +9,8 @@
 
 #include <functional>
 
+using namespace tuneks;
+
 namespace {
 
 struct DiskChanges : CoreTest {
@@ -55,7 +57,7 @@ TEST_F(DiskChanges, OnlyChangedBytesAreAskedAbout)
         SCOPED_TRACE(row.what);
         const QString target = savedAndEdited(QString::fromLatin1(row.what) + QStringLiteral(".ini"));
         row.change(target);
-        core.saveCommand();
+        mainWindow.saveCommand();
         EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
         EXPECT_TRUE(readFile(target).contains("\r\nMass=4321.5\r\n"));
         EXPECT_FALSE(core.doc().AvtoSoxranenie);
@@ -67,7 +69,7 @@ TEST_F(DiskChanges, NoKeepsTheOtherProgramsFileAndTheEditsYesReplacesIt)
     const QString target = savedAndEdited(QStringLiteral("car.ini"));
     writeFile(QStringLiteral("car.ini"), otherProgram);
 
-    core.saveCommand(); // unanswered: No
+    mainWindow.saveCommand(); // unanswered: No
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation,
                           QStringLiteral("Файл ") + target
@@ -91,7 +93,7 @@ TEST_F(DiskChanges, NoKeepsTheOtherProgramsFileAndTheEditsYesReplacesIt)
     const QString second = savedAndEdited(QStringLiteral("second.ini"));
     writeFile(QStringLiteral("second.ini"), otherProgram);
     host.answers = {MessageAnswer::Yes};
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(changedQuestions(), 1);
     EXPECT_TRUE(readFile(second).contains("\r\nMass=4321.5\r\n"));
 }
@@ -115,7 +117,7 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     host.messages.clear();
     host.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No};
     host.saveNames = {car};
-    EXPECT_FALSE(core.closeRequested());
+    EXPECT_FALSE(mainWindow.closeRequested());
     EXPECT_EQ(changedQuestions(), 1);
     EXPECT_TRUE(sameBytes(readFile(car), otherProgram));
     EXPECT_TRUE(core.doc().AvtoSoxranenie);
@@ -126,8 +128,8 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     host.messages.clear();
     host.answers = {MessageAnswer::Yes};
     host.saveNames = {car};
-    core.saveAsCommand(); // the field check lists the empty fields
-    core.errorsSaveAnyway();
+    mainWindow.saveAsCommand(); // the field check lists the empty fields
+    errors.saveAnyway();
     EXPECT_EQ(changedQuestions(), 0);
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_FALSE(sameBytes(readFile(car), otherProgram));

@@ -1,5 +1,7 @@
 #include "testfiles.h"
 
+using namespace tuneks;
+
 using Distribution = CoreTest;
 
 TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
@@ -79,8 +81,8 @@ TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUnt
     // Save As past the field check, which lists the fields the file lacks.
     const auto saveAnyway = [this](const QString &name) {
         host.saveNames.append(path(name));
-        core.saveAsCommand();
-        core.errorsSaveAnyway();
+        mainWindow.saveAsCommand();
+        errors.saveAnyway();
         return path(name);
     };
     const QByteArray longName(150, 'N'), longMass(150, '7');

@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+using namespace tuneks;
+
 namespace {
 
 const QString kLoadError = QStringLiteral("Ошибка при загрузке файла.");
@@ -115,7 +117,7 @@ TEST(LoadingFiles, FilesThatAreNoPhysicsFileAreRefusedQuicklyAndLeaveTheOpenDocu
             EXPECT_TRUE(f.form.menuSaveEnabled());
         }
         // A later save writes the first document, not the refused one's lines.
-        f.core.saveCommand();
+        f.mainWindow.saveCommand();
         const QByteArray saved = f.readFile(QStringLiteral("saved.ini"));
         EXPECT_TRUE(saved.startsWith("' First\r\n"));
         EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=2.0\r\n"));

@@ -10,6 +10,8 @@
 #include <windows.h>
 #endif
 
+using namespace tuneks;
+
 namespace {
 
 struct PlatformFiles : CoreTest {};
@@ -39,7 +41,7 @@ TEST_F(PlatformFiles, RussianFolderAndFileNamesWithBlanksOpenAndSave)
 
     // Save goes back to the same Russian name without asking.
     core.typeText(2, QStringLiteral("1500"));
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_TRUE(readFile(QStringLiteral("Мои машины 2/Копия ёлки.ini")).contains("\r\nMass=1500\r\n"));
     EXPECT_TRUE(sameBytes(readFile(name), joinCrLf(Templates::porsche())));
@@ -78,7 +80,7 @@ struct WindowsFiles : PlatformFiles {
         core.typeText(2, QStringLiteral("1490"));
         host.saveNames << file;
         host.answers << MessageAnswer::Yes;
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         ASSERT_EQ(host.messages.size(), 2);
         EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
         EXPECT_TRUE(host.messages[1].text.contains(native(file))) << qPrintable(host.messages[1].text);

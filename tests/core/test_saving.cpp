@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+using namespace tuneks;
+
 namespace {
 
 struct Saving : CoreTest {
@@ -51,7 +53,7 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
 
     core.chooseComboItem(Slots::Combo1, 2);
     EXPECT_TRUE(core.doc().AvtoSoxranenie);
-    core.saveCommand();
+    mainWindow.saveCommand();
     expected[lineIndex(expected, "NumberOfGears")] = "NumberOfGears=5";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
 }
@@ -59,8 +61,8 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
 TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissions)
 {
     host.saveNames << path(QStringLiteral("car")) << path(QStringLiteral("car.INI"));
-    core.saveAsCommand();
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
+    mainWindow.saveAsCommand();
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.ini"))));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.INI.ini"))));
     EXPECT_TRUE(host.messages.isEmpty());
@@ -70,7 +72,7 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
     QFile::setPermissions(existing, permissions);
     host.saveNames << existing << existing;
     host.answers << MessageAnswer::No << MessageAnswer::Yes;
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation,
                           QStringLiteral("Файл ") + existing + QStringLiteral(" уже существует.\r\nЗаменить его?")));
@@ -78,7 +80,7 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
     EXPECT_EQ(readFile(existing), QByteArray("keep me"));
     EXPECT_EQ(core.doc().FNameSaveOld, path(QStringLiteral("car.INI.ini")));
 
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     EXPECT_TRUE(sameBytes(readFile(existing), joinCrLf(savedUnchanged(lines))));
     EXPECT_EQ(core.doc().FNameSaveOld, existing);
 #ifdef Q_OS_UNIX
@@ -89,24 +91,24 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
 
 TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
 {
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 1); // cancelled: nothing written
     EXPECT_FALSE(core.doc().NePervoeSoxranenie);
     host.saveNames.append(path(QStringLiteral("missing/first.ini")));
-    core.saveCommand(); // the write fails: still no target
+    mainWindow.saveCommand(); // the write fails: still no target
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_FALSE(core.doc().NePervoeSoxranenie);
     host.saveNames.append(path(QStringLiteral("first.ini")));
-    core.saveCommand();
+    mainWindow.saveCommand();
     core.typeText(5, QStringLiteral("3.25"));
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 3);
     EXPECT_TRUE(readFile(QStringLiteral("first.ini")).contains("\r\nFrontTrackWidth=3.25\r\n"));
     EXPECT_EQ(host.messages.size(), 1);
 
     // Opening another file drops the save target again.
     open(writeFile(QStringLiteral("other.ini"), joinCrLf(physicsLines())));
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 4);
 }
 
@@ -115,8 +117,8 @@ TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
     const QVector<QByteArray> small = openLines({"' Small", "[basic]", "Mass=1"});
     core.typeText(5, QStringLiteral("9"));
     form.setCheck(Slots::Check4, 1);
-    core.saveAsCommand(); // lists errors: the other fields are empty
+    mainWindow.saveAsCommand(); // lists errors: the other fields are empty
     host.saveNames.append(path(QStringLiteral("small-out.ini")));
-    core.errorsSaveAnyway();
+    errors.saveAnyway();
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("small-out.ini")), joinCrLf(small)));
 }

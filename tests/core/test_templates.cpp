@@ -2,6 +2,8 @@
 #include "testfiles.h"
 #include "codepage.h"
 
+using namespace tuneks;
+
 namespace {
 
 const QString kName = QStringLiteral("Новая машина");
@@ -14,8 +16,9 @@ void fillEveryField(CoreFixture &f)
         f.core.typeText(slot, slot == 1 ? kName : typed(slot));
     for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
         f.core.typeText(slot, typed(slot));
+    // New clears every box; one click ticks it.
     for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        f.form.setCheck(Slots::CheckBoxId(box), 1);
+        f.core.clickCheckBox(Slots::CheckBoxId(box));
     f.core.chooseComboItem(Slots::Combo1, 1);
     f.core.chooseComboItem(Slots::Combo2, 3);
     f.core.chooseComboItem(Slots::Combo3, 4);
@@ -26,9 +29,9 @@ void fillEveryField(CoreFixture &f)
 QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
 {
     out[nameIndex] = "' " + Codepage::encode(kName);
-    int section = 0;
+    Slots::Section section = Slots::Section::None;
     for (QByteArray &line : out) {
-        if (Slots::sectionOfHeader(line)) {
+        if (Slots::sectionOfHeader(line) != Slots::Section::None) {
             section = Slots::sectionOfHeader(line);
             continue;
         }
@@ -40,9 +43,9 @@ QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
             line = key + "=1";
         else if (info->slot == Slots::kNumberOfGearsSlot)
             line = key + "=4";
-        else if (info->slot == Slots::kEngineTypeSlot)
+        else if (info->controlIndex == Slots::Combo2 && info->control == Slots::Control::ComboBox)
             line = key + "= 3";
-        else if (info->slot == Slots::kHornTypeSlot)
+        else if (info->controlIndex == Slots::Combo3 && info->control == Slots::Control::ComboBox)
             line = key + "= 5";
         else
             line = key + '=' + typed(info->slot).toLatin1();
@@ -97,7 +100,7 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
     EXPECT_TRUE(form.menuProverkaEnabled());
     EXPECT_FALSE(host.isVisible(WindowId::Form5));
 
-    core.saveCommand();
+    mainWindow.saveCommand();
     const QStringList errors = form.errorsList();
     ASSERT_EQ(errors.size(), 36);
     EXPECT_EQ(errors.first(), QStringLiteral("Не заполнено окно \"Масса\""));
@@ -114,7 +117,7 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
 {
     newDocument(FormState::PorscheChoice);
-    for (int slot : Slots::checkedSlots())
+    for (int slot : Slots::checkedSlots(Slots::Check::Field))
         core.typeText(slot, QStringLiteral("1"));
     const QByteArray saved = readFile(saveAs(QStringLiteral("partial.ini")));
     EXPECT_TRUE(saved.startsWith("' \r\n[basic]\r\n"));
@@ -129,8 +132,8 @@ TEST_F(Templates_, CancelKeepsTheOpenDocumentAndTheChoiceIsKept)
     open(writeFile(QStringLiteral("car.ini"), joinCrLf(physicsLines(120, "Kept Car"))));
     const QVector<QByteArray> before = core.documentLines();
     form.setChooserOption(FormState::PorscheChoice);
-    host.onModal = [this](WindowId) { core.chooserCancel(); };
-    core.newCommand();
+    host.onModal = [this](WindowId) { chooser.cancel(); };
+    mainWindow.newCommand();
     EXPECT_EQ(core.documentLines(), before);
     EXPECT_EQ(form.text(1), QStringLiteral("Kept Car"));
     EXPECT_EQ(form.chooserOption(), FormState::PorscheChoice);
@@ -139,7 +142,7 @@ TEST_F(Templates_, CancelKeepsTheOpenDocumentAndTheChoiceIsKept)
 
 TEST_F(Templates_, NotesMessageQuotesItsWords)
 {
-    core.chooserNotes();
+    chooser.notes();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Примечания"), MessageIcon::Information));
     EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("больше \"специфических\" настроек таких как: \"Масса КПП\"! Программа")));

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+using namespace tuneks;
+
 QString CoreFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
     QFile file(path(name));
@@ -19,13 +21,13 @@ QByteArray CoreFixture::readFile(const QString &name) const
 void CoreFixture::open(const QString &fullName)
 {
     host.openNames.append(fullName);
-    core.openCommand();
+    mainWindow.openCommand();
 }
 
 QString CoreFixture::saveAs(const QString &name)
 {
     host.saveNames.append(path(name));
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     return path(name);
 }
 
@@ -33,9 +35,9 @@ void CoreFixture::newDocument(FormState::ChooserChoice choice)
 {
     host.onModal = [this, choice](WindowId) {
         form.setChooserOption(choice);
-        core.chooserCreate();
+        chooser.create();
     };
-    core.newCommand();
+    mainWindow.newCommand();
     host.onModal = nullptr;
 }
 
@@ -106,13 +108,13 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
         for (const Slots::SlotInfo &info : Slots::all()) {
-            if (info.section != section || !info.key)
+            if (int(info.section) != section || !info.key)
                 continue;
             QByteArray value = QByteArray::number(info.slot) + ".5";
             if (info.control == Slots::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
             else if (info.control == Slots::Control::ComboBox)
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.slot == Slots::kEngineTypeSlot ? "5" : "2";
+                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::Combo2 ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

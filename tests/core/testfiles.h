@@ -1,12 +1,19 @@
 #pragma once
 
+#include "choosercommands.h"
 #include "editorcore.h"
+#include "errorscommands.h"
 #include "fakehost.h"
+#include "mainwindowcommands.h"
+#include "texts.h"
+#include "torquecommands.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace tuneks;
 
 // How long an open or save may take before a test calls it stuck: far above
 // what a loaded machine needs for 50 MB in the sanitizer build, far below a hang.
@@ -17,6 +24,11 @@ struct CoreFixture {
     FormState form;
     FakeHost host;
     EditorCore core{form, host};
+    // The commands of each window, on the same core.
+    MainWindowCommands mainWindow{core};
+    ErrorsCommands errors{core};
+    ChooserCommands chooser{core};
+    TorqueCommands torque{core};
     QTemporaryDir dir;
 
     // The full name of `name` in the folder, with the platform's separators

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 // Text pasted into a field keeps its CR and LF. The field check used to stop
 // at a CR and the write-back put the text into the key's line as it was, so
 // what followed the break (here a section header and a key) became lines of
@@ -16,7 +18,7 @@ TEST_F(EditedDocument, APastedLineBreakNeverSplitsALineOfTheFile)
         host.messages.clear();
         host.saveNames.append(target);
         host.answers.append(MessageAnswer::Yes); // replace the target
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         ASSERT_EQ(host.messages.size(), 1) << host.lastText().toStdString();
 
         // The file holds exactly the document's lines, and opening it again

@@ -15,6 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace tuneks;
+
 namespace {
 
 class DiskFull : public EditedDocument {
@@ -58,7 +60,7 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
         const QStringList entries = folderEntries();
         if (row.saveAs)
             host.saveNames.append(other);
-        withRoomFor(row.room, [&] { row.saveAs ? core.saveAsCommand() : core.saveCommand(); });
+        withRoomFor(row.room, [&] { row.saveAs ? mainWindow.saveAsCommand() : mainWindow.saveCommand(); });
         EXPECT_TRUE(toldSaveFailed(row.saveAs ? other : target));
         EXPECT_TRUE(sameBytes(readFile(target), onDisk));
         EXPECT_TRUE(documentIntact(before, core, form)); // the save target too
@@ -67,7 +69,7 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
     // With room for exactly the file a plain Save writes it completely to
     // the old target, without a dialog.
     host.messages.clear();
-    withRoomFor(size, [&] { core.saveCommand(); });
+    withRoomFor(size, [&] { mainWindow.saveCommand(); });
     EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
     EXPECT_EQ(host.saveDialogs, 2); // the one in SetUp and the failed Save As
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
@@ -82,7 +84,7 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     ASSERT_EQ(link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData()), 0);
     const QStringList entries = folderEntries();
     const DocumentSnapshot before = DocumentSnapshot::of(core, form);
-    withRoomFor(onDisk.size() + 1, [&] { core.saveCommand(); });
+    withRoomFor(onDisk.size() + 1, [&] { mainWindow.saveCommand(); });
     EXPECT_TRUE(toldSaveFailed(target));
     EXPECT_FALSE(host.lastText().contains(QStringLiteral("не удалось:"))) << "the old bytes were not put back";
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
@@ -91,7 +93,7 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     EXPECT_EQ(folderEntries(), entries);
 
     host.messages.clear();
-    core.saveCommand();
+    mainWindow.saveCommand();
     EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
     EXPECT_TRUE(sameBytes(readFile(second), editedBytes()));
 }
@@ -104,7 +106,7 @@ TEST_F(DiskFull, TheFileSizeSignalFailsTheSaveInsteadOfEndingTheEditor)
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit noCoreFile{0, 0};
         setrlimit(RLIMIT_CORE, &noCoreFile);
-        withRoomFor(editedBytes().size() / 2, [&] { core.saveCommand(); });
+        withRoomFor(editedBytes().size() / 2, [&] { mainWindow.saveCommand(); });
         if (!toldSaveFailed(target))
             return 11;
         return core.doc().AvtoSoxranenie && form.text(2) == QStringLiteral("2222.5") ? 0 : 12;

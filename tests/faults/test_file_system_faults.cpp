@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace tuneks;
+
 namespace {
 
 using FileSystemFaults = EditedDocument;
@@ -96,12 +98,12 @@ TEST_F(FileSystemFaults, APipeOrAProcFileAsSaveTargetDoesNotHang)
     host.answers << MessageAnswer::Yes; // replace the existing "file"
     QElapsedTimer timer;
     timer.start();
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     EXPECT_TRUE(toldSaveFailed(proc, 1));
     EXPECT_TRUE(documentIntact(before, core, form));
 
     host.messages.clear();
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     EXPECT_LT(timer.elapsed(), kNoHangMs);
     EXPECT_TRUE(toldSaveFailed(fifo));
     EXPECT_TRUE(documentIntact(before, core, form));
@@ -138,7 +140,7 @@ TEST_F(FileSystemFaults, ATargetThatCannotBeWrittenIsReportedAndItAndTheEditsKep
         const QByteArray was = readFile(inSub);
         const DocumentSnapshot before = DocumentSnapshot::of(core, form);
         host.messages.clear();
-        core.saveCommand();
+        mainWindow.saveCommand();
         row.undo();
         EXPECT_EQ(host.saveDialogs, 2) << "a plain Save must not ask for a name";
         EXPECT_TRUE(toldSaveFailed(inSub));

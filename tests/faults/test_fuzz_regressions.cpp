@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 TEST(FuzzRegressions, TheSeedsAndEveryInputThatOnceBrokeAPropertyKeepThemAll)
 {
     const auto filesIn = [](const char *folder) {

@@ -17,6 +17,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+using namespace tuneks;
+
 namespace {
 
 struct SaveCorners : EditedDocument {
@@ -32,7 +34,7 @@ struct SaveCorners : EditedDocument {
     void save()
     {
         host.messages.clear();
-        core.saveCommand();
+        mainWindow.saveCommand();
     }
 };
 
@@ -83,7 +85,7 @@ TEST_F(SaveCorners, ASaveKeepsTheModeTheOwnerAndTheOtherNamesOfTheFile)
         host.messages.clear();
         host.saveNames = {file};
         host.answers = {MessageAnswer::Yes};
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         EXPECT_EQ(host.messages.size(), 1) << "only the replace question: " << host.lastText().toStdString();
         EXPECT_TRUE(sameBytes(readFile(file), editedBytes()));
         row.check(file);
@@ -121,7 +123,7 @@ TEST_F(SaveCorners, AnotherUsersFileKeepsItsOwnerWhenAnOrdinaryUserSavesIt)
         host.messages.clear();
         host.saveNames = {own};
         host.answers = {MessageAnswer::Yes};
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         return host.messages.size() == 1 ? 0 : 11;
     });
     EXPECT_TRUE(ownEnd.ok()) << "exit " << ownEnd.code << ", signal " << ownEnd.signal;
@@ -148,7 +150,7 @@ TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
         host.messages.clear();
         host.saveNames = {name};
         host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         EXPECT_TRUE(toldSaveFailed(name)) << "refused at once, without the replace question";
         EXPECT_TRUE(toldThat(name == dangling ? QStringLiteral("ведёт к файлу, которого нет")
                                               : QStringLiteral("не является обычным файлом")))
@@ -166,7 +168,7 @@ TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
     host.messages.clear();
     host.saveNames = {link};
     host.answers = {MessageAnswer::Yes};
-    core.saveAsCommand();
+    mainWindow.saveAsCommand();
     EXPECT_EQ(host.messages.size(), 1) << host.lastText().toStdString(); // the replace question
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
@@ -210,7 +212,7 @@ TEST_F(SaveCorners, NamesAsLongAsTheSystemAllowsSaveAndTooLongOnesAreToldAsSuch)
 
         host.messages.clear();
         host.saveNames = {name};
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         EXPECT_TRUE(toldSaveFailed(name));
         EXPECT_TRUE(toldThat(QStringLiteral("длиннее, чем позволяет система"))) << host.lastText().toStdString();
     }
@@ -234,7 +236,7 @@ TEST_F(SaveCorners, AFolderThatOnlyForbidsNewFilesIsNamedAsTheCause)
         host.messages.clear();
         host.saveNames = {inShut};
         host.answers = {MessageAnswer::Yes};
-        core.saveAsCommand();
+        mainWindow.saveAsCommand();
         if (!toldSaveFailed(inShut, 1))
             return 11;
         return toldThat(QStringLiteral("Нет права создавать файлы в папке ") + shut) ? 0 : 12;
@@ -322,7 +324,7 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
             const ChildEnd end = runInChild([&] {
                 if (!killAtSystemCalls(calls))
                     return 10;
-                core.saveCommand();
+                mainWindow.saveCommand();
                 return 0;
             });
             ASSERT_EQ(end.signal, SIGSYS) << "the save was not killed: exit " << end.code;

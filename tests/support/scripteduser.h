@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+// Tests speak the editor's names unqualified.
+using namespace tuneks;
+
 // The user's side of a scripted desktop: prepared answers for message boxes
 // and file dialogs, and a record of everything the program asked.
 struct ScriptedUser {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 // Widget tests need an application object; they run on the offscreen
 // platform unless the caller chose another one.
 int main(int argc, char **argv)

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 namespace {
 
 // The Qt host with its real file dialogs; only message boxes and the beep

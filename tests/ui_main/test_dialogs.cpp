@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 TEST(Dialogs, TemplateChooser)
 {
     Editor editor;
@@ -153,7 +155,7 @@ TEST(Dialogs, CheckOnlyRunDisablesSavingInTheErrorsWindow)
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
     EXPECT_TRUE(errors->isVisible());
     EXPECT_EQ(errors->findChild<QListWidget *>(QStringLiteral("List1"))->count(),
-              Slots::checkedSlots().size() - 1);
+              Slots::checkedSlots(Slots::Check::Field).size() - 1);
 }
 
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
@@ -171,7 +173,7 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
         listed = window->findChild<QListWidget *>(QStringLiteral("List1"))->count();
         clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
     });
-    editor.core.torqueWindowClose();
+    editor.torque.closeWindow();
     EXPECT_EQ(listed, 1);
     EXPECT_TRUE(editor.form.torqueErrorsList().isEmpty());
     QWidget *window = Editor::topLevel(QStringLiteral("Form2_2"));
@@ -180,7 +182,7 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
 
     // The close box also ends the modal run, and discards the window.
     whenModalShown([] { Editor::topLevel(QStringLiteral("Form2_2"))->close(); });
-    editor.core.torqueWindowClose();
+    editor.torque.closeWindow();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2_2")), nullptr);
     EXPECT_TRUE(editor.form.torqueErrorsList().isEmpty());

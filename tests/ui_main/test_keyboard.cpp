@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+using namespace tuneks;
+
 namespace {
 
 bool isArrow(const QWidget *w)

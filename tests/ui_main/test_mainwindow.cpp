@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+using namespace tuneks;
+
 namespace {
 
 QRect tw(int left, int top, int width, int height)

@@ -29,6 +29,8 @@
 #include <memory>
 #include <optional>
 
+using namespace tuneks;
+
 namespace {
 
 // The rectangle of `w` whose edges are drawn lines: the whole control, or

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace tuneks;
+
 namespace {
 
 // `widget`'s window painted as a screen with `ratio` device pixels to a pixel.

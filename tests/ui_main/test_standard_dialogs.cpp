@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 // The chooser's outer frame, title bar included, stands in the middle of the
 // screen, as the about window's does; each time it is shown.
 TEST(StandardDialogs, TheTemplateChooserIsCentredWithItsFrame)

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tuneks;
+
 namespace {
 
 QString withoutAccessMarks(QString text)
@@ -178,7 +180,7 @@ TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
         expectAllFit(torqueErrors, "torque errors window");
         clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
     });
-    editor.core.torqueWindowClose();
+    editor.torque.closeWindow();
     EXPECT_TRUE(torqueErrorsSeen);
 
     bool aboutSeen = false;

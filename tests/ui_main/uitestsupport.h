@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editorcore.h"
+#include "torquecommands.h"
 #include "formstate.h"
 #include "mainwindow.h"
 #include "scriptedhost.h"
@@ -11,6 +12,8 @@
 #include <memory>
 
 class QAbstractButton;
+
+using namespace tuneks;
 
 // One running editor: the scripted host, the form state, the core and the
 // shown main window, with a temporary folder for files.
@@ -40,6 +43,7 @@ struct Editor {
     ScriptedHost host;
     FormState form;
     EditorCore core;
+    TorqueCommands torque{core};
     std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
 };

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace tuneks;
+
 namespace {
 
 TEST(ListingWindow, ShowsEveryCoreFileThenTheNotesInAReadOnlyBoxFillingTheWindow)

@@ -14,6 +14,8 @@
 #include <map>
 #include <set>
 
+using namespace tuneks;
+
 namespace {
 
 bool isBlack(QRgb p) { return qRed(p) < 64 && qGreen(p) < 64 && qBlue(p) < 64; }

@@ -9,6 +9,8 @@
 #include <limits>
 #include <vector>
 
+using namespace tuneks;
+
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();

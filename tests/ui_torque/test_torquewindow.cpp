@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 
+using namespace tuneks;
+
 namespace {
 
 // The scripted desktop, with the torque window really shown and hidden.
@@ -62,6 +64,7 @@ protected:
     FormState form;
     WindowHost host;
     EditorCore core;
+    TorqueCommands torque{core};
     TorqueWindow window;
 };
 
@@ -139,7 +142,7 @@ TEST_F(TorqueWindowTest, CloseAndTheFramesCloseBoxRunTheTorqueCheck)
     core.ShablonPorsche();
     host.showWindow(WindowId::Form3);
     typeInto(47, QString());
-    host.onModal = [this](WindowId) { core.torqueErrorsClose(); };
+    host.onModal = [this](WindowId) { torque.closeErrors(); };
     QTest::mouseClick(button(3), Qt::LeftButton);
     EXPECT_EQ(host.modalShown, QList<WindowId>{WindowId::Form2_2});
     EXPECT_FALSE(window.isVisible());

@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "dialogparts.h"
 #include "pictures.h"
 
 #include "uiface.h"
@@ -11,6 +12,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
+
+namespace tuneks {
 
 namespace {
 
@@ -68,31 +71,6 @@ QLabel *makePicture(const char *name, const QString &resource, QRect geometry, Q
 
 } // namespace
 
-QSize frameExtent(const QWidget *window, const QWidget *reference)
-{
-    if (window->isVisible())
-        return window->frameGeometry().size() - window->geometry().size();
-    if (reference && reference->window()->isVisible()) {
-        const QWidget *shown = reference->window();
-        return shown->frameGeometry().size() - shown->geometry().size();
-    }
-    return QSize(0, 0);
-}
-
-void centreOnScreen(QWidget *window, const QWidget *reference)
-{
-    QScreen *screen = reference ? reference->screen() : window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize outer = window->size() + frameExtent(window, reference);
-    const QRect area = screen->geometry();
-    // move() places the frame's top-left corner.
-    window->move(area.x() + area.width() / 2 - outer.width() / 2,
-                 area.y() + area.height() / 2 - outer.height() / 2);
-}
-
 QDialog *createAboutWindow(QWidget *parent)
 {
     auto *window = new QDialog(parent);
@@ -147,3 +125,5 @@ void showAboutWindow(QWidget *parent)
     window->exec();
     delete window;
 }
+
+} // namespace tuneks

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QtMath>
 
+namespace tuneks {
+
 namespace {
 
 // The colours the style gives the four sides of a box's border, sampled
@@ -94,3 +96,5 @@ void keepBorderOnDevicePixels(QAbstractScrollArea *box)
     // then fall on it where they land inside the box, in the same colours.
     box->installEventFilter(new BorderPainter(box, styleBorder(box)));
 }
+
+} // namespace tuneks

@@ -2,6 +2,8 @@
 
 class QAbstractScrollArea;
 
+namespace tuneks {
+
 // Keeps the border of a scrolling text box whole on screens scaled by a
 // fraction (125 %, 150 %, 175 %).
 //
@@ -12,3 +14,5 @@ class QAbstractScrollArea;
 // device pixels of the box's outermost pixel ring are painted in the
 // colours the style gives each side, before the style draws its border.
 void keepBorderOnDevicePixels(QAbstractScrollArea *box);
+
+} // namespace tuneks

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// Pieces the windows share: the twips layout of every window, and the
-// default face and button maker of the small dialogs.
+namespace tuneks {
+
+// Pieces the windows share: the twips layout of every window, the button
+// maker of the small dialogs, where a window goes on the screen, and how a
+// field shows typing that the core did not take as it was.
 
 // Positions are laid out in twips, 15 to a pixel at the normal 96 dots per
 // inch; Qt scales the pixels for high-DPI screens.
@@ -17,9 +21,27 @@ inline QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-// The dialogs' default face: a Cyrillic-capable sans face at 8.25 points.
-QFont dialogFont();
-
 // A push button named `name` at `where`. Enter always goes to the dialog's
 // default button, whichever button has the focus.
 QPushButton *makeDialogButton(QWidget *parent, const char *name, const QString &caption, QRect where);
+
+// How much the window's frame adds to its client size: its own frame once it
+// is shown, before that the frame of `reference`'s window, else nothing.
+QSize frameExtent(const QWidget *window, const QWidget *reference);
+
+// Places a top-level window so that its outer frame stands in the middle of
+// its screen. Before the window is first shown its frame is not known yet;
+// the frame of `reference`'s window (if any) stands in for it.
+void centreOnScreen(QWidget *window, const QWidget *reference);
+
+// Places a top-level window with its client area at `where` (in twips) from
+// the top-left corner of the primary screen.
+void placeOnPrimaryScreen(QWidget *window, QRect where);
+
+// After the core was handed `typed` from `edit`, with the caret at `cursor`:
+// shows the model's text `kept` when it differs. A refused edit puts the
+// caret where the refused input began; a cut one keeps it where it was, as
+// far as the text reaches.
+void showKeptText(QLineEdit *edit, const QString &typed, int cursor, bool taken, const QString &kept);
+
+} // namespace tuneks

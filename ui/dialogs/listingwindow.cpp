@@ -2,6 +2,7 @@
 
 #include "aboutwindow.h"
 #include "crispframe.h"
+#include "dialogparts.h"
 #include "uiface.h"
 
 #include <QDialog>
@@ -16,6 +17,8 @@ static void initListingResource()
 {
     Q_INIT_RESOURCE(core_listing);
 }
+
+namespace tuneks {
 
 namespace {
 
@@ -107,3 +110,5 @@ void showListingWindow(QWidget *parent)
     window->exec();
     delete window;
 }
+
+} // namespace tuneks

@@ -5,6 +5,8 @@
 class QDialog;
 class QWidget;
 
+namespace tuneks {
+
 // Form4: the listing window, "Листинг". It shows the source of the document
 // core, built into the program, followed by the author's notes; nothing in
 // it is stored or used.
@@ -22,3 +24,5 @@ QDialog *createListingWindow(QWidget *parent);
 // Builds the window afresh, shows it modally and discards it when the user
 // closes it.
 void showListingWindow(QWidget *parent);
+
+} // namespace tuneks

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QtMath>
 
+namespace tuneks {
+
 QPixmap sharpPicture(const QString &resource, qreal ratio)
 {
     const QImage picture(resource);
@@ -58,3 +60,5 @@ void SharpPicture::paintEvent(QPaintEvent *)
             : sharpPicture(m_resource, ratio);
     painter.drawPixmap(contentsRect().topLeft(), m_painted);
 }
+
+} // namespace tuneks

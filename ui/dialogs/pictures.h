@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace tuneks {
+
 // The pictures and the icon of the windows, sharp on screens scaled beyond
 // 100 %. Every picture ":/images/name.png" has a variant of twice its size,
 // ":/images/name@2x.png"; the icon comes in every size of the desktop icon
@@ -37,3 +39,5 @@ private:
     QString m_resource;
     QPixmap m_painted; // the last picture painted, at its ratio
 };
+
+} // namespace tuneks

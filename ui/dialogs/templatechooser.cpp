@@ -1,15 +1,15 @@
 #include "templatechooser.h"
 
-#include "aboutwindow.h"
 #include "dialogparts.h"
-#include "editorcore.h"
-#include "formstate.h"
+#include "uiface.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace tuneks {
 
 namespace {
 
@@ -29,12 +29,13 @@ QLabel *makeBox(QWidget *parent, const char *name, const QString &caption, QRect
 TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_core(core)
+      m_core(core),
+      m_commands(core)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Выбор шаблона"));
     setModal(true);
-    setFont(dialogFont());
+    setFont(UiFace::defaultFont());
     setFixedSize(twips(0, 0, 4695, 2175).size());
 
     // Created in tab order; the two boxes are sent behind the controls they hold.
@@ -65,9 +66,9 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
             [this] { m_core.form().setChooserOption(FormState::LamborghiniChoice); });
     connect(m_porsche, &QRadioButton::clicked, this,
             [this] { m_core.form().setChooserOption(FormState::PorscheChoice); });
-    connect(create, &QPushButton::clicked, this, [this] { m_core.chooserCreate(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { m_core.chooserCancel(); });
-    connect(notes, &QPushButton::clicked, this, [this] { m_core.chooserNotes(); });
+    connect(create, &QPushButton::clicked, this, [this] { m_commands.create(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { m_commands.cancel(); });
+    connect(notes, &QPushButton::clicked, this, [this] { m_commands.notes(); });
 
     connect(&m_core.form(), &FormState::changed, this, [this](FormState::Item item, int) {
         if (item == FormState::Item::ChooserOption)
@@ -76,23 +77,25 @@ TemplateChooser::TemplateChooser(EditorCore &core, QWidget *parent)
     syncOptions();
 }
 
-void TemplateChooser::centreOnScreen(QWidget *reference)
+void TemplateChooser::showEvent(QShowEvent *event)
 {
-    // The outer frame is centred, title bar included, as for the about window.
-    ::centreOnScreen(this, reference);
+    // The outer frame is centred, title bar included, as for the about window;
+    // before the first showing the parent's frame stands in for its own.
+    centreOnScreen(this, parentWidget());
+    QDialog::showEvent(event);
 }
 
 void TemplateChooser::reject()
 {
     // Esc is the cancel role of "&Отмена".
-    m_core.chooserCancel();
+    m_commands.cancel();
 }
 
 void TemplateChooser::closeEvent(QCloseEvent *event)
 {
     // The close box leaves like "&Отмена": the window stays loaded with its choice.
     event->ignore();
-    m_core.chooserCancel();
+    m_commands.cancel();
 }
 
 void TemplateChooser::syncOptions()
@@ -106,3 +109,5 @@ void TemplateChooser::syncOptions()
     m_lamborghini->setChecked(choice == FormState::LamborghiniChoice);
     group->setExclusive(true);
 }
+
+} // namespace tuneks

@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+namespace tuneks {
+
 namespace {
 
 // Registers the embedded file once and remembers its family name.
@@ -38,11 +40,15 @@ QFont fixedFont(qreal pointSize)
     return make(family, pointSize, QFont::Monospace);
 }
 
+QFont defaultFont() { return font(8.25); }
+
 void applyToApplication()
 {
     // Without a class name this also drops the platform's own fonts for
     // menus and message boxes, so that they draw in the face as well.
-    QApplication::setFont(font(8.25));
+    QApplication::setFont(defaultFont());
 }
 
 } // namespace UiFace
+
+} // namespace tuneks

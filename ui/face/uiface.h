@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+namespace tuneks {
+
 // The one face every window draws its text in. It is embedded in the program,
 // so captions, labels and buttons measure the same on every machine, whatever
 // fonts the system has, and every text fits the box it was laid out for.
@@ -13,6 +15,9 @@ namespace UiFace {
 // sans-serif face so that the windows still show their texts.
 QFont font(qreal pointSize);
 
+// The embedded face at the windows' default size, 8.25 points.
+QFont defaultFont();
+
 // The embedded fixed-pitch face, for the listing of source text.
 QFont fixedFont(qreal pointSize);
 
@@ -21,3 +26,5 @@ QFont fixedFont(qreal pointSize);
 void applyToApplication();
 
 } // namespace UiFace
+
+} // namespace tuneks

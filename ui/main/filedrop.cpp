@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace tuneks {
+
 FileDrop::FileDrop(QWidget *window) : QObject(window)
 {
     window->setAcceptDrops(true);
@@ -54,3 +56,5 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace tuneks

@@ -6,6 +6,8 @@
 class QMimeData;
 class QWidget;
 
+namespace tuneks {
+
 // Lets the user drop a physics file on the main window to open it. Installed
 // on the window and on each of its controls that takes drops of its own (the
 // text boxes would otherwise paste the file's address as text), it takes
@@ -30,3 +32,5 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+} // namespace tuneks

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+namespace tuneks {
+
 void FieldLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -61,3 +63,5 @@ void ValueCheckBox::nextCheckState()
     // The model decides the next value; the view follows its change signal.
     emit userClicked();
 }
+
+} // namespace tuneks

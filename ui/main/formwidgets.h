@@ -13,6 +13,8 @@
 class QComboBox;
 class QLineEdit;
 
+namespace tuneks {
+
 // A field caption Label1(i). A click on it counts as an edit of the document,
 // so it reports clicks.
 class FieldLabel : public QLabel {
@@ -72,3 +74,5 @@ struct FormWidgets {
     std::array<QWidget *, 10> frames{};        // Frame1..Frame9 at 1..9
     QMap<int, QPushButton *> commands;         // Command1..Command14
 };
+
+} // namespace tuneks

@@ -2,11 +2,14 @@
 
 #include "aboutwindow.h"
 #include "crispframe.h"
+#include "dialogparts.h"
 #include "editorcore.h"
 #include "filedrop.h"
 #include "listingwindow.h"
 #include "pagebuilder.h"
 #include "qthost.h"
+#include "texts.h"
+#include "uiface.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,6 +18,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
+
+namespace tuneks {
 
 namespace {
 
@@ -50,14 +55,15 @@ MainWindow::MainWindow(EditorCore &core, QtHost &host, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_core(core),
+      m_commands(core),
       m_host(host)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Тюнекс Редактор"));
+    setWindowTitle(Texts::programCaption());
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
-    client->setFont(defaultFont());
+    client->setFont(UiFace::defaultFont());
     client->setFixedSize(twips(0, 0, 8895, 3630).size());
     setCentralWidget(client);
     buildWindowControls(client);
@@ -70,12 +76,12 @@ MainWindow::MainWindow(EditorCore &core, QtHost &host, QWidget *parent)
     connectControls();
     connect(new FileDrop(this), &FileDrop::fileDropped, this, [this](const QString &fileName) {
         m_host.rememberFolderOf(fileName);
-        m_core.openDroppedFile(fileName);
+        m_commands.openDroppedFile(fileName);
     });
     connect(&m_core.form(), &FormState::changed, this, &MainWindow::onModelChanged);
     m_host.attach(m_core, this);
     syncAll();
-    m_core.windowLoaded();
+    m_commands.windowLoaded();
 }
 
 void MainWindow::buildWindowControls(QWidget *client)
@@ -146,11 +152,11 @@ void MainWindow::buildMenus()
     addSeparator(help, "we");
     QAction *listing = addItem(help, "Listing", QStringLiteral("&Листинг"));
 
-    connect(newFile, &QAction::triggered, this, [this] { m_core.newCommand(); });
-    connect(open, &QAction::triggered, this, [this] { m_core.openCommand(); });
-    connect(m_save, &QAction::triggered, this, [this] { m_core.saveCommand(); });
-    connect(m_saveAs, &QAction::triggered, this, [this] { m_core.saveAsCommand(); });
-    connect(m_check, &QAction::triggered, this, [this] { m_core.checkCommand(); });
+    connect(newFile, &QAction::triggered, this, [this] { m_commands.newCommand(); });
+    connect(open, &QAction::triggered, this, [this] { m_commands.openCommand(); });
+    connect(m_save, &QAction::triggered, this, [this] { m_commands.saveCommand(); });
+    connect(m_saveAs, &QAction::triggered, this, [this] { m_commands.saveAsCommand(); });
+    connect(m_check, &QAction::triggered, this, [this] { m_commands.checkCommand(); });
     connect(exit, &QAction::triggered, this, &MainWindow::exitRequested);
     connect(about, &QAction::triggered, this, [this] { showAboutWindow(this); });
     connect(listing, &QAction::triggered, this, [this] { showListingWindow(this); });
@@ -160,7 +166,7 @@ void MainWindow::connectControls()
 {
     for (int command : kPageCommands)
         connect(m_widgets.commands.value(command), &QPushButton::clicked, this,
-                [this, command] { m_core.pageCommand(command); });
+                [this, command] { m_commands.pageCommand(command); });
     // An arrow hides its own page, and with it the focus it held; the focus
     // goes on to the first field of the page it leads to.
     for (int arrow : kPageArrows)
@@ -186,9 +192,7 @@ void MainWindow::connectControls()
     for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
         const auto id = Slots::CheckBoxId(box);
         connect(m_widgets.checks[box], &ValueCheckBox::userClicked, this, [this, id] {
-            // A click ticks a clear or greyed box and clears a ticked one.
-            FormState &form = m_core.form();
-            form.setCheck(id, form.check(id) == 1 ? 0 : 1);
+            m_core.clickCheckBox(id);
         });
     }
     for (int list = 0; list < Slots::kComboCount; ++list) {
@@ -207,13 +211,8 @@ void MainWindow::onTextEdited(int slot)
     QLineEdit *edit = m_widgets.texts.value(slot);
     const QString typed = edit->text();
     const int cursor = edit->cursorPosition();
-    if (!m_core.typeText(slot, typed)) {
-        // Refused: the field goes back to the model's text, the caret to where
-        // the refused input began.
-        const QString kept = m_core.form().text(slot);
-        edit->setText(kept);
-        edit->setCursorPosition(qBound(0, cursor - int(typed.size() - kept.size()), int(kept.size())));
-    }
+    const bool taken = m_core.typeText(slot, typed);
+    showKeptText(edit, typed, cursor, taken, m_core.form().text(slot));
 }
 
 void MainWindow::syncText(int slot)
@@ -306,7 +305,7 @@ void MainWindow::syncAll()
 
 void MainWindow::exitRequested()
 {
-    if (m_core.exitCommand())
+    if (m_commands.exitCommand())
         endProgram();
 }
 
@@ -315,7 +314,6 @@ void MainWindow::endProgram()
     m_ended = true;
     m_host.discardWindows();
     close();
-    emit programEnded();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -324,14 +322,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (!m_core.closeRequested()) {
+    if (!m_commands.closeRequested()) {
         event->ignore();
         return;
     }
     m_ended = true;
     m_host.discardWindows();
     event->accept();
-    emit programEnded();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -345,3 +342,5 @@ void MainWindow::resizeEvent(QResizeEvent *event)
                 resize(m_fixedSize);
         });
 }
+
+} // namespace tuneks

@@ -2,12 +2,15 @@
 
 #include "formstate.h"
 #include "formwidgets.h"
+#include "mainwindowcommands.h"
 
 #include <QMainWindow>
 
-class EditorCore;
 class QAction;
 class QPlainTextEdit;
+
+namespace tuneks {
+
 class QtHost;
 
 // Form1: the main window. A thin view over the core's form state: every
@@ -16,7 +19,7 @@ class QtHost;
 //
 // The window has a fixed size (it may be minimised, not maximised). Closing
 // it asks the core; a refused close leaves it open. When the program ends
-// every secondary window is discarded and programEnded() is emitted.
+// every secondary window is discarded.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -26,9 +29,6 @@ public:
 
     // True once the program has ended through Exit or the close box.
     bool hasEnded() const { return m_ended; }
-
-signals:
-    void programEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -46,6 +46,7 @@ private:
     void endProgram();
 
     EditorCore &m_core;
+    MainWindowCommands m_commands;
     QtHost &m_host;
     FormWidgets m_widgets;
     QPlainTextEdit *m_pageTitle = nullptr; // Text3
@@ -55,3 +56,5 @@ private:
     QSize m_fixedSize;
     bool m_ended = false;
 };
+
+} // namespace tuneks

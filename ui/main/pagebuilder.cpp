@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QLineEdit>
 
+namespace tuneks {
+
 namespace {
 
 QString controlName(const char *array, int index)
@@ -34,11 +36,6 @@ QString checkBoxName(Slots::CheckBoxId box)
 QFont captionFont()
 {
     return UiFace::font(9.75);
-}
-
-QFont defaultFont()
-{
-    return UiFace::font(8.25);
 }
 
 void PageBuilder::label(int index, const QString &caption, int left, int top, int width,
@@ -158,3 +155,5 @@ QPushButton *PageBuilder::button(int command, const QString &caption, int left, 
     m_widgets.commands.insert(command, button);
     return button;
 }
+
+} // namespace tuneks

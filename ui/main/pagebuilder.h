@@ -11,10 +11,11 @@
 class QFont;
 class QWidget;
 
-// Fonts of the main window: captions and the page title use the larger face,
-// every other control the window's default.
+namespace tuneks {
+
+// The face of the main window's captions and page title; every other control
+// uses the window's default (UiFace::defaultFont()).
 QFont captionFont();
-QFont defaultFont();
 
 // Places the controls of one surface (a page or the window's client area) at
 // their twip positions and records them in FormWidgets. Captions are stacked
@@ -66,3 +67,5 @@ void buildPages(QWidget *pageArea, FormWidgets &widgets);
 
 // The control of `page` that the keyboard reaches first, or nullptr.
 QWidget *firstFocusOnPage(QWidget *page);
+
+} // namespace tuneks

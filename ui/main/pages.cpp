@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 
+namespace tuneks {
+
 namespace {
 
 using Align = PageBuilder::Align;
@@ -234,3 +236,5 @@ void buildPages(QWidget *pageArea, FormWidgets &widgets)
     for (int frame : {4, 7, 2, 8, 6, 3, 9, 5, 1})
         widgets.frames[frame]->raise();
 }
+
+} // namespace tuneks

@@ -4,6 +4,7 @@
 #include "errorswindow.h"
 #include "russiandialogs.h"
 #include "templatechooser.h"
+#include "texts.h"
 #include "torqueerrorswindow.h"
 #include "torquewindow.h"
 
@@ -11,6 +12,41 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+
+namespace tuneks {
+
+namespace {
+
+// The secondary windows: each is created hidden on first use, owned by the
+// main window unless its row says otherwise. A window owned by another
+// stands before its owner.
+struct WindowRow {
+    WindowId id;
+    QWidget *(*create)(EditorCore &core, QWidget *mainWindow, const QtHost &host);
+};
+
+const WindowRow kWindows[] = {
+    {WindowId::Form2,
+     [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
+         return new ErrorsWindow(core, mainWindow);
+     }},
+    {WindowId::Form2_2,
+     [](EditorCore &core, QWidget *mainWindow, const QtHost &host) -> QWidget * {
+         // Modal over the torque window when there is one.
+         QWidget *torque = host.existingWindow(WindowId::Form3);
+         return new TorqueErrorsWindow(core, torque ? torque : mainWindow);
+     }},
+    {WindowId::Form3,
+     [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
+         return new TorqueWindow(core, mainWindow);
+     }},
+    {WindowId::Form5,
+     [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
+         return new TemplateChooser(core, mainWindow);
+     }},
+};
+
+} // namespace
 
 QtHost::QtHost()
 {
@@ -30,12 +66,12 @@ void QtHost::attach(EditorCore &core, QWidget *mainWindow)
 
 QString QtHost::filterShownName()
 {
-    return EditorCore::fileDialogFilter().section(QLatin1Char('|'), 0, 0);
+    return Texts::fileDialogFilter().section(QLatin1Char('|'), 0, 0);
 }
 
 QString QtHost::filterPattern()
 {
-    return EditorCore::fileDialogFilter().section(QLatin1Char('|'), 1);
+    return Texts::fileDialogFilter().section(QLatin1Char('|'), 1);
 }
 
 MessageAnswer QtHost::message(const QString &text, const QString &caption, MessageIcon icon,
@@ -176,13 +212,8 @@ void QtHost::ringBell()
 
 QWidget *QtHost::existingWindow(WindowId window) const
 {
-    switch (window) {
-    case WindowId::Form2: return m_errors;
-    case WindowId::Form2_2: return m_torqueErrors;
-    case WindowId::Form3: return m_torque;
-    case WindowId::Form5: return m_chooser;
-    }
-    return nullptr;
+    const auto found = m_windows.find(window);
+    return found == m_windows.end() ? nullptr : found->second.data();
 }
 
 QWidget *QtHost::window(WindowId window)
@@ -191,24 +222,12 @@ QWidget *QtHost::window(WindowId window)
         return existing;
     if (!m_core)
         return nullptr;
-    switch (window) {
-    case WindowId::Form2:
-        m_errors = new ErrorsWindow(*m_core, m_mainWindow);
-        m_errors->placeOnScreen();
-        return m_errors;
-    case WindowId::Form2_2: {
-        // Modal over the torque window when there is one.
-        QWidget *owner = m_torque ? static_cast<QWidget *>(m_torque) : m_mainWindow.data();
-        m_torqueErrors = new TorqueErrorsWindow(*m_core, owner);
-        m_torqueErrors->placeOnScreen();
-        return m_torqueErrors;
-    }
-    case WindowId::Form3:
-        m_torque = new TorqueWindow(*m_core, m_mainWindow);
-        return m_torque;
-    case WindowId::Form5:
-        m_chooser = new TemplateChooser(*m_core, m_mainWindow);
-        return m_chooser;
+    for (const WindowRow &row : kWindows) {
+        if (row.id == window) {
+            QWidget *created = row.create(*m_core, m_mainWindow, *this);
+            m_windows[window] = created;
+            return created;
+        }
     }
     return nullptr;
 }
@@ -230,8 +249,6 @@ void QtHost::showWindowModal(WindowId id)
     QWidget *shown = window(id);
     if (!shown)
         return;
-    if (id == WindowId::Form5)
-        m_chooser->centreOnScreen(m_mainWindow);
     if (auto *dialog = qobject_cast<QDialog *>(shown)) {
         // exec() returns as soon as the dialog is hidden, by its buttons
         // through the core or by its frame.
@@ -250,11 +267,14 @@ void QtHost::hideWindow(WindowId id)
 void QtHost::discardWindows()
 {
     // Deleted outright, not closed: a close would run the windows' own
-    // close handlers, and the program is ending.
-    for (WindowId id : {WindowId::Form2_2, WindowId::Form2, WindowId::Form5, WindowId::Form3}) {
-        if (QWidget *existing = existingWindow(id)) {
+    // close handlers, and the program is ending. A window owned by another
+    // stands before its owner in the table.
+    for (const WindowRow &row : kWindows) {
+        if (QWidget *existing = existingWindow(row.id)) {
             existing->hide();
             delete existing;
         }
     }
 }
+
+} // namespace tuneks

@@ -4,17 +4,19 @@
 
 #include <QPointer>
 
-class EditorCore;
-class ErrorsWindow;
-class QDialog;
+#include <map>
+
 class QWidget;
-class TemplateChooser;
-class TorqueErrorsWindow;
-class TorqueWindow;
+
+namespace tuneks {
+
+class EditorCore;
 
 // The desktop behind the document core: message boxes, the physics-file
 // dialogs, the beep, and the secondary windows Form2, Form2_2, Form3 and
-// Form5, each created hidden on first use and kept.
+// Form5, each created hidden on first use and kept. The windows it knows are
+// the rows of one table in qthost.cpp: a window the core drives is its own
+// files plus a row there.
 //
 // The message box, the file dialogs and the beep go through the protected
 // virtual functions below, so a test can subclass QtHost, answer them from a
@@ -51,7 +53,7 @@ public:
     void rememberFolderOf(const QString &fileName);
 
     // The filter's shown name and its pattern, split at the vertical bar of
-    // EditorCore::fileDialogFilter().
+    // Texts::fileDialogFilter().
     static QString filterShownName();
     static QString filterPattern();
 
@@ -62,7 +64,6 @@ protected:
     virtual QString runSaveDialog();
     virtual void ringBell();
 
-    QWidget *mainWindow() const { return m_mainWindow; }
     // The window a message box or file dialog belongs to: the window of the
     // program the user is working in, whose command asked, else the main
     // window. Focus returns there when the box closes.
@@ -77,8 +78,7 @@ private:
     EditorCore *m_core = nullptr;
     QPointer<QWidget> m_mainWindow;
     QString m_lastFolder;
-    QPointer<ErrorsWindow> m_errors;
-    QPointer<TorqueErrorsWindow> m_torqueErrors;
-    QPointer<TorqueWindow> m_torque;
-    QPointer<TemplateChooser> m_chooser;
+    std::map<WindowId, QPointer<QWidget>> m_windows;
 };
+
+} // namespace tuneks

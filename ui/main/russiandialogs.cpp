@@ -14,6 +14,8 @@
 #include <QSpacerItem>
 #include <QTranslator>
 
+namespace tuneks {
+
 namespace {
 
 QLocale russian()
@@ -123,3 +125,5 @@ void widenForCaption(QMessageBox &box)
                                   QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
+
+} // namespace tuneks

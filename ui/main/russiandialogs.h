@@ -3,6 +3,8 @@
 class QFileDialog;
 class QMessageBox;
 
+namespace tuneks {
+
 // The standard dialogs (message boxes and file dialogs) in Russian to the
 // last word, whatever language the machine is set to.
 //
@@ -22,3 +24,5 @@ void writeSizesAndDatesInRussian(QFileDialog &dialog);
 // Widens the box, if need be, so that the title bar can show its whole
 // caption beside the frame's icon and buttons: Russian captions are long.
 void widenForCaption(QMessageBox &box);
+
+} // namespace tuneks

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tuneks {
+
 TorquePlot::TorquePlot()
     : m_image(kWidth, kHeight, QImage::Format_RGB32), m_table(kTableSize)
 {
@@ -229,3 +231,5 @@ void TorquePlot::drawStroke(QImage &image, qreal ratio, const Stroke &stroke)
         }
     }
 }
+
+} // namespace tuneks

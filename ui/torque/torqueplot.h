@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+namespace tuneks {
+
 // The torque graph without any widget: the plot table, the reading of the
 // field texts into plot values and the drawing onto a persistent image of
 // the canvas interior. The torque window shows the image and stands its
@@ -100,3 +102,5 @@ private:
     QVector<Stroke> m_strokes;
     mutable QImage m_scaled; // the drawing at the ratio last asked for
 };
+
+} // namespace tuneks

@@ -2,6 +2,7 @@
 
 #include "uiface.h"
 
+#include "dialogparts.h"
 #include "editorcore.h"
 #include "slots.h"
 
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+
+namespace tuneks {
 
 namespace {
 
@@ -44,7 +47,7 @@ private:
 QString rpmLabelText(int slot)
 {
     // The first label pads its three digits to the width of four.
-    const int rpm = 500 * (slot - 40);
+    const int rpm = Slots::rpmOfTorqueSlot(slot);
     const QString number = rpm < 1000 ? QStringLiteral("  ") + QString::number(rpm)
                                       : QString::number(rpm);
     return QStringLiteral("При ") + number + QStringLiteral(" о/м:");
@@ -60,7 +63,7 @@ void paintWhite(QWidget *widget, QPalette::ColorRole role)
 } // namespace
 
 TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_core(core)
+    : QWidget(parent, Qt::Window), m_core(core), m_commands(core)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Настройка крутящего момента."));
@@ -98,7 +101,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
             edit->setGeometry(column.fieldLeft, top, 65, 19);
             edit->setAccessibleName(QStringLiteral("Крутящий момент при %1 о/м")
-                                        .arg(500 * (slot - 40)));
+                                        .arg(Slots::rpmOfTorqueSlot(slot)));
             m_fields.append(edit);
         }
     }
@@ -153,7 +156,7 @@ void TorqueWindow::closeEvent(QCloseEvent *event)
     // with its fields and the core's torque check decides what comes next.
     if (event->spontaneous()) {
         event->ignore();
-        m_core.torqueWindowClose();
+        m_commands.closeWindow();
         return;
     }
     QWidget::closeEvent(event);
@@ -182,7 +185,7 @@ void TorqueWindow::Command2_Click()
 
 void TorqueWindow::Command3_Click()
 {
-    m_core.torqueWindowClose();
+    m_commands.closeWindow();
 }
 
 void TorqueWindow::onFormChanged(FormState::Item item, int index)
@@ -197,15 +200,8 @@ void TorqueWindow::onFieldEdited(int slot)
     QLineEdit *edit = field(slot);
     const QString typed = edit->text();
     const int cursor = edit->cursorPosition();
-    const int before = m_core.form().text(slot).size();
-    if (!m_core.typeText(slot, typed)) {
-        // The core refused a character Windows-1251 cannot hold (and beeped):
-        // show the model's text again with the cursor where the typing began.
-        edit->setText(m_core.form().text(slot));
-        edit->setCursorPosition(std::max(0, cursor - std::max(0, int(typed.size()) - before)));
-        return;
-    }
-    refreshField(slot);
+    const bool taken = m_core.typeText(slot, typed);
+    showKeptText(edit, typed, cursor, taken, m_core.form().text(slot));
 }
 
 void TorqueWindow::refreshField(int slot)
@@ -225,3 +221,5 @@ QLineEdit *TorqueWindow::field(int slot) const
 {
     return m_fields.at(slot - Slots::kFirstTorqueSlot);
 }
+
+} // namespace tuneks

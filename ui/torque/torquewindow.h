@@ -1,14 +1,16 @@
 #pragma once
 
 #include "formstate.h"
+#include "torquecommands.h"
 #include "torqueplot.h"
 
 #include <QWidget>
 
-class EditorCore;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace tuneks {
 
 // Form3: the torque curve window. A thin view over the core's torque slots
 // 41..64: its fields Text21(41)..Text21(64) mirror FormState and pass the
@@ -26,9 +28,6 @@ public:
 
     // Shows the window, or brings it to the front when it is shown already.
     void present();
-
-    // The graph drawn so far, for the canvas and for tests.
-    const TorquePlot &plot() const { return m_plot; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,6 +47,7 @@ private:
     QLineEdit *field(int slot) const;
 
     EditorCore &m_core;
+    TorqueCommands m_commands;
     TorquePlot m_plot;
     QWidget *m_canvas = nullptr;
     QLabel *m_heading = nullptr;
@@ -57,3 +57,5 @@ private:
     QPushButton *m_wipe = nullptr;
     QPushButton *m_close = nullptr;
 };
+
+} // namespace tuneks

@@ -1,0 +1,71 @@
+#include "fieldvalues.h"
+
+#include "codepage.h"
+#include "formstate.h"
+#include "numbertext.h"
+
+#include <cmath>
+
+namespace tuneks {
+
+using Slots::Conversion;
+
+int checkValueOf(Conversion conversion, const QByteArray &value)
+{
+    if (conversion == Conversion::WholeNumberFlag) {
+        const double number = std::nearbyint(leadingNumber(Codepage::decode(value)));
+        return (number == 1 || number == 2) ? int(number) : 0;
+    }
+    return value == "1" ? 1 : 0;
+}
+
+int listPositionOf(Slots::ComboId list, const QByteArray &value)
+{
+    const double number = leadingNumber(Codepage::decode(value)) - Slots::comboOffset(list);
+    const double position = std::nearbyint(number);
+    if (!std::isfinite(position) || position < -1 || position >= Slots::comboItems(list).size())
+        return -1;
+    return int(position);
+}
+
+namespace {
+
+// The line with everything after its first "=" replaced; a line without one
+// stays as it is.
+QByteArray withValue(const QByteArray &line, const QByteArray &value)
+{
+    const qsizetype equals = line.indexOf('=');
+    return equals < 0 ? line : line.left(equals + 1) + value;
+}
+
+} // namespace
+
+QByteArray writtenBackLine(const Slots::SlotInfo &info, const QByteArray &line, const FormState &form,
+                           bool edited)
+{
+    switch (info.conversion) {
+    case Conversion::NameLine:
+        // The name line always gets its "' ". An unedited name keeps the rest
+        // of its line as read, which may be longer than the field.
+        return "' " + (edited ? Codepage::encode(form.text(info.slot)) : line.mid(2));
+    case Conversion::Text:
+        return edited ? withValue(line, Codepage::encode(form.text(info.slot))) : line;
+    case Conversion::Flag:
+    case Conversion::WholeNumberFlag:
+        return QByteArray(info.key) + '=' + QByteArray::number(form.check(Slots::CheckBoxId(info.controlIndex)));
+    case Conversion::ListNumber:
+    case Conversion::SpacedListNumber: {
+        const auto list = Slots::ComboId(info.controlIndex);
+        const int position = form.combo(list);
+        if (position == -1)
+            return line;
+        const QByteArray number = QByteArray::number(position + Slots::comboOffset(list));
+        if (info.conversion == Conversion::SpacedListNumber)
+            return withValue(line, ' ' + number);
+        return edited ? withValue(line, number) : line;
+    }
+    }
+    return line;
+}
+
+} // namespace tuneks
