@@ -21,8 +21,7 @@ struct DocumentState {
     DocumentState() : a(1) {}
 
     // a: the line buffer, raw bytes exactly as read; line n is a[n] for
-    // n = 1..e. a[0] is never part of a document (it receives write-backs of
-    // slots without a line and is never written to a file). It grows with
+    // n = 1..e; a[0] is never part of a document. It grows with
     // the longest document of the run, to at most kMaxLines + 1 elements;
     // lines past e are left over from a longer earlier document.
     QVector<QByteArray> a;

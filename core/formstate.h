@@ -2,12 +2,11 @@
 
 #include "slots.h"
 
-#include <QString>
-
-#include <array>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 namespace tuneks {
 
@@ -105,7 +104,7 @@ signals:
 
 private:
     // Indexed by slot number; only text slots are present.
-    static constexpr int kSlotCount = 128;
+    static constexpr int kSlotCount = Slots::kSlotLimit;
     std::array<QString, kSlotCount> m_texts;
     std::array<bool, kSlotCount> m_hasText{};
     std::array<bool, kSlotCount> m_textEnabled{};

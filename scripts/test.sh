@@ -13,12 +13,12 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
 echo "== Normal build"
-cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=Debug -DTUNEKS_WERROR=ON >/dev/null
 cmake --build build/tests -j"$jobs"
 ctest --test-dir build/tests --output-on-failure -j"$jobs"
 
 echo "== Sanitizer build (address, undefined)"
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTUNEKS_SANITIZE=ON >/dev/null
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTUNEKS_SANITIZE=ON -DTUNEKS_WERROR=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -27,7 +27,7 @@ LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
 
 echo "== Fuzzer (clang, address and undefined sanitizers, about a minute)"
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTUNEKS_FUZZ=ON -DTUNEKS_CORE_ONLY=ON -DTUNEKS_BUILD_TESTS=OFF -DFUZZ_SECONDS=60 >/dev/null
+    -DTUNEKS_FUZZ=ON -DTUNEKS_CORE_ONLY=ON -DTUNEKS_WERROR=ON -DTUNEKS_BUILD_TESTS=OFF -DFUZZ_SECONDS=60 >/dev/null
 cmake --build build/fuzz -j"$jobs" --target fuzz_physics_file
 cmake --build build/fuzz --target fuzz-run
 

@@ -33,7 +33,7 @@ cmake -S "$root" -B "$root/build/windows" -G Ninja \
     -DCMAKE_PREFIX_PATH="$qt_prefix;$gtest_prefix" \
     -DCMAKE_FIND_ROOT_PATH="$qt_prefix;$gtest_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_BUILD_TYPE=Release -DTUNEKS_WERROR=ON \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" >/dev/null
 cmake --build "$root/build/windows" -j"$(nproc)"

@@ -20,6 +20,7 @@ TEST(Codepage, EveryByteRoundTripsCyrillicIsItsLettersAndOtherCharactersAreRepor
     bool ok = false;
     EXPECT_EQ(Codepage::encode(text, &ok), all);
     EXPECT_TRUE(ok);
+    EXPECT_TRUE(Codepage::canEncode(text)); // byte 0 included
     EXPECT_EQ(text.at(0x98).unicode(), 0x98); // unassigned in the code page
     // A round trip alone would pass with Latin-1 too.
     EXPECT_EQ(Codepage::decode(QByteArray("\xcc\xe0\xf1\xf1\xe0")), QStringLiteral("Масса"));

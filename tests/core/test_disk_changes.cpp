@@ -134,3 +134,24 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_FALSE(sameBytes(readFile(car), otherProgram));
 }
+
+TEST_F(DiskChanges, ADroppedFileOpensLikeAChosenOneAndARefusedOneLeavesTheGuardOnTheDocumentsFile)
+{
+    const QString target = savedAndEdited(QStringLiteral("guarded.ini"));
+    host.answers = {MessageAnswer::No}; // leave the edits for the dropped file
+    mainWindow.openDroppedFile(writeFile(QStringLiteral("note.ini"), "just a note\r\n"));
+    EXPECT_EQ(host.lastText(), QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"));
+    EXPECT_EQ(form.text(2), QStringLiteral("4321.5"));
+
+    writeFile(QStringLiteral("guarded.ini"), otherProgram);
+    host.messages.clear();
+    host.answers = {MessageAnswer::No};
+    EXPECT_EQ(mainWindow.saveCommand(), SaveOutcome::NotWritten);
+    EXPECT_EQ(changedQuestions(), 1);
+    EXPECT_TRUE(sameBytes(readFile(target), otherProgram));
+
+    host.answers = {MessageAnswer::No};
+    mainWindow.openDroppedFile(writeFile(QStringLiteral("dropped.ini"), joinCrLf(physicsLines(120, "Dropped"))));
+    EXPECT_EQ(form.text(1), QStringLiteral("Dropped"));
+    EXPECT_TRUE(form.menuSaveEnabled() && form.menuProverkaEnabled());
+}

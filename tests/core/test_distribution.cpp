@@ -140,7 +140,8 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
         {"3", "0", "1", 0, 0, 0},         {"8", "19", "14", 5, 19, 13},
         {"2", "20", "0", -1, -1, -1},     // outside the lists: nothing selected
         {" 5", "4.5", "2.5", 2, 4, 2},    // ties go to the even position
-        {"x", "5.5", "1e1", -1, 6, 9},    {"9", "1e400", "-5", -1, -1, -1},
+        {"9", "1e400", "-5", -1, -1, -1}, // one past the gears: the earlier pick goes too
+        {"x", "5.5", "1e1", -1, 6, 9},
     };
     for (const auto &c : cases) {
         openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,

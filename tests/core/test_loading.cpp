@@ -1,6 +1,8 @@
 #include "filereader.h"
 #include "testfiles.h"
 
+#include <cstring>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -164,6 +166,28 @@ TEST_F(Loading, UnreadableFileIsReportedAndNothingChanges)
     EXPECT_EQ(core.doc().e, 0);
 }
 #endif
+
+TEST(FileReader, AFileOfTheSizeLimitIsReadWholeAndOneByteMoreIsTooLarge)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("big.ini"));
+    QFile file(name);
+    // Sparse: it takes no room on the disk.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kMaxPhysicsFileBytes));
+    file.close();
+    QByteArray data;
+    EXPECT_EQ(readWholeFile(name, data), ReadResult::Ok);
+    EXPECT_EQ(data.size(), kMaxPhysicsFileBytes);
+    ASSERT_TRUE(QFile::resize(name, kMaxPhysicsFileBytes + 1));
+    EXPECT_EQ(readWholeFile(name, data), ReadResult::TooLarge);
+}
+
+TEST(SystemErrors, AnErrorWithoutWordsOfItsOwnIsNamedByItsNumberAndTheSystemsText)
+{
+    const QString text = describeSystemError(4321);
+    EXPECT_TRUE(text.contains(QStringLiteral("4321"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(4321)))) << text.toStdString();
+}
 
 TEST_F(Loading, AFileIsReadIntoABufferOfItsOwnSizeAndKeptAtThatSize)
 {

@@ -28,7 +28,7 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
     ASSERT_TRUE(host.messages.isEmpty());
     core.typeText(2, QStringLiteral("1500.25"));
     core.typeText(41, QStringLiteral("77"));
-    form.setCheck(Slots::Check1_2, 0); // driveWheels_1, ticked in the file
+    core.clickCheckBox(Slots::Check1_2); // driveWheels_1, ticked in the file
     const QString out = saveAs(QStringLiteral("out.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[0] = "' Round Trip";
@@ -43,6 +43,9 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
 
 TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
 {
+    // Read as position 3, but written back as "6" only once picked.
+    lines[lineIndex(lines, "NumberOfGears")] = "NumberOfGears=6.0";
+    open(writeFile(QStringLiteral("gears.ini"), joinCrLf(lines)));
     form.setCombo(Slots::Combo2, 7); // set by the program, not picked
     core.chooseComboItem(Slots::Combo3, 0);
     QString out = saveAs(QStringLiteral("lists.ini"));

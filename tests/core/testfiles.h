@@ -50,7 +50,10 @@ private:
     int m_filesOpened = 0;
 };
 
-struct CoreTest : ::testing::Test, CoreFixture {};
+struct CoreTest : ::testing::Test, CoreFixture {
+    // Every modal window the core showed was closed again by its commands.
+    void TearDown() override { EXPECT_TRUE(host.modalsLeftOpen.isEmpty()); }
+};
 
 // The document, its flags and save target, and every field of the form with
 // its enabled state: what a refused load or a failed save must leave as it was.

@@ -17,6 +17,9 @@ public:
 
     QSet<WindowId> visible;
     QList<WindowId> modalShown;
+    // Modal windows that were still shown when the user's script in them
+    // ended: a real one would never have returned.
+    QList<WindowId> modalsLeftOpen;
 
     MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
                           MessageButtons buttons) override
@@ -33,7 +36,8 @@ public:
         visible.insert(window);
         if (onModal)
             onModal(window);
-        visible.remove(window);
+        if (visible.remove(window))
+            modalsLeftOpen.append(window);
     }
     void hideWindow(WindowId window) override { visible.remove(window); }
 
