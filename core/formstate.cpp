@@ -4,34 +4,26 @@ namespace tuneks {
 
 FormState::FormState(QObject *parent) : QObject(parent)
 {
-    for (int slot : Slots::mainTextSlots()) {
-        m_hasText[size_t(slot)] = true;
-        m_textEnabled[size_t(slot)] = true;
-    }
-    // Before any document the torque fields show "0".
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
-        m_texts[size_t(slot)] = QStringLiteral("0");
-        m_hasText[size_t(slot)] = true;
-        m_textEnabled[size_t(slot)] = true;
+    // Before any document every field is enabled and the torque fields show "0".
+    for (const Slots::SlotInfo &info : Slots::all()) {
+        if (!Slots::isTextSlot(info.slot))
+            continue;
+        m_textEnabled[size_t(info.slot)] = true;
+        if (info.control == Slots::Control::TorqueText)
+            m_texts[size_t(info.slot)] = QStringLiteral("0");
     }
     for (bool &enabled : m_checkEnabled)
         enabled = true;
 }
 
-namespace {
-
-bool inRange(int slot, int count) { return slot >= 0 && slot < count; }
-
-} // namespace
-
 QString FormState::text(int slot) const
 {
-    return inRange(slot, kSlotCount) ? m_texts[size_t(slot)] : QString();
+    return Slots::isTextSlot(slot) ? m_texts[size_t(slot)] : QString();
 }
 
 void FormState::setText(int slot, const QString &text)
 {
-    if (!inRange(slot, kSlotCount) || !m_hasText[size_t(slot)] || m_texts[size_t(slot)] == text)
+    if (!Slots::isTextSlot(slot) || m_texts[size_t(slot)] == text)
         return;
     m_texts[size_t(slot)] = text;
     emit changed(Item::Text, slot);
@@ -39,12 +31,12 @@ void FormState::setText(int slot, const QString &text)
 
 bool FormState::textEnabled(int slot) const
 {
-    return inRange(slot, kSlotCount) && m_hasText[size_t(slot)] && m_textEnabled[size_t(slot)];
+    return Slots::isTextSlot(slot) && m_textEnabled[size_t(slot)];
 }
 
 void FormState::setTextEnabled(int slot, bool enabled)
 {
-    if (!inRange(slot, kSlotCount) || !m_hasText[size_t(slot)] || m_textEnabled[size_t(slot)] == enabled)
+    if (!Slots::isTextSlot(slot) || m_textEnabled[size_t(slot)] == enabled)
         return;
     m_textEnabled[size_t(slot)] = enabled;
     emit changed(Item::TextEnabled, slot);

@@ -103,11 +103,9 @@ signals:
     void changed(FormState::Item item, int index);
 
 private:
-    // Indexed by slot number; only text slots are present.
-    static constexpr int kSlotCount = Slots::kSlotLimit;
-    std::array<QString, kSlotCount> m_texts;
-    std::array<bool, kSlotCount> m_hasText{};
-    std::array<bool, kSlotCount> m_textEnabled{};
+    // Indexed by slot number; only the text slots are used.
+    std::array<QString, Slots::kSlotLimit> m_texts;
+    std::array<bool, Slots::kSlotLimit> m_textEnabled{};
     int m_checks[Slots::kCheckBoxCount] = {};
     bool m_checkEnabled[Slots::kCheckBoxCount];
     int m_combos[Slots::kComboCount] = {-1, -1, -1};

@@ -126,6 +126,7 @@ void EditorCore::Otchistka()
             break;
         }
     }
+    // The caption names the unnamed car even when the name was empty before.
     m_form.setCaption(Texts::editingCaption(QString()));
     // Emptying the fields raised their change rules; clearing leaves no
     // unsaved-changes mark of its own.

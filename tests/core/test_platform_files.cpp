@@ -1,8 +1,9 @@
 // Files as the users' own systems present them: Russian folder names with
 // blanks, names in capitals, messages that name files the way the system's
 // dialogs do, and, on Windows, read-only, locked, hidden and system files.
-#include "testfiles.h"
+#include "filewriter.h"
 #include "templates.h"
+#include "testfiles.h"
 
 #include <QFile>
 
@@ -114,6 +115,21 @@ TEST_F(WindowsFiles, AFileAnotherProgramHoldsOpenIsNotReplaced)
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     expectSaveRefused(QStringLiteral("Файл занят другой программой."));
+    CloseHandle(held);
+    EXPECT_TRUE(sameBytes(readFile(QStringLiteral("car.ini")), original));
+}
+
+TEST_F(WindowsFiles, AReplaceThatFailsAtItsLastStepIsReportedAndKeepsTheFile)
+{
+    // Held open with leave to read and write but not to delete: the new copy
+    // is written beside it, and only putting it in the file's place fails.
+    HANDLE held = CreateFileW(native(file).toStdWString().c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    QString why;
+    EXPECT_FALSE(writeFileAtomically(file, "' New\r\n", &why));
+    EXPECT_FALSE(why.isEmpty());
     CloseHandle(held);
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("car.ini")), original));
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include <functional>
@@ -39,6 +40,12 @@ struct SaveCorners : EditedDocument {
 };
 
 const bool kRoot = geteuid() == 0;
+
+// How many files the editor's process holds open now.
+int openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+}
 
 } // namespace
 
@@ -353,10 +360,32 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
                     ASSERT_EQ(chown(copy.constData(), 0, 0), 0);
                 }
             }
+            const int descriptors = openDescriptors();
             save();
             EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
             EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
             EXPECT_EQ(folderEntries(), entries);
+            EXPECT_EQ(openDescriptors(), descriptors) << "the save left a file open";
         }
     }
+}
+
+// A file left open keeps its name busy: on Windows nobody could delete or
+// move it while the editor runs. Every way through a load and a save gives
+// back what it opened.
+TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
+{
+    const int before = openDescriptors();
+    save(); // a copy takes the file's place
+    ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
+    save(); // written in place for both names
+    open(target);
+    host.saveNames = {path(QStringLiteral("sub"))};
+    QDir(dir.path()).mkdir(QStringLiteral("sub.ini"));
+    mainWindow.saveAsCommand(); // refused: a folder
+    EXPECT_TRUE(host.lastText().startsWith(QStringLiteral("Не удалось сохранить файл "))) << host.lastText().toStdString();
+    host.saveNames = {path(QStringLiteral("new.ini"))};
+    mainWindow.saveAsCommand(); // a new file
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("new.ini"))));
+    EXPECT_EQ(openDescriptors(), before);
 }
