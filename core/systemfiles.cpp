@@ -2,64 +2,22 @@
 
 #include <QDir>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace tuneks {
 
-bool hasSystemAttribute(const QString &fileName)
+#ifndef Q_OS_WIN
+// Other systems mark no file as a system file, and a file that another
+// program has open may still be replaced.
+
+bool hasSystemAttribute(const QString &)
 {
-#ifdef Q_OS_WIN
-    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(fileName.utf16()));
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
-#else
-    Q_UNUSED(fileName)
     return false;
-#endif
 }
 
-bool mayReplace(const QString &fileName, QString *reason)
+bool mayReplace(const QString &, QString *)
 {
-#ifdef Q_OS_WIN
-    const auto *name = reinterpret_cast<const wchar_t *>(fileName.utf16());
-    const DWORD attributes = GetFileAttributesW(name);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return true;
-    QString why;
-    if (attributes & FILE_ATTRIBUTE_READONLY) {
-        why = QStringLiteral("Файл помечен как доступный только для чтения.");
-    } else {
-        // Opening for writing with every sharing allowed fails exactly when
-        // another program has forbidden it.
-        const HANDLE probe = CreateFileW(name, GENERIC_WRITE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (probe != INVALID_HANDLE_VALUE) {
-            CloseHandle(probe);
-            return true;
-        }
-        switch (GetLastError()) {
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            why = QStringLiteral("Файл занят другой программой.");
-            break;
-        case ERROR_ACCESS_DENIED:
-            why = QStringLiteral("Нет прав доступа.");
-            break;
-        default:
-            return true; // anything else, the write itself will meet and report
-        }
-    }
-    if (reason)
-        *reason = why;
-    return false;
-#else
-    Q_UNUSED(fileName)
-    Q_UNUSED(reason)
     return true;
-#endif
 }
+#endif
 
 QString nativeFileName(const QString &fileName)
 {

@@ -1,10 +1,9 @@
+// Saving on Unix systems, with the system's calls: see filewriter.h.
 #include "filewriter.h"
 
 #include "fileaccess.h"
 
 #include <QFile>
-
-#ifdef Q_OS_UNIX
 #include <QRandomGenerator>
 
 #include <cctype>
@@ -17,15 +16,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#else
-#include <QSaveFile>
-
-#include <cerrno>
-#endif
 
 namespace tuneks {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -315,34 +307,5 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
     ::close(fd);
     return true;
 }
-
-#else
-
-bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QString *errorText)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *errorText = file.errorString();
-        return false;
-    }
-    // When the disk fills up, write() can return a short count without
-    // setting an error, and commit() would then still replace the old file
-    // with a truncated one. Check every count and cancel on any shortfall.
-    const qint64 written = file.write(contents);
-    const bool complete = written == contents.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!complete) {
-        *errorText = file.error() == QFileDevice::NoError ? describeSystemError(ENOSPC) : file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        *errorText = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-#endif
 
 } // namespace tuneks
