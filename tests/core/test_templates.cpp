@@ -84,6 +84,7 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
 
 TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEmptyField)
 {
+    mainWindow.pageCommand(13); // the last page of the transmission
     newDocument(FormState::PorscheChoice);
     EXPECT_EQ(core.doc().e, 164);
     EXPECT_EQ(core.doc().NStr[2], 5);
@@ -96,6 +97,7 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
     EXPECT_FALSE(core.doc().AvtoSoxranenie);
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
     EXPECT_TRUE(form.frameVisible(1));
+    EXPECT_FALSE(form.frameVisible(9));
     EXPECT_TRUE(form.menuSaveEnabled());
     EXPECT_TRUE(form.menuProverkaEnabled());
     EXPECT_FALSE(host.isVisible(WindowId::Form5));
