@@ -11,10 +11,6 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 namespace tuneks {
 
 namespace {
@@ -25,24 +21,7 @@ public:
     {
         if (hidden)
             *hidden = QFileInfo(name).isHidden() || hasSystemAttribute(name);
-#ifdef Q_OS_UNIX
-        const QByteArray encoded = QFile::encodeName(name);
-        struct stat st {};
-        if (lstat(encoded.constData(), &st) != 0)
-            return errno == ENAMETOOLONG ? NameKind::TooLong : NameKind::Missing;
-        if (S_ISLNK(st.st_mode) && stat(encoded.constData(), &st) != 0)
-            return errno == ENAMETOOLONG ? NameKind::TooLong : NameKind::DanglingLink;
-        if (S_ISREG(st.st_mode))
-            return NameKind::File;
-        return S_ISDIR(st.st_mode) ? NameKind::Folder : NameKind::Special;
-#else
-        const QFileInfo info(name);
-        if (!info.exists())
-            return info.isSymLink() ? NameKind::DanglingLink : NameKind::Missing;
-        if (info.isDir())
-            return NameKind::Folder;
-        return info.isFile() ? NameKind::File : NameKind::Special;
-#endif
+        return kindOnDisk(name);
     }
 
     FileIdentity identify(const QString &name) override
@@ -53,13 +32,7 @@ public:
         if (!id.exists)
             return id;
         id.canonicalPath = info.canonicalFilePath();
-#ifdef Q_OS_UNIX
-        struct stat st {};
-        if (stat(QFile::encodeName(name).constData(), &st) == 0) {
-            id.device = quint64(st.st_dev);
-            id.inode = quint64(st.st_ino);
-        }
-#endif
+        readDeviceAndInode(name, id);
         return id;
     }
 

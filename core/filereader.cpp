@@ -1,16 +1,6 @@
+// Reading a file whole: what every system shares. Each system opens and
+// reads in its own file (filereader_posix.cpp, filereader_windows.cpp).
 #include "filereader.h"
-
-#include "fileaccess.h"
-
-#include <QFile>
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace tuneks {
 
@@ -22,12 +12,12 @@ namespace {
 qint64 nextCapacity(qint64 reported, qint64 filled)
 {
     const qint64 wanted = filled == 0 ? reported + 1 : qMax<qint64>(filled * 2, 4096);
-    return qMin(qMax<qint64>(wanted, 1), kMaxPhysicsFileBytes + 1);
+    return qMin(wanted, kMaxPhysicsFileBytes + 1);
 }
 
-// Reads until the end or one byte past the limit; `readSome` returns the
-// count read, 0 at the end, -1 on failure.
-template <typename ReadSome> bool readAll(qint64 reported, QByteArray &data, ReadSome readSome)
+} // namespace
+
+bool readUpToLimit(qint64 reported, QByteArray &data, const std::function<qint64(char *, qint64)> &readSome)
 {
     qint64 filled = 0;
     for (;;) {
@@ -49,53 +39,6 @@ template <typename ReadSome> bool readAll(qint64 reported, QByteArray &data, Rea
     if (data.capacity() - filled > 64)
         data.squeeze();
     return true;
-}
-
-} // namespace
-
-ReadResult readWholeFile(const QString &fileName, QByteArray &data, QString *errorText)
-{
-    data.clear();
-    if (!QFileInfo(fileName).isFile())
-        return ReadResult::NotAFile;
-#ifdef Q_OS_UNIX
-    // Read with the system's calls so that a failure names its cause.
-    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat st {};
-    bool readOk = fd >= 0 && fstat(fd, &st) == 0;
-    if (readOk && !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ReadResult::NotAFile; // swapped for something else since the check
-    }
-    readOk = readOk && readAll(qMin<qint64>(st.st_size, kMaxPhysicsFileBytes), data, [fd](char *to, qint64 room) {
-        qint64 count;
-        do
-            count = ::read(fd, to, size_t(room));
-        while (count < 0 && errno == EINTR);
-        return count;
-    });
-    const int error = errno;
-    if (fd >= 0)
-        ::close(fd);
-    if (!readOk) {
-        data.clear();
-        if (errorText)
-            *errorText = describeSystemError(error);
-        return ReadResult::Failed;
-    }
-#else
-    QFile file(fileName);
-    const bool readOk = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
-                        && readAll(qMin<qint64>(file.size(), kMaxPhysicsFileBytes), data,
-                                   [&file](char *to, qint64 room) { return file.read(to, room); });
-    if (!readOk) {
-        data.clear();
-        if (errorText)
-            *errorText = file.errorString();
-        return ReadResult::Failed;
-    }
-#endif
-    return data.size() > kMaxPhysicsFileBytes ? ReadResult::TooLarge : ReadResult::Ok;
 }
 
 } // namespace tuneks

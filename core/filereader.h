@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace tuneks {
 
 // Reads an ordinary file whole, up to a size limit.
@@ -19,5 +21,10 @@ constexpr qint64 kMaxPhysicsFileBytes = 64 * 1024 * 1024;
 // On Failed, *errorText (when given) holds the system's reason.
 ReadResult readWholeFile(const QString &fileName, QByteArray &data,
                          QString *errorText = nullptr);
+
+// For the systems' readWholeFile(): reads into `data` with `readSome`
+// (which returns the count read, 0 at the end, -1 on failure) until the end
+// or one byte past the limit. `reported` is the size the file claims.
+bool readUpToLimit(qint64 reported, QByteArray &data, const std::function<qint64(char *, qint64)> &readSome);
 
 } // namespace tuneks

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileaccess.h"
+
 #include <QString>
 
 namespace tuneks {
@@ -17,6 +19,13 @@ bool hasSystemAttribute(const QString &fileName);
 // alone: *reason (when given) then says why in words for the user. Always
 // true elsewhere and for a name that does not exist yet.
 bool mayReplace(const QString &fileName, QString *reason = nullptr);
+
+// What `name` leads to on the disk (see NameKind), links followed.
+NameKind kindOnDisk(const QString &name);
+
+// The device and inode numbers of the file `name` leads to, into `id`;
+// left at 0 where the system has no such numbers.
+void readDeviceAndInode(const QString &name, FileIdentity &id);
 
 // `fileName` written with the platform's separators, as the system's own
 // dialogs give names (backslashes on Windows); messages name files this way.

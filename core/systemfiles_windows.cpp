@@ -2,6 +2,8 @@
 // programs hold open.
 #include "systemfiles.h"
 
+#include <QFileInfo>
+
 #include <windows.h>
 
 namespace tuneks {
@@ -47,5 +49,18 @@ bool mayReplace(const QString &fileName, QString *reason)
         *reason = why;
     return false;
 }
+
+NameKind kindOnDisk(const QString &name)
+{
+    const QFileInfo info(name);
+    if (!info.exists())
+        return info.isSymLink() ? NameKind::DanglingLink : NameKind::Missing;
+    if (info.isDir())
+        return NameKind::Folder;
+    return info.isFile() ? NameKind::File : NameKind::Special;
+}
+
+// Windows names files by path alone here: the canonical path decides.
+void readDeviceAndInode(const QString &, FileIdentity &) {}
 
 } // namespace tuneks
