@@ -4,6 +4,7 @@
 #include "fileaccess.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cctype>
@@ -225,7 +226,8 @@ bool writeInPlace(const QByteArray &target, const struct stat &was, const QByteA
 bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QString *errorText)
 {
     const FileSizeSignalIgnored fileSizeSignalIgnored;
-    const QByteArray name = QFile::encodeName(fileName);
+    // Absolute, so that the file's folder is always part of its name.
+    const QByteArray name = QFile::encodeName(QFileInfo(fileName).absoluteFilePath());
 
     // The file to replace: the name itself, or where its link leads.
     QByteArray target = name;
@@ -255,7 +257,7 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
     }
 
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    const QByteArray folder = target.left(qMax<qsizetype>(slash, 1)); // "/" for a file at the root
     const QByteArray baseName = target.mid(slash + 1);
 
     if (exists) {

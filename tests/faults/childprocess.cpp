@@ -1,5 +1,7 @@
 #include "childprocess.h"
 
+#include <QDir>
+
 #include <cstddef>
 #include <vector>
 
@@ -74,3 +76,9 @@ bool killAtSystemCalls(std::initializer_list<long> numbers)
     return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
            && syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, 0, &filter) == 0;
 }
+
+int openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+}
+

@@ -36,3 +36,7 @@ gid_t nobodyGid();
 // one of these system calls, as a crash or a kill from outside at exactly
 // that moment would end it. False where the filter cannot be installed.
 bool killAtSystemCalls(std::initializer_list<long> numbers);
+
+// How many files this process holds open now.
+int openDescriptors();
+

@@ -53,6 +53,7 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
     // last byte; then Save As to a new name with room for half.
     const struct { qint64 room; bool saveAs; } rows[] = {
         {0, false}, {1, false}, {size / 2, false}, {size - 1, false}, {size / 2, true}};
+    const int descriptors = openDescriptors();
     for (const auto &row : rows) {
         SCOPED_TRACE(testing::Message() << row.room << (row.saveAs ? " Save As" : " Save"));
         host.messages.clear();
@@ -65,6 +66,7 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
         EXPECT_TRUE(sameBytes(readFile(target), onDisk));
         EXPECT_TRUE(documentIntact(before, core, form)); // the save target too
         EXPECT_EQ(folderEntries(), entries) << "a temporary or half-written file was left behind";
+        EXPECT_EQ(openDescriptors(), descriptors) << "the failed save left a file open";
     }
     // With room for exactly the file a plain Save writes it completely to
     // the old target, without a dialog.
@@ -84,7 +86,9 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     ASSERT_EQ(link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData()), 0);
     const QStringList entries = folderEntries();
     const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    const int descriptors = openDescriptors();
     withRoomFor(onDisk.size() + 1, [&] { mainWindow.saveCommand(); });
+    EXPECT_EQ(openDescriptors(), descriptors);
     EXPECT_TRUE(toldSaveFailed(target));
     EXPECT_FALSE(host.lastText().contains(QStringLiteral("не удалось:"))) << "the old bytes were not put back";
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
