@@ -23,7 +23,7 @@ std::optional<QVector<QByteArray>> splitLines(const QByteArray &data, int maxLin
         if (lines.size() == maxLines)
             return std::nullopt;
         const qsizetype end = data.indexOf('\r', start);
-        if (end < 0) {
+        if (end == -1) { // the last line has no end
             lines.emplaceBack(data.constData() + start, size - start);
             break;
         }
