@@ -118,14 +118,13 @@ double leadingNumber(const QString &text)
             exponent += char(c.unicode());
             reader.next();
         }
-        bool exponentDigits = false;
         for (c = reader.peek(); c >= QLatin1Char('0') && c <= QLatin1Char('9'); c = reader.peek()) {
             exponent += char(c.unicode());
-            exponentDigits = true;
             reader.next();
         }
-        if (exponentDigits)
-            number += exponent;
+        // An exponent without digits is no exponent: the conversion stops
+        // in front of it.
+        number += exponent;
     }
     return toDouble(number);
 }

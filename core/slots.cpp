@@ -8,11 +8,10 @@ namespace tuneks::Slots {
 
 namespace {
 
-// The header line of each section, in the order of Section.
+// The header line of each section from Basic on, in the order of Section.
 const char *const kHeaders[] = {
-    nullptr,        "[basic]",      "[Display_Data]", "[engineblock]", "[transmission]",
-    "[rearend]",    "[tire_rear]",  "[tire_front]",   "[brake_rear]",  "[brake_front]",
-    "[Skins]",      "[audio]",      "[render]",
+    "[basic]",   "[Display_Data]", "[engineblock]", "[transmission]", "[rearend]", "[tire_rear]",
+    "[tire_front]", "[brake_rear]", "[brake_front]", "[Skins]",        "[audio]",   "[render]",
 };
 
 QString quotedLabel(const QString &label, const QString &suffix)
@@ -26,20 +25,19 @@ QVector<SlotInfo> buildTable()
     // A field the field check examines, shown in a text box of the main window.
     auto checked = [&t](int slot, Section section, const char *key, const char16_t *label,
                         const char16_t *suffix = u"") {
-        t.append({slot, section, key, Control::MainText, 0, Conversion::Text, Check::Field,
+        t.append({slot, section, key, Control::MainText, Conversion::Text, Check::Field,
                   quotedLabel(QString::fromUtf16(label), QString::fromUtf16(suffix)), true});
     };
     auto box = [&t](int slot, Section section, const char *key, CheckBoxId id,
                     Conversion conversion = Conversion::Flag) {
-        t.append({slot, section, key, Control::CheckBox, id, conversion, Check::None, QString(), true});
+        t.append({slot, section, key, Control::CheckBox, conversion, Check::None, QString(), true, id});
     };
     auto list = [&t](int slot, Section section, const char *key, ComboId id, Conversion conversion) {
-        t.append({slot, section, key, Control::ComboBox, id, conversion, Check::None, QString(), true});
+        t.append({slot, section, key, Control::ComboBox, conversion, Check::None, QString(), true, id});
     };
     using S = Section;
 
-    t.append({kNameSlot, S::None, nullptr, Control::MainText, 0, Conversion::NameLine, Check::None,
-              QString(), true});
+    t.append({kNameSlot, S::None, nullptr, Control::MainText, Conversion::NameLine, Check::None, QString(), true});
     checked(2, S::Basic, "Mass", u"Масса");
     checked(5, S::Basic, "FrontTrackWidth", u"Расстояние между передними колёсами");
     checked(6, S::Basic, "RearTrackWidth", u"Расстояние между задними колёсами");
@@ -74,8 +72,8 @@ QVector<SlotInfo> buildTable()
     for (int slot = kFirstTorqueSlot; slot <= kLastTorqueSlot; ++slot) {
         const QString label = QStringLiteral("Крутящий момент при ") + QString::number(rpmOfTorqueSlot(slot))
                               + QStringLiteral(" о/м");
-        t.append({slot, S::EngineBlock, torqueKeys[slot - kFirstTorqueSlot], Control::TorqueText, 0,
-                  Conversion::Text, Check::Torque, quotedLabel(label, QString()), true});
+        t.append({slot, S::EngineBlock, torqueKeys[slot - kFirstTorqueSlot], Control::TorqueText, Conversion::Text,
+                  Check::Torque, quotedLabel(label, QString()), true});
     }
     list(kNumberOfGearsSlot, S::Transmission, "NumberOfGears", Combo1, Conversion::ListNumber);
     checked(72, S::Transmission, "GearShiftDelay", u"Задержка", u" (трансмисия)");
@@ -154,9 +152,9 @@ Section sectionOfHeader(const QByteArray &line)
 {
     if (line.isEmpty() || line.front() != '[')
         return Section::None;
-    for (int i = 1; i < int(std::size(kHeaders)); ++i)
+    for (int i = 0; i < int(std::size(kHeaders)); ++i)
         if (line == kHeaders[i])
-            return Section(i);
+            return Section(int(Section::Basic) + i);
     return Section::None;
 }
 

@@ -87,13 +87,13 @@ struct SlotInfo {
     Section section;
     const char *key; // key text before the first "="; nullptr for the name line
     Control control;
-    int controlIndex; // CheckBoxId or ComboId where the control is one
     Conversion conversion;
     Check check;
     // The quoted label with its suffix as the error lists show it, e.g.
     // "\"Задержка\" (трансмисия)"; empty when no check examines the field.
     QString errorLabel;
     bool clearedByNew;
+    int controlIndex = 0; // CheckBoxId or ComboId where the control is one
 };
 
 // Every slot in ascending order.

@@ -125,6 +125,13 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
     EXPECT_EQ(core.doc().NStr[121], 10);
     EXPECT_EQ(core.doc().NStr[125], 12);
 
+    // The other way round: each wheel's key ticks its own box alone.
+    openLines({"' Car", "[basic]", "driveWheels_0=0", "driveWheels_1=0", "driveWheels_2=1", "driveWheels_3=1"});
+    EXPECT_EQ(form.check(Slots::Check1_0), 0);
+    EXPECT_EQ(form.check(Slots::Check1_2), 0);
+    EXPECT_EQ(form.check(Slots::Check1_3), 1); // bottom right
+    EXPECT_EQ(form.check(Slots::Check1_1), 1); // bottom left
+
     for (const char *automatic : {"Automatic=7", "Automatic=abc", "Automatic=-1"}) {
         openLines({"' Car", "[basic]", "[transmission]", automatic});
         EXPECT_EQ(form.check(Slots::Check2), 0) << automatic;
