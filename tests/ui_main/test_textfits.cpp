@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -117,6 +118,23 @@ void checkList(QListWidget *list, QStringList &clipped)
     }
 }
 
+// A read-only text box whose lines are broken by hand neither wraps nor
+// scrolls: each line must fit as drawn.
+void checkTextBox(QPlainTextEdit *box, QStringList &clipped)
+{
+    if (!box->isReadOnly())
+        return;
+    const QFontMetrics metrics(box->font());
+    const int margin = 2 * int(box->document()->documentMargin());
+    const QSize room = box->contentsRect().size() - QSize(margin, margin);
+    const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > room.width())
+            clipped << describe(box, line);
+    if (metrics.lineSpacing() * lines.size() > room.height())
+        clipped << describe(box, box->toPlainText()) + QStringLiteral(" (height)");
+}
+
 QStringList clippedTexts(QWidget *window)
 {
     QStringList clipped;
@@ -128,6 +146,8 @@ QStringList clippedTexts(QWidget *window)
         checkComboBox(combo, clipped);
     for (QListWidget *list : window->findChildren<QListWidget *>())
         checkList(list, clipped);
+    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
+        checkTextBox(box, clipped);
     return clipped;
 }
 
