@@ -33,6 +33,9 @@ protected:
     {
         return realFileDialogs ? QtHost::runOpenDialog() : nextOpenName();
     }
-    QString runSaveDialog() override { return nextSaveName(); }
+    QString runSaveDialog() override
+    {
+        return realFileDialogs ? QtHost::runSaveDialog() : nextSaveName();
+    }
     void ringBell() override { ++beeps; }
 };

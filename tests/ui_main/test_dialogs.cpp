@@ -7,32 +7,47 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace tuneks;
 
+namespace {
+
+// The outer frame, title bar included, stands in the middle of the screen.
+void expectCentred(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    ASSERT_GT(outer.height(), window->height()) << "this platform draws no frame to centre";
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_NEAR(outer.center().x(), middle.x(), 1);
+    EXPECT_NEAR(outer.center().y(), middle.y(), 1);
+}
+
+} // namespace
+
 TEST(Dialogs, TemplateChooser)
 {
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
 
-    // Esc leaves the open document as it was; the chooser is modal and laid out.
+    // Esc leaves the open document as it was; the chooser is modal, centred,
+    // and starts with no option chosen.
     bool seen = false;
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
         ASSERT_TRUE(chooser);
         seen = chooser->isVisible() && chooser->isModal();
         EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
-        EXPECT_EQ(chooser->size(), QSize(313, 145));
+        expectCentred(chooser);
         EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
         EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
-        EXPECT_EQ(chooser->findChild<QPushButton *>(QStringLiteral("Command1"))->geometry(),
-                  QRect(48, 104, 121, 25));
         QTest::keyClick(chooser, Qt::Key_Escape);
     });
     editor.trigger(QStringLiteral("New"));
@@ -50,11 +65,10 @@ TEST(Dialogs, TemplateChooser)
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
     EXPECT_EQ(editor.core.doc().e, 252);
 
-    // The choice made once is still there the next time.
+    // The choice made once is still there the next time, which is centred too.
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
-        QTest::mouseClick(chooser->findChild<QRadioButton *>(QStringLiteral("Option1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(chooser->findChild<QRadioButton *>(QStringLiteral("Option1")), Qt::LeftButton);
         clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
     });
     editor.trigger(QStringLiteral("New"));
@@ -63,36 +77,49 @@ TEST(Dialogs, TemplateChooser)
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
         stillChosen = chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked();
+        expectCentred(chooser);
         clickIn(QStringLiteral("Form5"), QStringLiteral("Command2"));
     });
     editor.trigger(QStringLiteral("New"));
     EXPECT_TRUE(stillChosen);
 }
 
-TEST(Dialogs, ErrorsWindowAfterSave)
+TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
 {
     Editor editor;
     whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
     editor.trigger(QStringLiteral("New"));
 
-    // A new document lists its empty fields; "Закрыть" hides and empties the list.
-    editor.trigger(QStringLiteral("save"));
+    // A check-only run lists a new document's empty fields with saving
+    // disabled: Enter cannot save; "&!" shows the notes; "Закрыть" hides and
+    // empties the list and ends the check-only run.
+    editor.trigger(QStringLiteral("Proverka"));
     auto *errors = qobject_cast<QDialog *>(Editor::topLevel(QStringLiteral("Form2")));
     ASSERT_TRUE(errors);
-    EXPECT_TRUE(errors->isVisible());
+    ASSERT_TRUE(errors->isVisible());
     EXPECT_FALSE(errors->isModal());
     EXPECT_EQ(errors->windowTitle(), QStringLiteral("Найдены ошибки..."));
-    EXPECT_EQ(errors->geometry(), QRect(337, 246, 449, 265));
     auto *list = errors->findChild<QListWidget *>(QStringLiteral("List1"));
     const int listed = editor.form.errorsList().size();
     EXPECT_EQ(list->count(), listed);
     EXPECT_EQ(list->item(0)->text(), editor.form.errorsList().first());
+    auto *recheck = errors->findChild<QPushButton *>(QStringLiteral("Command1"));
+    auto *saveAnyway = errors->findChild<QPushButton *>(QStringLiteral("Command2"));
+    EXPECT_FALSE(recheck->isEnabled());
+    EXPECT_FALSE(saveAnyway->isEnabled());
+    QTest::keyClick(errors, Qt::Key_Return);
+    EXPECT_TRUE(errors->isVisible());
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command4"));
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
     EXPECT_FALSE(errors->isVisible());
     EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(recheck->isEnabled());
+    EXPECT_TRUE(saveAnyway->isEnabled());
     EXPECT_EQ(editor.host.saveDialogs, 0);
 
-    // Again; Enter is "&Всё равно сохранить": Save As writes the faulty document.
+    // After Save, Enter is "&Всё равно сохранить": Save As writes the faulty document.
     const QString saved = editor.dir.filePath(QStringLiteral("new.ini"));
     editor.host.saveNames = {saved};
     editor.trigger(QStringLiteral("save"));
@@ -107,8 +134,15 @@ TEST(Dialogs, ErrorsWindowAfterSave)
     QTest::keyClick(errors, Qt::Key_Escape);
     EXPECT_FALSE(errors->isVisible());
 
-    // The close box destroys the window; the next check shows a fresh one.
+    // "&Проверить ещё раз" runs the check again: the window shows the new run.
     editor.trigger(QStringLiteral("save"));
+    ASSERT_TRUE(errors->isVisible());
+    editor.form.setText(2, QStringLiteral("1500"));
+    clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
+    EXPECT_TRUE(errors->isVisible());
+    EXPECT_EQ(list->count(), Slots::checkedSlots(Slots::Check::Field).size() - 1);
+
+    // The close box destroys the window; the next check shows a fresh one.
     errors->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
@@ -117,45 +151,7 @@ TEST(Dialogs, ErrorsWindowAfterSave)
     QWidget *fresh = Editor::topLevel(QStringLiteral("Form2"));
     ASSERT_TRUE(fresh);
     EXPECT_TRUE(fresh->isVisible());
-    EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed);
-}
-
-TEST(Dialogs, CheckOnlyRunDisablesSavingInTheErrorsWindow)
-{
-    Editor editor;
-    whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
-    editor.trigger(QStringLiteral("New"));
-
-    editor.trigger(QStringLiteral("Proverka"));
-    QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
-    ASSERT_TRUE(errors);
-    ASSERT_TRUE(errors->isVisible());
-    auto *recheck = errors->findChild<QPushButton *>(QStringLiteral("Command1"));
-    auto *saveAnyway = errors->findChild<QPushButton *>(QStringLiteral("Command2"));
-    EXPECT_FALSE(recheck->isEnabled());
-    EXPECT_FALSE(saveAnyway->isEnabled());
-    // Enter cannot save in a check-only run.
-    QTest::keyClick(errors, Qt::Key_Return);
-    EXPECT_TRUE(errors->isVisible());
-    EXPECT_EQ(editor.host.saveDialogs, 0);
-
-    // "&!" shows the notes; "Закрыть" ends the check-only run.
-    clickIn(QStringLiteral("Form2"), QStringLiteral("Command4"));
-    ASSERT_EQ(editor.host.messages.size(), 1);
-    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
-    clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
-    EXPECT_FALSE(errors->isVisible());
-    EXPECT_TRUE(recheck->isEnabled());
-    EXPECT_TRUE(saveAnyway->isEnabled());
-
-    // "&Проверить ещё раз" runs the check again: the window shows the new run.
-    editor.trigger(QStringLiteral("save"));
-    ASSERT_TRUE(errors->isVisible());
-    editor.form.setText(2, QStringLiteral("1500"));
-    clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
-    EXPECT_TRUE(errors->isVisible());
-    EXPECT_EQ(errors->findChild<QListWidget *>(QStringLiteral("List1"))->count(),
-              Slots::checkedSlots(Slots::Check::Field).size() - 1);
+    EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed - 1);
 }
 
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)

@@ -80,19 +80,11 @@ QList<QWidget *> tabWalk(QWidget *page)
     return walk;
 }
 
-QStringList names(const QList<QWidget *> &widgets)
-{
-    QStringList list;
-    for (const QWidget *w : widgets)
-        list << w->objectName();
-    return list;
-}
-
 } // namespace
 
 // Tab reads a page as a reader does: down a column, then up to the top of the
 // next column to the right; every control once, the page's arrow last.
-TEST(Keyboard, TabGoesDownEachColumnThenAcross)
+TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
 {
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini()));
@@ -100,6 +92,7 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcross)
     // Every page, each reached the way the user reaches it.
     const char *const route[] = {"Command1", "Command2", "Command10", "Command3", "Command13",
                                  "Command4", "Command5",  "Command6",  "Command8"};
+    int arrows = 0;
     for (const char *button : route) {
         editor.click(QString::fromLatin1(button));
         QWidget *page = visiblePage(editor);
@@ -108,7 +101,7 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcross)
 
         const QList<QWidget *> walk = tabWalk(page);
         const QList<QWidget *> all = reachable(page);
-        EXPECT_EQ(walk.size(), all.size()) << names(walk).join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(walk.size(), all.size());
         for (QWidget *w : all)
             EXPECT_TRUE(walk.contains(w)) << w->objectName().toStdString() << " is never reached";
         for (QWidget *w : walk)
@@ -128,34 +121,18 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcross)
                 << from->objectName().toStdString() << " -> " << to->objectName().toStdString();
             columnRight = to->x();
         }
-    }
-}
 
-// Space on a page arrow shows the next page with the focus on its first
-// field, not back on the page buttons.
-TEST(Keyboard, APageArrowHandsTheFocusToTheNewPage)
-{
-    Editor editor;
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    activate(editor.window.get());
-    const struct {
-        const char *page;
-        const char *arrow;
-    } steps[] = {{"Command2", "Command10"}, {nullptr, "Command11"}, {"Command3", "Command13"},
-                 {nullptr, "Command14"}};
-    for (const auto &step : steps) {
-        if (step.page)
-            editor.click(QString::fromLatin1(step.page));
-        auto *arrow = editor.find<QPushButton>(QString::fromLatin1(step.arrow));
-        arrow->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(arrow, Qt::Key_Space);
-        QWidget *page = visiblePage(editor);
-        ASSERT_NE(page, arrow->parentWidget()) << step.arrow << " switched no page";
-        ASSERT_TRUE(QApplication::focusWidget()) << step.arrow;
-        EXPECT_EQ(QApplication::focusWidget(), readingStart(page))
-            << step.arrow << " left the focus on "
-            << QApplication::focusWidget()->objectName().toStdString();
+        // Space on the page's arrow shows the next page with the focus on its
+        // first field, not back on the page buttons.
+        if (!walk.isEmpty() && isArrow(walk.last())) {
+            ++arrows;
+            QTest::keyClick(walk.last(), Qt::Key_Space);
+            QWidget *next = visiblePage(editor);
+            ASSERT_NE(next, page) << "the arrow switched no page";
+            EXPECT_EQ(QApplication::focusWidget(), readingStart(next));
+        }
     }
+    EXPECT_EQ(arrows, 4) << "each page arrow was tried";
 }
 
 // A message box belongs to the window that asked for it: once it is closed
@@ -182,14 +159,11 @@ TEST(Keyboard, AMessageBoxReturnsTheFocusToTheWindowThatAskedForIt)
     notes->setFocus(Qt::TabFocusReason);
     QTest::keyClick(notes, Qt::Key_Space);
     ASSERT_EQ(editor.host.messages.size(), 1);
-    EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
     EXPECT_EQ(boxOwner, errors);
 
     EXPECT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
-    QWidget *keys = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    ASSERT_TRUE(keys);
-    QTest::keyClick(keys, Qt::Key_Escape);
-    EXPECT_FALSE(errors->isVisible()) << "Esc went to " << keys->window()->objectName().toStdString();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : errors, Qt::Key_Escape);
+    EXPECT_FALSE(errors->isVisible());
     EXPECT_TRUE(editor.window->isVisible());
 
     // A box that the main window's own command asks for stays with the main window.

@@ -61,57 +61,41 @@ int distance(QRgb a, QRgb b)
 enum class Side { Top, Bottom, Left, Right };
 const char *sideName(Side side)
 {
-    switch (side) {
-    case Side::Top: return "top";
-    case Side::Bottom: return "bottom";
-    case Side::Left: return "left";
-    case Side::Right: return "right";
-    }
-    return "";
+    static const char *const names[] = {"top", "bottom", "left", "right"};
+    return names[int(side)];
 }
 
-// The pixels of one line parallel to `side` of `r`, leaving out a fifth at
-// each end (rounded corners): at 100 %, `depth` pixels in from that side.
-QVector<QPoint> linePixels(QRect r, Side side, int depth)
-{
-    QVector<QPoint> points;
-    const bool horizontal = side == Side::Top || side == Side::Bottom;
-    const int from = horizontal ? r.left() + r.width() / 5 : r.top() + r.height() / 5;
-    const int to = horizontal ? r.left() + r.width() * 4 / 5 : r.top() + r.height() * 4 / 5;
-    int at = 0;
-    switch (side) {
-    case Side::Top: at = r.top() + depth; break;
-    case Side::Bottom: at = r.bottom() - depth; break;
-    case Side::Left: at = r.left() + depth; break;
-    case Side::Right: at = r.right() - depth; break;
-    }
-    for (int i = from; i <= to; ++i)
-        points.append(horizontal ? QPoint(i, at) : QPoint(at, i));
-    return points;
-}
-
-// The lines of device pixels at `ratio` that cover the two outermost pixel
-// lines of `side` of `r`, each without a fifth at either end.
-QList<QVector<QPoint>> deviceBand(QRect r, Side side, double ratio)
+// The pixels at `ratio` of one line parallel to `side` of `r`, at `at` across
+// it, leaving out a fifth at each end (rounded corners).
+QVector<QPoint> sidePixels(QRect r, Side side, double at, double ratio)
 {
     const bool horizontal = side == Side::Top || side == Side::Bottom;
     const double start = horizontal ? r.left() + r.width() * 0.2 : r.top() + r.height() * 0.2;
     const double end = horizontal ? r.left() + r.width() * 0.8 : r.top() + r.height() * 0.8;
-    double outer = 0, inner = 0; // the band, in pixels at 100 %
-    switch (side) {
-    case Side::Top: outer = r.top(); inner = r.top() + 2; break;
-    case Side::Bottom: outer = r.bottom() + 1; inner = r.bottom() - 1; break;
-    case Side::Left: outer = r.left(); inner = r.left() + 2; break;
-    case Side::Right: outer = r.right() + 1; inner = r.right() - 1; break;
-    }
+    QVector<QPoint> points;
+    for (int i = qCeil(start * ratio); i <= int(end * ratio); ++i)
+        points.append(horizontal ? QPoint(i, int(at)) : QPoint(int(at), i));
+    return points;
+}
+
+// At 100 %, the line `depth` pixels in from `side`.
+QVector<QPoint> linePixels(QRect r, Side side, int depth)
+{
+    const int at = side == Side::Top ? r.top() + depth : side == Side::Bottom ? r.bottom() - depth
+                 : side == Side::Left ? r.left() + depth : r.right() - depth;
+    return sidePixels(r, side, at, 1.0);
+}
+
+// The lines of device pixels at `ratio` that cover the two outermost pixel
+// lines of `side` of `r`.
+QList<QVector<QPoint>> deviceBand(QRect r, Side side, double ratio)
+{
+    const double outer = side == Side::Top ? r.top() : side == Side::Bottom ? r.bottom() + 1
+                       : side == Side::Left ? r.left() : r.right() + 1;
+    const double inner = side == Side::Top || side == Side::Left ? outer + 2 : outer - 2;
     QList<QVector<QPoint>> lines;
-    for (int at = int(std::floor(std::min(outer, inner) * ratio));
-         at < qCeil(std::max(outer, inner) * ratio); ++at) {
-        QVector<QPoint> line;
-        for (int i = qCeil(start * ratio); i <= int(end * ratio); ++i)
-            line.append(horizontal ? QPoint(i, at) : QPoint(at, i));
-        lines.append(line);
-    }
+    for (int at = int(std::floor(std::min(outer, inner) * ratio)); at < qCeil(std::max(outer, inner) * ratio); ++at)
+        lines.append(sidePixels(r, side, at, ratio));
     return lines;
 }
 
@@ -239,19 +223,16 @@ TEST(ScaledEdges, NoWindowLosesAnEdge)
     EXPECT_TRUE(bordered.contains(QStringLiteral("List1")));
 
     TorqueErrorsWindow torqueErrors(editor.core);
-    torqueErrors.show();
-    EXPECT_EQ(describe(lostEdges(&torqueErrors)), "") << "torque errors window";
     TemplateChooser chooser(editor.core);
-    chooser.show();
-    EXPECT_EQ(describe(lostEdges(&chooser)), "") << "template chooser";
     std::unique_ptr<QDialog> about(createAboutWindow(nullptr));
-    about->show();
-    EXPECT_EQ(describe(lostEdges(about.get())), "") << "about window";
     std::unique_ptr<QDialog> listing(createListingWindow(nullptr));
-    listing->show();
-    bordered.clear();
-    EXPECT_EQ(describe(lostEdges(listing.get(), &bordered)), "") << "listing window";
-    EXPECT_TRUE(bordered.contains(QStringLiteral("Text1")));
+    for (QWidget *window : {static_cast<QWidget *>(&torqueErrors), static_cast<QWidget *>(&chooser),
+                            static_cast<QWidget *>(about.get()), static_cast<QWidget *>(listing.get())}) {
+        window->show();
+        bordered.clear();
+        EXPECT_EQ(describe(lostEdges(window, &bordered)), "") << window->objectName().toStdString();
+    }
+    EXPECT_TRUE(bordered.contains(QStringLiteral("Text1"))) << "the listing's box";
 }
 
 // Wherever a text box stands, each of its four edges keeps a line of device
@@ -267,16 +248,17 @@ TEST(ScaledEdges, ABoxKeepsAllFourEdgesWhereverItStands)
         for (int shift = 0; shift < 4; ++shift) {
             box->setGeometry(3 + shift, 5 + shift, 50 + shift, 30 + shift);
             QImage plain(surface.size(), QImage::Format_ARGB32_Premultiplied);
-            plain.fill(Qt::transparent);
-            surface.render(&plain);
             QImage shown(qCeil(80 * ratio), qCeil(60 * ratio), QImage::Format_ARGB32_Premultiplied);
             shown.setDevicePixelRatio(ratio);
-            shown.fill(Qt::transparent);
-            surface.render(&shown);
+            for (QImage *image : {&plain, &shown}) {
+                image->fill(Qt::transparent);
+                surface.render(image);
+            }
             const QRect r = box->geometry();
             for (Side side : {Side::Top, Side::Bottom, Side::Left, Side::Right}) {
                 const QRgb edge = plain.pixel(linePixels(r, side, 0).first());
-                const QRgb in = plain.pixel(linePixels(r, side, 3).first());
+                EXPECT_GT(distance(edge, plain.pixel(linePixels(r, side, 3).first())), 24)
+                    << "the box shows its border at 100 %";
                 bool found = false;
                 for (const QVector<QPoint> &line : deviceBand(r, side, ratio)) {
                     bool whole = true;
@@ -284,9 +266,7 @@ TEST(ScaledEdges, ABoxKeepsAllFourEdgesWhereverItStands)
                         whole = whole && distance(shown.pixel(p), edge) <= 8;
                     found = found || whole;
                 }
-                EXPECT_TRUE(found) << "at " << ratio << ", shifted by " << shift << ": "
-                                   << sideName(side);
-                EXPECT_GT(distance(edge, in), 24) << "the box shows its border at 100 %";
+                EXPECT_TRUE(found) << "at " << ratio << ", shifted by " << shift << ": " << sideName(side);
             }
         }
     }

@@ -1,6 +1,6 @@
-// The windows and standard dialogs as the desktop shows them: where the
-// template chooser stands, how wide a message box is for its caption, and
-// the language of the file dialogs on a machine whose language is not set.
+// The standard dialogs as the desktop shows them: how wide a message box is
+// for its caption, and the language of the file dialogs and message boxes on
+// a machine whose language is not set.
 #include "uitestsupport.h"
 
 #include "templates.h"
@@ -13,11 +13,9 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
@@ -26,28 +24,6 @@
 #include <gtest/gtest.h>
 
 using namespace tuneks;
-
-// The chooser's outer frame, title bar included, stands in the middle of the
-// screen, as the about window's does; each time it is shown.
-TEST(StandardDialogs, TheTemplateChooserIsCentredWithItsFrame)
-{
-    Editor editor;
-    for (int showing = 0; showing < 2; ++showing) {
-        QRect outer, client;
-        whenModalShown([&] {
-            QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
-            ASSERT_TRUE(chooser);
-            outer = chooser->frameGeometry();
-            client = chooser->geometry();
-            QTest::keyClick(chooser, Qt::Key_Escape);
-        });
-        editor.trigger(QStringLiteral("New"));
-        ASSERT_GT(outer.height(), client.height()) << "this platform draws no frame to centre";
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        EXPECT_NEAR(outer.center().x(), screen.center().x(), 1) << "showing " << showing;
-        EXPECT_NEAR(outer.center().y(), screen.center().y(), 1) << "showing " << showing;
-    }
-}
 
 namespace {
 
@@ -154,50 +130,44 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
 
 // A message box is at least as wide as its caption needs beside the
 // frame's icon and buttons, the caption measured in bold as title bars
-// often show it; the leave question's caption is the longest.
-TEST(StandardDialogs, AMessageBoxShowsItsWholeCaption)
+// often show it; the leave question's caption is the longest. Its buttons
+// speak Russian, and an OK box says "ОК" in Cyrillic letters.
+TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
 {
     loadQtRussianTexts();
     Editor editor;
-    editor.host.realMessageBoxes = true;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
     editor.type(2, QStringLiteral("1"));
 
     int width = 0;
     QString caption;
     QStringList buttons;
-    whenModalShown([&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        width = box->width();
-        caption = box->windowTitle();
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        box->reject();
-    });
+    auto lookAtNextBox = [&](ScriptedHost &host) {
+        host.realMessageBoxes = true;
+        buttons.clear();
+        whenModalShown([&width, &caption, &buttons, owner = &host] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            width = box->width();
+            caption = box->windowTitle();
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            owner->realMessageBoxes = false; // any further message is answered by the script
+            box->reject();
+        });
+    };
+    lookAtNextBox(editor.host);
     editor.click(QStringLiteral("Command7"));
     EXPECT_EQ(caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
     QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     title.setBold(true);
     EXPECT_GE(width, QFontMetrics(title).horizontalAdvance(caption) + 100);
+    EXPECT_EQ(buttons.size(), 3);
     for (const QString &text : std::as_const(buttons))
         EXPECT_FALSE(hasLatinLetters(text)) << text.toStdString();
 
-    // An OK box says "ОК" in Cyrillic letters, as Russian desktops do.
     Editor fresh;
-    fresh.host.realMessageBoxes = true;
-    buttons.clear();
-    whenModalShown([&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        fresh.host.realMessageBoxes = false; // any further message is answered by the script
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-    });
+    lookAtNextBox(fresh.host);
     fresh.openFile(fresh.dir.filePath(QStringLiteral("missing.ini")));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
 }

@@ -17,11 +17,6 @@ Editor::Editor() : core(form, host)
     window->show();
 }
 
-Editor::~Editor()
-{
-    window.reset();
-}
-
 QWidget *Editor::topLevel(const QString &name)
 {
     for (QWidget *widget : QApplication::topLevelWidgets())

@@ -19,7 +19,6 @@ using namespace tuneks;
 // shown main window, with a temporary folder for files.
 struct Editor {
     Editor();
-    ~Editor();
 
     template <typename T = QWidget>
     T *find(const QString &name) const
