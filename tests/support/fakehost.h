@@ -10,7 +10,7 @@
 
 // A scripted desktop without windows: answers from the scripted user and
 // records which windows the core showed and hid.
-class FakeHost : public Host, public ScriptedUser {
+class FakeHost : public Scripted<Host> {
 public:
     // Called when a window is shown modally, to act as the user in it.
     std::function<void(WindowId)> onModal;
@@ -21,14 +21,6 @@ public:
     // ended: a real one would never have returned.
     QList<WindowId> modalsLeftOpen;
 
-    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
-                          MessageButtons buttons) override
-    {
-        return answer(text, caption, icon, buttons);
-    }
-    QString askOpenFileName() override { return nextOpenName(); }
-    QString askSaveFileName() override { return nextSaveName(); }
-    void beep() override { ++beeps; }
     void showWindow(WindowId window) override { visible.insert(window); }
     void showWindowModal(WindowId window) override
     {

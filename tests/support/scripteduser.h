@@ -55,3 +55,20 @@ struct ScriptedUser {
     }
     QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
 };
+
+// A host of type HostBase whose user is scripted: message boxes, file dialogs
+// and the beep are recorded and answered from the script. What HostBase does
+// besides (windows, for one) stays its own.
+template <typename HostBase>
+class Scripted : public HostBase, public ScriptedUser {
+public:
+    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
+                          MessageButtons buttons) override
+    {
+        return answer(text, caption, icon, buttons);
+    }
+    QString askOpenFileName() override { return nextOpenName(); }
+    QString askSaveFileName() override { return nextSaveName(); }
+    void beep() override { ++beeps; }
+};
+

@@ -11,31 +11,28 @@
 //
 // With realMessageBoxes or realFileDialogs set, those are the real ones
 // instead (the test answers them itself); message boxes are still recorded.
-class ScriptedHost : public QtHost, public ScriptedUser {
+class ScriptedHost : public Scripted<QtHost> {
 public:
     bool realMessageBoxes = false;
     bool realFileDialogs = false;
     // The window each message box belonged to, in the order of `messages`.
     QList<QPointer<QWidget>> messageOwners;
 
-protected:
-    MessageAnswer runMessageBox(const QString &text, const QString &caption, MessageIcon icon,
-                                MessageButtons buttons) override
+    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
+                          MessageButtons buttons) override
     {
         messageOwners.append(dialogOwner());
-        if (realMessageBoxes) {
-            messages.append({text, caption, icon, buttons});
-            return QtHost::runMessageBox(text, caption, icon, buttons);
-        }
-        return answer(text, caption, icon, buttons);
+        if (!realMessageBoxes)
+            return Scripted::message(text, caption, icon, buttons);
+        messages.append({text, caption, icon, buttons});
+        return QtHost::message(text, caption, icon, buttons);
     }
-    QString runOpenDialog() override
+    QString askOpenFileName() override
     {
-        return realFileDialogs ? QtHost::runOpenDialog() : nextOpenName();
+        return realFileDialogs ? QtHost::askOpenFileName() : Scripted::askOpenFileName();
     }
-    QString runSaveDialog() override
+    QString askSaveFileName() override
     {
-        return realFileDialogs ? QtHost::runSaveDialog() : nextSaveName();
+        return realFileDialogs ? QtHost::askSaveFileName() : Scripted::askSaveFileName();
     }
-    void ringBell() override { ++beeps; }
 };

@@ -77,27 +77,6 @@ QString QtHost::filterPattern()
 MessageAnswer QtHost::message(const QString &text, const QString &caption, MessageIcon icon,
                               MessageButtons buttons)
 {
-    return runMessageBox(text, caption, icon, buttons);
-}
-
-QString QtHost::askOpenFileName()
-{
-    return runOpenDialog();
-}
-
-QString QtHost::askSaveFileName()
-{
-    return runSaveDialog();
-}
-
-void QtHost::beep()
-{
-    ringBell();
-}
-
-MessageAnswer QtHost::runMessageBox(const QString &text, const QString &caption,
-                                    MessageIcon icon, MessageButtons buttons)
-{
     const QPointer<QWidget> owner = dialogOwner();
     QMessageBox box(owner);
     box.setWindowTitle(caption);
@@ -155,12 +134,12 @@ void QtHost::returnFocusTo(QWidget *owner)
         owner->activateWindow();
 }
 
-QString QtHost::runOpenDialog()
+QString QtHost::askOpenFileName()
 {
     return runFileDialog(false);
 }
 
-QString QtHost::runSaveDialog()
+QString QtHost::askSaveFileName()
 {
     return runFileDialog(true);
 }
@@ -205,7 +184,7 @@ void QtHost::rememberFolderOf(const QString &fileName)
     m_lastFolder = QFileInfo(fileName).absolutePath();
 }
 
-void QtHost::ringBell()
+void QtHost::beep()
 {
     QApplication::beep();
 }

@@ -18,9 +18,9 @@ class EditorCore;
 // the rows of one table in qthost.cpp: a window the core drives is its own
 // files plus a row there.
 //
-// The message box, the file dialogs and the beep go through the protected
-// virtual functions below, so a test can subclass QtHost, answer them from a
-// script and still drive the real windows.
+// The message box, the file dialogs and the beep are Host's virtual
+// functions, so a test can subclass QtHost, answer them from a script and
+// still drive the real windows.
 //
 // Call attach() once the core exists; until then no window can be shown.
 class QtHost : public Host {
@@ -58,12 +58,6 @@ public:
     static QString filterPattern();
 
 protected:
-    virtual MessageAnswer runMessageBox(const QString &text, const QString &caption,
-                                        MessageIcon icon, MessageButtons buttons);
-    virtual QString runOpenDialog();
-    virtual QString runSaveDialog();
-    virtual void ringBell();
-
     // The window a message box or file dialog belongs to: the window of the
     // program the user is working in, whose command asked, else the main
     // window. Focus returns there when the box closes.
