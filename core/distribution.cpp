@@ -137,7 +137,6 @@ void EditorCore::Razblokirovka()
     m_form.setFrameVisible(1, true);
     m_form.setPageTitle(Texts::firstPageTitle());
     m_form.setFrameVisible(8, false);
-    m_form.setMenuSaveAsEnabled(true);
 }
 
 void EditorCore::enableDocumentMenus()

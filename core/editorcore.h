@@ -55,8 +55,8 @@ public:
     // ShablonPorsche / ShablonLamborghini: put a built-in car into the buffer.
     void ShablonPorsche();
     void ShablonLamborghini();
-    // Razblokirovka: the page buttons, the first page and Save As, once a
-    // document is there.
+    // Razblokirovka: the page buttons and the first page, once a document
+    // is there.
     void Razblokirovka();
     // The menu items that work on a document: save, saveas and Proverka.
     void enableDocumentMenus();

@@ -29,8 +29,6 @@
 #include <cstdio>
 #include <ctime>
 
-using namespace tuneks;
-
 namespace {
 
 // The standard class a widget is counted as, most specific first.

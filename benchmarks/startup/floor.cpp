@@ -21,8 +21,6 @@
 
 #include <cstdio>
 
-using namespace tuneks;
-
 namespace {
 
 QWidget *make(const QByteArray &kind, QWidget *parent)

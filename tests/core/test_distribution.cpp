@@ -185,3 +185,14 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
     EXPECT_EQ(core.doc().NStr[121], 0);
     EXPECT_EQ(core.doc().NStr[5], 0);
 }
+
+TEST_F(Distribution, ALongerDocumentAfterAShorterOneKeepsEveryLine)
+{
+    for (const int count : {120, 121, 119, 300}) {
+        QVector<QByteArray> lines = physicsLines(count, "Car " + QByteArray::number(count));
+        lines.last() = "' last line of " + QByteArray::number(count);
+        open(writeFile(QStringLiteral("car%1.ini").arg(count), joinCrLf(lines)));
+        EXPECT_EQ(core.documentLines(), lines) << count;
+    }
+}
+

@@ -180,6 +180,9 @@ TEST(FileReader, AFileOfTheSizeLimitIsReadWholeAndOneByteMoreIsTooLarge)
     EXPECT_EQ(data.size(), kMaxPhysicsFileBytes);
     ASSERT_TRUE(QFile::resize(name, kMaxPhysicsFileBytes + 1));
     EXPECT_EQ(readWholeFile(name, data), ReadResult::TooLarge);
+    // What was read before does not linger when the next read is refused.
+    EXPECT_EQ(readWholeFile(dir.path(), data), ReadResult::NotAFile);
+    EXPECT_TRUE(data.isEmpty());
 }
 
 TEST(SystemErrors, AnErrorWithoutWordsOfItsOwnIsNamedByItsNumberAndTheSystemsText)
