@@ -36,10 +36,11 @@ double readRadixWhole(Reader &reader, int radix)
     double value = 0;
     for (;;) {
         const QChar c = reader.peek();
+        // Letters are the digits from ten on; one the radix lacks ends the number.
         int digit = -1;
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             digit = c.unicode() - '0';
-        else if (radix == 16 && c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'))
+        else if (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'))
             digit = c.toLower().unicode() - 'a' + 10;
         if (digit < 0 || digit >= radix)
             break;
@@ -93,11 +94,9 @@ double leadingNumber(const QString &text)
         number += char(c.unicode());
         reader.next();
     }
-    bool anyDigit = false;
     auto readDigits = [&] {
         for (c = reader.peek(); c >= QLatin1Char('0') && c <= QLatin1Char('9'); c = reader.peek()) {
             number += char(c.unicode());
-            anyDigit = true;
             reader.next();
         }
     };
@@ -107,8 +106,7 @@ double leadingNumber(const QString &text)
         reader.next();
         readDigits();
     }
-    if (!anyDigit)
-        return 0;
+    // A text without digits converts to nothing, which leaves 0.
     c = reader.peek().toUpper();
     if (c == QLatin1Char('E') || c == QLatin1Char('D')) {
         std::string exponent = "e";
