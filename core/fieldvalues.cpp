@@ -30,12 +30,11 @@ int listPositionOf(Slots::ComboId list, const QByteArray &value)
 
 namespace {
 
-// The line with everything after its first "=" replaced; a line without one
-// stays as it is.
+// The key line with everything after its first "=" replaced. A field's key
+// line always holds one: that is how its key was found.
 QByteArray withValue(const QByteArray &line, const QByteArray &value)
 {
-    const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? line : line.left(equals + 1) + value;
+    return line.left(line.indexOf('=') + 1) + value;
 }
 
 } // namespace

@@ -168,13 +168,13 @@ const QVector<int> &checkedSlots(Check check)
 {
     static const QVector<int> field = slotsWhere([](const SlotInfo &info) { return info.check == Check::Field; });
     static const QVector<int> torque = slotsWhere([](const SlotInfo &info) { return info.check == Check::Torque; });
-    static const QVector<int> none = slotsWhere([](const SlotInfo &info) { return info.check == Check::None; });
+    static const QVector<int> nothing;
     switch (check) {
     case Check::Field: return field;
     case Check::Torque: return torque;
     case Check::None: break;
     }
-    return none;
+    return nothing;
 }
 
 const QVector<int> &slotsClearedByNew()

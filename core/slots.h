@@ -108,7 +108,7 @@ Section sectionOfHeader(const QByteArray &line);
 
 // Lists derived from the table, each ascending.
 const QVector<int> &mainTextSlots();           // the main window's Text array
-const QVector<int> &checkedSlots(Check check); // what a check examines
+const QVector<int> &checkedSlots(Check check); // what a check examines; none for Check::None
 const QVector<int> &slotsClearedByNew();
 
 bool isTorqueSlot(int slot);
