@@ -23,7 +23,7 @@ int listPositionOf(Slots::ComboId list, const QByteArray &value)
 {
     const double number = leadingNumber(Codepage::decode(value)) - Slots::comboOffset(list);
     const double position = std::nearbyint(number);
-    if (!std::isfinite(position) || position < -1 || position >= Slots::comboItems(list).size())
+    if (!std::isfinite(position) || position < 0 || position >= Slots::comboItems(list).size())
         return -1;
     return int(position);
 }

@@ -185,6 +185,18 @@ TEST(FileReader, AFileOfTheSizeLimitIsReadWholeAndOneByteMoreIsTooLarge)
     EXPECT_TRUE(data.isEmpty());
 }
 
+#ifdef Q_OS_LINUX
+TEST(FileReader, AFileThatOpensButCannotBeReadIsAFailureWithItsCause)
+{
+    // The process's own memory opens as a file, but its first page is never mapped.
+    QByteArray data = "left over";
+    QString why;
+    EXPECT_EQ(readWholeFile(QStringLiteral("/proc/self/mem"), data, &why), ReadResult::Failed);
+    EXPECT_EQ(why, describeSystemError(EIO));
+    EXPECT_TRUE(data.isEmpty());
+}
+#endif
+
 TEST(SystemErrors, AnErrorWithoutWordsOfItsOwnIsNamedByItsNumberAndTheSystemsText)
 {
     const QString text = describeSystemError(4321);
