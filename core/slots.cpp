@@ -254,14 +254,9 @@ const QStringList &comboItems(ComboId combo)
 
 int comboOffset(ComboId combo)
 {
-    switch (combo) {
-    case Combo1: return 3;
-    case Combo2: return 0;
-    case Combo3: return 1;
-    case kComboCount: break;
-    }
-    return 0;
+    // Gears 3 to 8, engine sounds from 0, horns from 1.
+    static constexpr int kOffsets[kComboCount] = {3, 0, 1};
+    return kOffsets[combo];
 }
-
 
 } // namespace tuneks::Slots
