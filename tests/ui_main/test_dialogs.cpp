@@ -176,6 +176,18 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
     ASSERT_TRUE(window);
     EXPECT_FALSE(window->isVisible());
 
+    // Enter presses "Закрыть".
+    bool closedByEnter = false;
+    whenModalShown([&] {
+        QWidget *shown = Editor::topLevel(QStringLiteral("Form2_2"));
+        QTest::keyClick(shown, Qt::Key_Return);
+        closedByEnter = !shown->isVisible();
+        if (!closedByEnter)
+            clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
+    });
+    editor.torque.closeWindow();
+    EXPECT_TRUE(closedByEnter);
+
     // The close box also ends the modal run, and discards the window.
     whenModalShown([] { Editor::topLevel(QStringLiteral("Form2_2"))->close(); });
     editor.torque.closeWindow();
