@@ -39,6 +39,15 @@ std::optional<QString> EditorCore::ProverkaZnakov2(const QString &text, int slot
     return QStringLiteral("Не допустимый символ в окне ") + Slots::errorLabel(slot);
 }
 
+QStringList EditorCore::errorsOf(Slots::Check check) const
+{
+    QStringList errors;
+    for (int slot : Slots::checkedSlots(check))
+        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(slot), slot))
+            errors.append(*error);
+    return errors;
+}
+
 void EditorCore::setErrorsRun(SaveKind kind)
 {
     m_doc.errorsRun = kind;
@@ -59,10 +68,7 @@ SaveOutcome EditorCore::ProverkaZnakov(SaveKind kind)
         return SaveOutcome::ErrorsWindowOpen;
     }
     setErrorsRun(kind);
-    QStringList Oshibki2;
-    for (int sa : Slots::checkedSlots(Slots::Check::Field))
-        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(sa), sa))
-            Oshibki2.append(*error);
+    const QStringList Oshibki2 = errorsOf(Slots::Check::Field);
     if (!Oshibki2.isEmpty()) {
         m_form.appendErrors(Oshibki2);
         m_host.showWindow(WindowId::Form2);
@@ -86,10 +92,7 @@ void EditorCore::errorsWindowClosed()
 
 void EditorCore::ProverkaOborotov1()
 {
-    QStringList Oshibki2_2;
-    for (int Ind : Slots::checkedSlots(Slots::Check::Torque))
-        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(Ind), Ind))
-            Oshibki2_2.append(*error);
+    const QStringList Oshibki2_2 = errorsOf(Slots::Check::Torque);
     if (!Oshibki2_2.isEmpty()) {
         m_form.appendTorqueErrors(Oshibki2_2);
         m_host.showWindowModal(WindowId::Form2_2);

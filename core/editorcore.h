@@ -104,6 +104,8 @@ private:
     // ProverkaZnakov2 / ProverkaOborotov2: the error text of one field, or
     // nothing when its text passes.
     static std::optional<QString> ProverkaZnakov2(const QString &text, int slot);
+    // The error texts of every field that `check` examines, in slot order.
+    QStringList errorsOf(Slots::Check check) const;
     void setErrorsRun(SaveKind kind);
     // saving.cpp
     SaveOutcome Soxranenie4(const QString &fileName, const QVector<QByteArray> &lines);
