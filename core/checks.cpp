@@ -95,9 +95,8 @@ void EditorCore::ProverkaOborotov1()
     const QStringList Oshibki2_2 = errorsOf(Slots::Check::Torque);
     if (!Oshibki2_2.isEmpty()) {
         m_form.appendTorqueErrors(Oshibki2_2);
+        // Returns once the window is closed, which empties its list.
         m_host.showWindowModal(WindowId::Form2_2);
-        // Every way of closing that window empties its list.
-        m_form.clearTorqueErrors();
     }
     m_host.hideWindow(WindowId::Form3);
 }
