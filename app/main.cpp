@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "pictures.h"
 #include "qthost.h"
+#include "runsettings.h"
 #include "texts.h"
 #include "uiface.h"
 
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     using namespace tuneks;
 
     QApplication app(argc, argv);
+    // Qt's file dialogs keep their state for this run only.
+    const RunSettings runSettings;
     QApplication::setApplicationName(Texts::programCaption());
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
     // Ties the windows to the installed launcher and its icon.

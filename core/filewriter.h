@@ -21,8 +21,12 @@ namespace tuneks {
 //   its owner and its group as far as the process may set them.
 // - A file with several names (hard links), or one whose owner the process
 //   could not keep, is written in place so that every name sees the new
-//   bytes and the owner stays; should that write fail, the old bytes are put
-//   back.
+//   bytes and the owner stays. Its old bytes are first put on disk in a
+//   backup beside it (its name + "~tuneks-backup"), removed once the new
+//   bytes are on disk; should the write fail, the old bytes are put back. A
+//   backup that a killed save left is removed by the next save when it holds
+//   what the file holds; when it holds other bytes, it may be the only whole
+//   copy of the file, and the save stops and says so.
 // - The file-size signal is ignored during the write, so a file-size limit
 //   makes the save fail instead of ending the program.
 bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QString *errorText);

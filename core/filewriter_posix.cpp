@@ -94,17 +94,29 @@ bool readAllAt(int fd, QByteArray &data)
 // which target a leftover belongs to.
 constexpr int kStemBytes = 40;
 constexpr int kRandomLetters = 6;
+constexpr qsizetype kLongestName = 255;
 
-QByteArray temporaryPrefix(const QByteArray &baseName)
+// The start of a name, at most `bytes` long, without cutting a UTF-8
+// character in two.
+QByteArray stemOf(const QByteArray &baseName, qsizetype bytes)
 {
-    qsizetype cut = qMin<qsizetype>(baseName.size(), kStemBytes);
-    // Do not cut a UTF-8 character in two.
+    qsizetype cut = qMin<qsizetype>(baseName.size(), bytes);
     while (cut > 0 && cut < baseName.size() && (uchar(baseName[cut]) & 0xC0) == 0x80)
         --cut;
+    return baseName.left(cut);
+}
+
+QByteArray hashOf(const QByteArray &baseName)
+{
     quint32 hash = 2166136261u; // FNV-1a
     for (const char c : baseName)
         hash = (hash ^ uchar(c)) * 16777619u;
-    return '.' + baseName.left(cut) + "~tuneks-" + QByteArray::number(hash, 16).rightJustified(8, '0') + '-';
+    return QByteArray::number(hash, 16).rightJustified(8, '0');
+}
+
+QByteArray temporaryPrefix(const QByteArray &baseName)
+{
+    return '.' + stemOf(baseName, kStemBytes) + "~tuneks-" + hashOf(baseName) + '-';
 }
 
 bool isTemporaryName(const char *name, const QByteArray &prefix)
@@ -165,14 +177,18 @@ int createTemporary(const QByteArray &folder, const QByteArray &prefix, mode_t m
     return -1;
 }
 
-QString folderFailure(int error, const QByteArray &folder)
+// Why no file could be made in the folder. `inPlace`: the file made was the
+// backup of a file written in place, not a new copy that replaces it.
+QString folderFailure(int error, const QByteArray &folder, bool inPlace = false)
 {
     switch (error) {
     case EACCES:
     case EPERM:
         return QStringLiteral("Нет права создавать файлы в папке ") + shown(folder)
-               + QStringLiteral(", а сохранение сначала пишет новый файл рядом со старым и лишь затем "
-                                "заменяет его. Сохраните файл в другую папку.");
+               + (inPlace ? QStringLiteral(", а сохранение сначала кладёт рядом с файлом копию его прежнего "
+                                           "содержимого и лишь затем пишет в него. Сохраните файл в другую папку.")
+                          : QStringLiteral(", а сохранение сначала пишет новый файл рядом со старым и лишь затем "
+                                           "заменяет его. Сохраните файл в другую папку."));
     case ENOENT:
         return QStringLiteral("Папки ") + shown(folder) + QStringLiteral(" нет.");
     case ENOTDIR:
@@ -182,10 +198,95 @@ QString folderFailure(int error, const QByteArray &folder)
     }
 }
 
+// The copy of the old bytes that an in-place write keeps beside the file
+// until the new bytes are on disk: the file's name + "~tuneks-backup", or,
+// where that would be longer than a name may be, the start of the name and
+// a hash of the whole.
+QByteArray backupName(const QByteArray &baseName)
+{
+    static const QByteArray suffix = "~tuneks-backup";
+    if (baseName.size() + suffix.size() <= kLongestName)
+        return baseName + suffix;
+    return stemOf(baseName, kStemBytes) + '~' + hashOf(baseName) + suffix;
+}
+
+// Flushes the folder, so that a file made or removed in it stays made or
+// removed after a power cut.
+void syncFolder(const QByteArray &folder)
+{
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        ::close(folderFd);
+    }
+}
+
+// A backup that an earlier in-place save of this file left, killed before
+// it ended. When it holds the bytes the file holds now it tells nothing and
+// is removed; otherwise it may be the only whole copy of the file, and the
+// save stops and says so rather than write over it. False with the reason
+// in *errorText when the save must stop.
+bool clearEarlierBackup(const QByteArray &backup, const QByteArray &fileBytes, QString *errorText)
+{
+    const int fd = ::open(backup.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return true;
+    bool redundant = false;
+    struct stat st {};
+    if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1
+        && qint64(st.st_size) == fileBytes.size() && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        QByteArray bytes(fileBytes.size(), Qt::Uninitialized);
+        redundant = readAllAt(fd, bytes) && bytes == fileBytes;
+    }
+    if (redundant)
+        redundant = unlink(backup.constData()) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!redundant)
+        return fail(errorText, QStringLiteral("Рядом с ним лежит файл ") + shown(backup)
+                                   + QStringLiteral(" с прежним содержимым файла: его оставило сохранение, "
+                                                    "прерванное раньше, и он может быть единственной целой "
+                                                    "копией. Проверьте оба файла, затем перенесите или "
+                                                    "удалите эту копию и сохраните снова."));
+    return true;
+}
+
+// Writes the old bytes to a temporary file beside the file, puts it on disk
+// and only then gives it the backup's name, so that the backup's name never
+// holds less than the whole old file. Returns its locked descriptor, or -1
+// with errno set (the backup then does not exist).
+int writeBackup(const QByteArray &backup, const QByteArray &folder, const QByteArray &prefix, const QByteArray &old,
+                const struct stat &was)
+{
+    QByteArray temporary;
+    const int fd = createTemporary(folder, prefix, 0600, temporary);
+    if (fd < 0)
+        return -1;
+    // Readable by whoever may read the file, where the process may give the
+    // backup the file's owner and group; otherwise by this user alone.
+    if (fchown(fd, was.st_uid, was.st_gid) == 0)
+        fchmod(fd, was.st_mode & 0666);
+    // The check before found no backup; should another save make one
+    // meanwhile, rename() replaces it by the same old bytes.
+    if (!writeAllAt(fd, old.constData(), old.size(), 0) || fsync(fd) != 0
+        || rename(temporary.constData(), backup.constData()) != 0) {
+        const int error = errno;
+        unlink(temporary.constData());
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    syncFolder(folder);
+    return fd;
+}
+
 // Writes a file in place: every hard link sees the new bytes and the owner
-// stays. The old bytes are read first and put back if the write fails.
-bool writeInPlace(const QByteArray &target, const struct stat &was, const QByteArray &contents,
-                  QString *errorText)
+// stays. The old bytes are read first and kept in a backup beside the file
+// until the new ones are on disk, so that a kill or a power cut at any
+// moment leaves the old or the new bytes whole; should the write fail, the
+// old bytes are put back.
+bool writeInPlace(const QByteArray &target, const QByteArray &folder, const QByteArray &baseName,
+                  const struct stat &was, const QByteArray &contents, QString *errorText)
 {
     const int fd = ::open(target.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
@@ -203,16 +304,40 @@ bool writeInPlace(const QByteArray &target, const struct stat &was, const QByteA
         ::close(fd);
         return fail(errorText, describeSystemError(error));
     }
+    const QByteArray backup = folder + '/' + backupName(baseName);
+    if (!clearEarlierBackup(backup, old, errorText)) {
+        ::close(fd);
+        return false;
+    }
+    const QByteArray prefix = temporaryPrefix(baseName);
+    removeAbandonedCopies(folder, prefix, was.st_uid);
+    const int backupFd = writeBackup(backup, folder, prefix, old, was);
+    if (backupFd < 0) {
+        const int error = errno;
+        ::close(fd);
+        return fail(errorText, folderFailure(error, folder, true));
+    }
+    const auto removeBackup = [&] {
+        unlink(backup.constData());
+        ::close(backupFd);
+        syncFolder(folder);
+    };
     if (!writeAllAt(fd, contents.constData(), contents.size(), 0) || ftruncate(fd, off_t(contents.size())) != 0
         || fsync(fd) != 0) {
         QString text = describeSystemError(errno);
         const bool restored = writeAllAt(fd, old.constData(), old.size(), 0)
                               && ftruncate(fd, off_t(old.size())) == 0 && fsync(fd) == 0;
-        if (!restored)
-            text += QStringLiteral(" Вернуть прежнее содержимое файла не удалось: проверьте его.");
+        if (restored) {
+            removeBackup();
+        } else {
+            ::close(backupFd);
+            text += QStringLiteral(" Вернуть прежнее содержимое файла не удалось; оно сохранено в файле ")
+                    + shown(backup) + QLatin1Char('.');
+        }
         ::close(fd);
         return fail(errorText, text);
     }
+    removeBackup();
     // A write by anyone but root clears the setuid and setgid bits; put
     // them back where the process may.
     if (fstat(fd, &st) == 0 && (st.st_mode & 07777) != (was.st_mode & 07777))
@@ -266,7 +391,7 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
                                                    : describeSystemError(errno));
         // Replacing one of several names would part it from the others.
         if (st.st_nlink > 1)
-            return writeInPlace(target, st, contents, errorText);
+            return writeInPlace(target, folder, baseName, st, contents, errorText);
     }
 
     const QByteArray prefix = temporaryPrefix(baseName);
@@ -285,7 +410,7 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
         // it is written in place instead.
         if ((st.st_uid != geteuid() || st.st_gid != getegid()) && fchown(fd, st.st_uid, st.st_gid) != 0) {
             discard();
-            return writeInPlace(target, st, contents, errorText);
+            return writeInPlace(target, folder, baseName, st, contents, errorText);
         }
         // After the owner: a change of owner clears the setuid and setgid bits.
         fchmod(fd, st.st_mode & 07777);
@@ -301,11 +426,7 @@ bool writeFileAtomically(const QString &fileName, const QByteArray &contents, QS
         return fail(errorText, describeSystemError(error));
     }
     // The new name is on disk only once the folder is.
-    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        fsync(folderFd);
-        ::close(folderFd);
-    }
+    syncFolder(folder);
     ::close(fd);
     return true;
 }

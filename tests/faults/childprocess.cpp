@@ -2,7 +2,10 @@
 
 #include <QDir>
 
+#include <cerrno>
+#include <csignal>
 #include <cstddef>
+#include <thread>
 #include <vector>
 
 #include <grp.h>
@@ -10,6 +13,7 @@
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -51,7 +55,11 @@ bool becomeNobody()
            && setresuid(nobodyUid(), nobodyUid(), nobodyUid()) == 0 && geteuid() == nobodyUid();
 }
 
-bool killAtSystemCalls(std::initializer_list<long> numbers)
+namespace {
+
+// Installs a filter that answers `action` to these system calls and lets
+// every other one through; returns what the seccomp call returned, or -1.
+int filterSystemCalls(std::initializer_list<long> numbers, __u32 action, unsigned flags)
 {
 #if defined(__x86_64__)
     const unsigned arch = AUDIT_ARCH_X86_64;
@@ -59,7 +67,7 @@ bool killAtSystemCalls(std::initializer_list<long> numbers)
     const unsigned arch = AUDIT_ARCH_AARCH64;
 #else
     const unsigned arch = 0;
-    return false;
+    return -1;
 #endif
     std::vector<sock_filter> program = {
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
@@ -69,12 +77,44 @@ bool killAtSystemCalls(std::initializer_list<long> numbers)
     };
     for (const long number : numbers) {
         program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(number), 0, 1));
-        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, action));
     }
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
-    return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0
-           && syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, 0, &filter) == 0;
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
+        return -1;
+    return int(syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, flags, &filter));
+}
+
+} // namespace
+
+bool killAtSystemCalls(std::initializer_list<long> numbers)
+{
+    return filterSystemCalls(numbers, SECCOMP_RET_KILL_PROCESS, 0) == 0;
+}
+
+bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip)
+{
+    // The filter hands each of these calls to a watcher thread of this
+    // process, which counts them and lets them run until the one to kill at.
+    const int listener = filterSystemCalls(numbers, SECCOMP_RET_USER_NOTIF, SECCOMP_FILTER_FLAG_NEW_LISTENER);
+    if (listener < 0)
+        return false;
+    std::thread([listener, skip] {
+        for (int seen = 0;; ++seen) {
+            seccomp_notif call {};
+            while (ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &call) != 0)
+                if (errno != EINTR)
+                    return;
+            if (seen == skip)
+                kill(getpid(), SIGKILL);
+            seccomp_notif_resp answer {};
+            answer.id = call.id;
+            answer.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+            ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &answer);
+        }
+    }).detach();
+    return true;
 }
 
 int openDescriptors()

@@ -37,6 +37,11 @@ gid_t nobodyGid();
 // that moment would end it. False where the filter cannot be installed.
 bool killAtSystemCalls(std::initializer_list<long> numbers);
 
+// In a child: lets the first `skip` calls of these system calls through and
+// kills the process (SIGKILL) as the next one is made, before it runs, so
+// that a test can stop a save at every step of it in turn.
+bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip);
+
 // How many files this process holds open now.
 int openDescriptors();
 

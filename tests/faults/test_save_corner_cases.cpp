@@ -386,6 +386,74 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
     }
 }
 
+// A file with a second name is written in place. A kill at any step of
+// that save, each write, cut, flush and removal in turn, leaves the old or
+// the new bytes whole: in the file, or in the backup beside it. The new text
+// is shorter than the old, so a write not yet cut to size would leave the
+// new bytes followed by the end of the old ones. A later save removes what
+// the killed one left but never a backup that holds other bytes than the file.
+TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
+{
+    ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
+    QVector<QByteArray> out = savedUnchanged(lines);
+    out[lineIndex(out, "Mass=")] = "Mass=2";
+    const QByteArray shorter = joinCrLf(out);
+    const QString backup = target + QStringLiteral("~tuneks-backup");
+    const QStringList entries = folderEntries();
+    // The opened file is saved through Save As, answering the questions
+    // whether to replace it and (after a kill) whether to overwrite its changes.
+    const auto saveOver = [&] {
+        host.messages.clear();
+        host.saveNames = {target};
+        host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        mainWindow.saveAsCommand();
+    };
+    const std::initializer_list<long> moments[] = {
+        {SYS_write, SYS_pwrite64}, {SYS_ftruncate}, {SYS_fsync, SYS_fdatasync}, {SYS_unlink, SYS_unlinkat}};
+    int kills = 0;
+    for (const auto &calls : moments) {
+        for (int skip = 0;; ++skip) {
+            SCOPED_TRACE(testing::Message() << "system call " << *calls.begin() << ", kill after " << skip);
+            QFile file(target); // in place, so that both names keep the file
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite | QIODevice::Truncate) && file.write(onDisk) == onDisk.size());
+            file.close();
+            open(target);
+            ASSERT_TRUE(core.typeText(2, QStringLiteral("2")));
+            const ChildEnd end = runInChild([&] {
+                if (!killAtSystemCallAfter(calls, skip))
+                    return 10;
+                saveOver();
+                return host.messages.size() == 1 ? 0 : 11; // the replace question
+            });
+            if (end.ok())
+                break; // the save ended before that call came again
+            ASSERT_EQ(end.signal, SIGKILL) << "exit " << end.code;
+            ++kills;
+            const QByteArray now = readFile(target);
+            // The backup's name holds nothing but the whole old bytes.
+            const bool backedUp = QFile::exists(backup);
+            EXPECT_TRUE(!backedUp || readFile(backup) == onDisk);
+            EXPECT_TRUE(now == onDisk || now == shorter || backedUp) << now.right(40).toStdString();
+
+            // The next save removes a backup that tells nothing more than
+            // the file; one that holds other bytes stays, and the save says so.
+            const bool backupDiffers = QFile::exists(backup) && readFile(backup) != now;
+            saveOver();
+            if (backupDiffers) {
+                EXPECT_TRUE(toldThat(QStringLiteral("Рядом с ним лежит файл ") + backup)) << host.lastText().toStdString();
+                EXPECT_TRUE(sameBytes(readFile(target), now));
+                EXPECT_TRUE(sameBytes(readFile(backup), onDisk));
+                QFile::remove(backup);
+            } else {
+                EXPECT_FALSE(host.lastText().startsWith(QStringLiteral("Не удалось"))) << host.lastText().toStdString();
+                EXPECT_TRUE(sameBytes(readFile(target), shorter));
+            }
+            EXPECT_EQ(folderEntries(), entries);
+        }
+    }
+    EXPECT_GE(kills, 6) << "the save made fewer steps than a backup, a write, a cut and three flushes";
+}
+
 // A file left open keeps its name busy: on Windows nobody could delete or
 // move it while the editor runs. Every way through a load and a save gives
 // back what it opened.

@@ -4,6 +4,7 @@
 
 #include "uitestsupport.h"
 
+#include "runsettings.h"
 #include "templates.h"
 
 #include <QAccessible>
@@ -13,11 +14,15 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +40,12 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         ASSERT_TRUE(dialog);
         if (startedIn)
             *startedIn = dialog->directory().absolutePath();
+#ifndef Q_OS_WIN
+        // The folder that another program's dialog visited, as UsersQtSettings
+        // seeds it, is no part of the history. (Windows keeps Qt's settings
+        // in the registry, where Qt reads them and gives no other place.)
+        EXPECT_TRUE(dialog->history().filter(QStringLiteral("elsewhere")).isEmpty());
+#endif
         if (!folder.isEmpty())
             dialog->setDirectory(folder);
         auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -49,6 +60,80 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         QTest::keyClick(box, Qt::Key_Return);
     });
 }
+
+// The user's own Qt settings, where Qt's file dialogs keep their state
+// unless told otherwise: on Windows the user's registry; elsewhere a file in
+// the XDG configuration folder, which lies in an empty home of the test's
+// own, as do the XDG data folder and HOME itself. Seeded with what another
+// program's dialog leaves there: its history and last folder.
+class UsersQtSettings {
+public:
+    explicit UsersQtSettings(const QString &visited)
+    {
+#ifndef Q_OS_WIN
+        for (const auto &[variable, folder] : m_folders) {
+            m_before.append(qgetenv(variable));
+            qputenv(variable, QFile::encodeName(m_home.path() + folder));
+        }
+        // Qt reads XDG_CONFIG_HOME once; this process may have done so earlier.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + m_folders[1].second);
+#endif
+        m_seeded = {{QStringLiteral("FileDialog/history"), QStringList{QUrl::fromLocalFile(visited).toString()}},
+                    {QStringLiteral("FileDialog/sidebarWidth"), 150}};
+        for (auto value = m_seeded.cbegin(); value != m_seeded.cend(); ++value) {
+            m_previous.insert(value.key(), open()->value(value.key()));
+            open()->setValue(value.key(), value.value());
+        }
+    }
+    ~UsersQtSettings()
+    {
+        for (auto value = m_previous.cbegin(); value != m_previous.cend(); ++value)
+            value.value().isValid() ? open()->setValue(value.key(), value.value()) : open()->remove(value.key());
+#ifndef Q_OS_WIN
+        for (int i = 0; i < 3; ++i)
+            qputenv(m_folders[i].first, m_before[i]);
+#endif
+    }
+    // Every key and value of the user's Qt settings and every file of the home.
+    QString contents() const
+    {
+        QStringList all;
+        std::unique_ptr<QSettings> user = open();
+        for (const QString &key : user->allKeys())
+            all << key + QLatin1Char('=') + user->value(key).toStringList().join(QLatin1Char(' '));
+#ifndef Q_OS_WIN
+        for (QDirIterator files(m_home.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                QDirIterator::Subdirectories);
+             files.hasNext();)
+            all << files.next();
+#endif
+        return all.join(QLatin1Char('\n'));
+    }
+    bool keptTheSeed() const
+    {
+        for (auto value = m_seeded.cbegin(); value != m_seeded.cend(); ++value)
+            if (open()->value(value.key()) != value.value())
+                return false;
+        return true;
+    }
+
+private:
+    // By name, so that where the program points Qt's settings does not matter.
+    std::unique_ptr<QSettings> open() const
+    {
+#ifdef Q_OS_WIN
+        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"), QSettings::NativeFormat);
+#else
+        return std::make_unique<QSettings>(m_home.path() + m_folders[1].second + QStringLiteral("/QtProject.conf"),
+                                           QSettings::IniFormat);
+#endif
+    }
+    QTemporaryDir m_home;
+    const std::pair<const char *, QString> m_folders[3] = {
+        {"HOME", QString()}, {"XDG_CONFIG_HOME", QStringLiteral("/.config")}, {"XDG_DATA_HOME", QStringLiteral("/.local/share")}};
+    QByteArrayList m_before;
+    QMap<QString, QVariant> m_seeded, m_previous;
+};
 
 // Drags `data` over `target` and drops it there, as the window system
 // delivers a drop; then lets the queued open run. True when it was taken.
@@ -77,8 +162,18 @@ QMimeData *filesData(const QStringList &paths)
 
 } // namespace
 
-TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
+// The dialogs keep nothing beyond the run: they neither take the state that
+// another program's dialog left in the user's Qt settings nor store their
+// own there, and still open where the last one of the run ended.
+TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRulesAndStoreNothing)
 {
+    QTemporaryDir another;
+    const QString elsewhere = another.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    UsersQtSettings user(elsewhere);
+    const QString stored = user.contents();
+    std::optional<RunSettings> run;
+    run.emplace(); // as the program starts
     Editor editor;
     editor.host.realFileDialogs = true;
     const QString folder = editor.dir.path();
@@ -106,6 +201,15 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
     EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+    run.reset(); // as the program ends
+    // Other test programs may use Qt's dialogs meanwhile: on Windows they
+    // share the registry, so there nothing of this run's folders may remain.
+    EXPECT_TRUE(user.keptTheSeed());
+#ifdef Q_OS_WIN
+    EXPECT_FALSE(user.contents().contains(QFileInfo(folder).fileName())) << user.contents().toStdString();
+#else
+    EXPECT_EQ(user.contents(), stored);
+#endif
 }
 
 TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)

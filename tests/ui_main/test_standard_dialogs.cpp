@@ -3,6 +3,7 @@
 // a machine whose language is not set.
 #include "uitestsupport.h"
 
+#include "runsettings.h"
 #include "templates.h"
 
 #include <QAbstractButton>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
@@ -77,9 +77,7 @@ QStringList shownTexts(QWidget *dialog)
 // text but the file names and the filter's pattern is in Latin letters.
 TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
 {
-    // Qt's file dialog keeps its view and folders in the user's Qt settings;
-    // the test's detail view goes to the test location instead.
-    QStandardPaths::setTestModeEnabled(true);
+    const RunSettings runSettings; // as the program does: the detail view is not kept
     loadQtRussianTexts();
     Editor editor;
     ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
