@@ -16,7 +16,6 @@ namespace {
 std::optional<QVector<QByteArray>> splitLines(const QByteArray &data, int maxLines)
 {
     QVector<QByteArray> lines;
-    lines.reserve(qMin<qsizetype>(data.count('\r') + 1, maxLines + 1));
     qsizetype start = 0;
     const qsizetype size = data.size();
     while (start < size) {
