@@ -27,12 +27,11 @@ public:
     FileIdentity identify(const QString &name) override
     {
         FileIdentity id;
-        const QFileInfo info(name);
-        id.exists = info.exists();
-        if (!id.exists)
-            return id;
-        id.canonicalPath = info.canonicalFilePath();
-        readDeviceAndInode(name, id);
+        // Empty for a name that leads to nothing, which spares asking first.
+        id.canonicalPath = QFileInfo(name).canonicalFilePath();
+        id.exists = !id.canonicalPath.isEmpty();
+        if (id.exists)
+            readDeviceAndInode(name, id);
         return id;
     }
 

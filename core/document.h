@@ -21,9 +21,8 @@ struct DocumentState {
     DocumentState() : a(1) {}
 
     // a: the line buffer, raw bytes exactly as read; line n is a[n] for
-    // n = 1..e; a[0] is never part of a document. It grows with
-    // the longest document of the run, to at most kMaxLines + 1 elements;
-    // lines past e are left over from a longer earlier document.
+    // n = 1..e; a[0] is never part of a document. It holds at least e + 1
+    // elements, at most kMaxLines + 1.
     QVector<QByteArray> a;
     // e: number of lines of the document, 0..1000.
     int e = 0;

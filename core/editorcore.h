@@ -93,7 +93,7 @@ private:
     // Proverka: recognises the head of `lines`; on success takes them over as
     // the document and distributes them, otherwise refuses with a message and
     // leaves the document as it was.
-    bool Proverka(const QVector<QByteArray> &lines);
+    bool Proverka(QVector<QByteArray> lines);
     void Raspredelenie1();
     // Rasborka: takes the value of line f into its field, when the line's
     // key is a field's key in `section`.

@@ -99,10 +99,10 @@ void EditorCore::zagr(const QString &chosenName)
     // The file is read into a scratch buffer; the open document is replaced
     // only when the file is recognised, so a refused file leaves it intact.
     QByteArray contents;
-    const std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
+    std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
     if (!lines)
         return;
-    if (Proverka(*lines))
+    if (Proverka(std::move(*lines)))
         rememberFileOnDisk(fileName, contents);
     Razblokirovka();
     m_doc.b = true;
