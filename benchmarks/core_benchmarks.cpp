@@ -226,7 +226,7 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
-    reporter.printRatio("open / read and split", "OpenToFilledFormState", "ReadAndSplitLines", 2.0);
+    reporter.printRatio("open / read and split", "OpenToFilledFormState", "ReadAndSplitLines", 1.5);
     reporter.printRatio("write-back and save / bare QSaveFile write", "WriteBackAndSave", "BareSaveFileWrite", 1.5);
     benchmark::Shutdown();
     return 0;
