@@ -44,7 +44,8 @@ def start_xvfb(env):
     """Starts Xvfb on a free display; returns the process, or None."""
     if not shutil.which("Xvfb"):
         return None
-    for display in range(57, 90):
+    first = int(os.environ.get("TUNEKS_FIRST_DISPLAY", "57"))
+    for display in range(first, first + 33):
         if os.path.exists(f"/tmp/.X11-unix/X{display}") or os.path.exists(f"/tmp/.X{display}-lock"):
             continue
         proc = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],

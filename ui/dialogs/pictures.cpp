@@ -1,8 +1,13 @@
 #include "pictures.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QIconEngine>
+#include <QMap>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
 #include <QtMath>
 
 namespace tuneks {
@@ -25,13 +30,78 @@ QPixmap sharpPicture(const QString &resource, qreal ratio)
     return sharp;
 }
 
+namespace {
+
+// The icon set's sizes, each decoded when first asked for: decoding all of
+// them when the icon is made took a fourteenth of the start-up.
+class IconSetEngine final : public QIconEngine {
+public:
+    IconSetEngine()
+    {
+        const QDir sizes(QStringLiteral(":/icons"));
+        for (const QString &file : sizes.entryList(QDir::Files)) {
+            const int side = QFileInfo(file).baseName().toInt();
+            if (side > 0)
+                m_files.insert(side, sizes.filePath(file));
+        }
+    }
+    QIconEngine *clone() const override { return new IconSetEngine(*this); }
+    QString key() const override { return QStringLiteral("IconSetEngine"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : m_files.keys())
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = fittingSide(size);
+        return side == 0 ? QSize() : QSize(side, side).scaled(size, Qt::KeepAspectRatio).boundedTo(QSize(side, side));
+    }
+    // The drawing of the smallest size that covers `size`, or of the largest,
+    // made no larger than `size`.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = fittingSide(size);
+        if (side == 0)
+            return QPixmap();
+        QPixmap &drawn = m_decoded[side];
+        if (drawn.isNull())
+            drawn = QPixmap(m_files.value(side));
+        QPixmap shown = drawn.size() == actualSize(size, mode, QIcon::Off)
+                            ? drawn
+                            : drawn.scaled(actualSize(size, mode, QIcon::Off), Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation);
+        if (mode != QIcon::Normal && QApplication::instance())
+            shown = QApplication::style()->generatedIconPixmap(mode, shown, nullptr);
+        return shown;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    int fittingSide(const QSize &size) const
+    {
+        if (m_files.isEmpty())
+            return 0;
+        const auto covering = m_files.lowerBound(qMax(size.width(), size.height()));
+        return covering == m_files.end() ? m_files.lastKey() : covering.key();
+    }
+
+    QMap<int, QString> m_files;
+    QMap<int, QPixmap> m_decoded;
+};
+
+} // namespace
+
 QIcon editorIcon()
 {
-    QIcon icon;
-    const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString &file : sizes.entryList(QDir::Files))
-        icon.addFile(sizes.filePath(file));
-    return icon;
+    return QIcon(new IconSetEngine);
 }
 
 SharpPicture::SharpPicture(const QString &resource, QWidget *parent, bool loadWhenShown)

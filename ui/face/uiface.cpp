@@ -2,16 +2,24 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 namespace tuneks {
 
 namespace {
 
-// Registers the embedded file once and remembers its family name.
+// Registers the embedded file once and remembers its family name. The face
+// is stored uncompressed in the program, so the font system reads it where
+// it lies: registered by name instead, it would be unpacked and copied once
+// to register it and once more when text is first drawn in it.
 QString registeredFamily(const QString &resource)
 {
-    const int id = QFontDatabase::addApplicationFont(resource);
+    const QResource embedded(resource);
+    const int id = embedded.compressionAlgorithm() == QResource::NoCompression
+                       ? QFontDatabase::addApplicationFontFromData(
+                           QByteArray::fromRawData(reinterpret_cast<const char *>(embedded.data()), embedded.size()))
+                       : QFontDatabase::addApplicationFont(resource);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QString() : families.constFirst();
 }
