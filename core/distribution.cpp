@@ -26,7 +26,7 @@ int nameLineOf(const QVector<QByteArray> &lines)
 
 } // namespace
 
-bool EditorCore::Proverka(QVector<QByteArray> lines)
+bool EditorCore::Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes)
 {
     const int nameLine = nameLineOf(lines);
     if (nameLine == 0) {
@@ -42,6 +42,7 @@ bool EditorCore::Proverka(QVector<QByteArray> lines)
     m_doc.e = int(lines.size());
     lines.prepend(QByteArray());
     m_doc.a = std::move(lines);
+    m_doc.lineBytes = lineBytes;
     m_doc.NStr.fill(0);
     m_doc.Izm.fill(false);
     m_doc.NePervoeSoxranenie = false;

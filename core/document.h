@@ -24,6 +24,9 @@ struct DocumentState {
     // n = 1..e; a[0] is never part of a document. It holds at least e + 1
     // elements, at most kMaxLines + 1.
     QVector<QByteArray> a;
+    // lineBytes: the bytes of the file read, which the lines of a that were
+    // never changed point into; empty for a document made from a template.
+    QByteArray lineBytes;
     // e: number of lines of the document, 0..1000.
     int e = 0;
     // NStr: line number of each slot's key line; 0 means no line.

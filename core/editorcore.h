@@ -71,9 +71,12 @@ public:
     // The errors window was closed: the next check starts afresh.
     void errorsWindowClosed();
     // Soxranenie1: the write-back: the document's lines with the fields'
-    // values in their key lines. The line buffer is not touched.
+    // values in their key lines. The line buffer is not touched. Unchanged
+    // lines point into the document's bytes: for use before the next
+    // document replaces them.
     QVector<QByteArray> Soxranenie1() const;
-    // The lines of the document as read or as last written.
+    // The lines of the document as read or as last written, with bytes of
+    // their own, so that they outlive the document.
     QVector<QByteArray> documentLines() const;
     // Every line of `lines` with CR LF after it, as a file holds them.
     static QByteArray fileBytes(const QVector<QByteArray> &lines);
@@ -93,7 +96,8 @@ private:
     // Proverka: recognises the head of `lines`; on success takes them over as
     // the document and distributes them, otherwise refuses with a message and
     // leaves the document as it was.
-    bool Proverka(QVector<QByteArray> lines);
+    // `lineBytes`: the bytes that the lines point into, if they do.
+    bool Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes = QByteArray());
     void Raspredelenie1();
     // Rasborka: takes the value of line f into its field, when the line's
     // key is a field's key in `section`.

@@ -12,7 +12,10 @@ namespace {
 // Splits the file's bytes into lines: a line ends at CR or CR LF, a lone LF
 // stays in the line, a last line without an end is still a line, and a file
 // that ends with a line end has no empty line after it. Gives nothing as
-// soon as there are more than `maxLines` lines.
+// soon as there are more than `maxLines` lines. The lines point into `data`
+// instead of holding copies (an allocation each): whoever keeps them keeps
+// `data` as well (DocumentState::lineBytes), and a line that changes gets
+// bytes of its own.
 std::optional<QVector<QByteArray>> splitLines(const QByteArray &data, int maxLines)
 {
     QVector<QByteArray> lines;
@@ -23,10 +26,10 @@ std::optional<QVector<QByteArray>> splitLines(const QByteArray &data, int maxLin
             return std::nullopt;
         const qsizetype end = data.indexOf('\r', start);
         if (end == -1) { // the last line has no end
-            lines.emplaceBack(data.constData() + start, size - start);
+            lines.append(QByteArray::fromRawData(data.constData() + start, size - start));
             break;
         }
-        lines.emplaceBack(data.constData() + start, end - start);
+        lines.append(QByteArray::fromRawData(data.constData() + start, end - start));
         start = end + 1;
         if (start < size && data.at(start) == '\n')
             ++start;
@@ -102,7 +105,7 @@ void EditorCore::zagr(const QString &chosenName)
     std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
     if (!lines)
         return;
-    if (Proverka(std::move(*lines)))
+    if (Proverka(std::move(*lines), contents))
         rememberFileOnDisk(fileName, contents);
     Razblokirovka();
     m_doc.b = true;

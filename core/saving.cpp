@@ -12,7 +12,7 @@ namespace tuneks {
 
 QVector<QByteArray> EditorCore::Soxranenie1() const
 {
-    QVector<QByteArray> lines = documentLines();
+    QVector<QByteArray> lines = m_doc.a.mid(1, m_doc.e);
     for (const Slots::SlotInfo &info : Slots::all()) {
         // A slot whose key the document does not hold has no line to write.
         const int n = m_doc.NStr[size_t(info.slot)];
@@ -26,7 +26,13 @@ QVector<QByteArray> EditorCore::Soxranenie1() const
 
 QVector<QByteArray> EditorCore::documentLines() const
 {
-    return m_doc.a.mid(1, m_doc.e);
+    // Lines with bytes of their own: those of a file read point into its
+    // bytes, which the next document replaces.
+    QVector<QByteArray> lines;
+    lines.reserve(m_doc.e);
+    for (int n = 1; n <= m_doc.e; ++n)
+        lines.append(QByteArray(m_doc.a[n].constData(), m_doc.a[n].size()));
+    return lines;
 }
 
 QByteArray EditorCore::fileBytes(const QVector<QByteArray> &lines)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstddef>
@@ -95,15 +96,17 @@ bool killAtSystemCalls(std::initializer_list<long> numbers)
 
 bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip)
 {
-    // The filter hands each of these calls to a watcher thread of this
-    // process, which counts them and lets them run until the one to kill at.
-    const int listener = filterSystemCalls(numbers, SECCOMP_RET_USER_NOTIF, SECCOMP_FILTER_FLAG_NEW_LISTENER);
-    if (listener < 0)
-        return false;
-    std::thread([listener, skip] {
+    // The filter hands each of these calls to a watcher thread, which counts
+    // them and lets them run until the one to kill at. The watcher starts
+    // before the filter, so that its own calls are never held for it.
+    static std::atomic<int> listener{-1};
+    std::thread([skip] {
+        int fd;
+        while ((fd = listener.load()) < 0)
+            std::this_thread::yield();
         for (int seen = 0;; ++seen) {
             seccomp_notif call {};
-            while (ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &call) != 0)
+            while (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &call) != 0)
                 if (errno != EINTR)
                     return;
             if (seen == skip)
@@ -111,10 +114,12 @@ bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip)
             seccomp_notif_resp answer {};
             answer.id = call.id;
             answer.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
-            ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &answer);
+            ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &answer);
         }
     }).detach();
-    return true;
+    const int fd = filterSystemCalls(numbers, SECCOMP_RET_USER_NOTIF, SECCOMP_FILTER_FLAG_NEW_LISTENER);
+    listener.store(fd < 0 ? 0 : fd);
+    return fd >= 0;
 }
 
 int openDescriptors()
