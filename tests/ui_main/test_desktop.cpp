@@ -80,6 +80,7 @@ public:
 #endif
         m_seeded = {{QStringLiteral("FileDialog/history"), QStringList{QUrl::fromLocalFile(visited).toString()}},
                     {QStringLiteral("FileDialog/sidebarWidth"), 150}};
+        m_hadGroup = open()->childGroups().contains(QStringLiteral("FileDialog"));
         for (auto value = m_seeded.cbegin(); value != m_seeded.cend(); ++value) {
             m_previous.insert(value.key(), open()->value(value.key()));
             open()->setValue(value.key(), value.value());
@@ -89,6 +90,8 @@ public:
     {
         for (auto value = m_previous.cbegin(); value != m_previous.cend(); ++value)
             value.value().isValid() ? open()->setValue(value.key(), value.value()) : open()->remove(value.key());
+        if (!m_hadGroup)
+            open()->remove(QStringLiteral("FileDialog"));
 #ifndef Q_OS_WIN
         for (int i = 0; i < 3; ++i)
             qputenv(m_folders[i].first, m_before[i]);
@@ -133,6 +136,7 @@ private:
         {"HOME", QString()}, {"XDG_CONFIG_HOME", QStringLiteral("/.config")}, {"XDG_DATA_HOME", QStringLiteral("/.local/share")}};
     QByteArrayList m_before;
     QMap<QString, QVariant> m_seeded, m_previous;
+    bool m_hadGroup = false;
 };
 
 // Drags `data` over `target` and drops it there, as the window system

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSet>
 #include <QSettings>
 
 namespace tuneks {
@@ -26,6 +27,32 @@ QString nowhere()
 #ifdef Q_OS_WIN
 const QString kSoftware = QStringLiteral("HKEY_CURRENT_USER\\Software");
 const QString kQtProject = QStringLiteral("QtProject");
+
+// Every key below the current group, empty ones included (Qt makes keys
+// merely by opening its settings), as paths from `registry`'s top.
+void collectGroups(QSettings &registry, const QString &path, QSet<QString> &groups)
+{
+    for (const QString &group : registry.childGroups()) {
+        groups.insert(path + group);
+        registry.beginGroup(group);
+        collectGroups(registry, path + group + QLatin1Char('/'), groups);
+        registry.endGroup();
+    }
+}
+
+// Removes the keys below the current group that `before` does not hold.
+void removeNewGroups(QSettings &registry, const QString &path, const QSet<QString> &before)
+{
+    for (const QString &group : registry.childGroups()) {
+        if (!before.contains(path + group)) {
+            registry.remove(group);
+            continue;
+        }
+        registry.beginGroup(group);
+        removeNewGroups(registry, path + group + QLatin1Char('/'), before);
+        registry.endGroup();
+    }
+}
 #endif
 
 } // namespace
@@ -36,9 +63,10 @@ RunSettings::RunSettings()
     keepSettingsIn(m_temporary.isValid() ? m_temporary.path() : nowhere());
 #ifdef Q_OS_WIN
     m_registryKeyExisted = QSettings(kSoftware, QSettings::NativeFormat).childGroups().contains(kQtProject);
-    const QSettings registry(kSoftware + QLatin1Char('\\') + kQtProject, QSettings::NativeFormat);
+    QSettings registry(kSoftware + QLatin1Char('\\') + kQtProject, QSettings::NativeFormat);
     for (const QString &key : registry.allKeys())
         m_registryBefore.insert(key, registry.value(key));
+    collectGroups(registry, QString(), m_registryGroupsBefore);
 #endif
 }
 
@@ -55,6 +83,7 @@ RunSettings::~RunSettings()
     for (const QString &key : registry.allKeys())
         if (!m_registryBefore.contains(key))
             registry.remove(key);
+    removeNewGroups(registry, QString(), m_registryGroupsBefore);
     for (auto value = m_registryBefore.cbegin(); value != m_registryBefore.cend(); ++value)
         if (registry.value(value.key()) != value.value())
             registry.setValue(value.key(), value.value());

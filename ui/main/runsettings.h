@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -32,6 +33,7 @@ private:
 #ifdef Q_OS_WIN
     bool m_registryKeyExisted = false;
     QMap<QString, QVariant> m_registryBefore;
+    QSet<QString> m_registryGroupsBefore;
 #endif
 };
 
