@@ -272,7 +272,7 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
         else
             editor.trigger(QStringLiteral("Exit2"));
         EXPECT_EQ(editor.host.messages.value(0).buttons,
-                  closeBox ? MessageButtons::YesNo : MessageButtons::YesNoCancel);
+                  closeBox ? MessageButtons::YesNoMustAnswer : MessageButtons::YesNoCancel);
         EXPECT_TRUE(editor.window->isVisible());
         QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
         ASSERT_TRUE(errors);

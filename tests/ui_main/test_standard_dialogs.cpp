@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -163,11 +164,56 @@ TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
     title.setBold(true);
     EXPECT_GE(width, QFontMetrics(title).horizontalAdvance(caption) + 100);
     EXPECT_EQ(buttons.size(), 3);
-    for (const QString &text : std::as_const(buttons))
+    for (const QString &text : std::as_const(buttons)) {
         EXPECT_FALSE(hasLatinLetters(text)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1Char('&'))) << "no access key: " << text.toStdString();
+    }
 
     Editor fresh;
     lookAtNextBox(fresh.host);
     fresh.openFile(fresh.dir.filePath(QStringLiteral("missing.ini")));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
+}
+
+// Esc and the frame's close button never answer the close question: the box
+// waits for Yes or No, and the edits stay. A question whether to replace a
+// file takes Esc as "do not replace".
+TEST(StandardDialogs, EscNeverAnswersTheCloseQuestionAndKeepsAFileFromBeingReplaced)
+{
+    loadQtRussianTexts();
+    Editor editor;
+    const QVector<QByteArray> car = Templates::porsche();
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), car));
+    editor.type(2, QStringLiteral("1"));
+    editor.host.realMessageBoxes = true;
+
+    bool waited = false;
+    whenModalShown([&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        waited = box->isVisible();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_TRUE(editor.window->close()); // once No was clicked
+    EXPECT_TRUE(waited) << "Esc or the close button answered the close question";
+    EXPECT_EQ(editor.host.messages.size(), 1);
+
+    // Save As onto another existing file: Esc at the question keeps that file.
+    Editor other;
+    const QString existing = other.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    other.openFile(other.writeFile(QStringLiteral("car.ini"), car));
+    other.host.realMessageBoxes = true;
+    other.host.saveNames = {existing};
+    whenModalShown([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    other.trigger(QStringLiteral("saveas"));
+    ASSERT_EQ(other.host.messages.size(), 1);
+    EXPECT_TRUE(other.host.messages[0].text.endsWith(QStringLiteral("Заменить его?")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tuneks {
 
@@ -45,6 +46,17 @@ const WindowRow kWindows[] = {
          return new TemplateChooser(core, mainWindow);
      }},
 };
+
+// Esc and a message box's close button click its escape button. Qt picks
+// one itself when none is set: the Cancel button, else the only button of
+// the reject or the no role, so the No of a Yes/No box. With a second, hidden
+// button of the no role there is none to pick: Esc then does nothing and the
+// box ignores its close button, which Windows shows disabled.
+void removeEscape(QMessageBox &box)
+{
+    box.addButton(QString(), QMessageBox::NoRole)->hide();
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+}
 
 } // namespace
 
@@ -95,12 +107,17 @@ MessageAnswer QtHost::message(const QString &text, const QString &caption, Messa
         box.setDefaultButton(QMessageBox::Ok);
         break;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoMustAnswer:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        if (buttons == MessageButtons::YesNoMustAnswer)
+            removeEscape(box);
         break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+        // An access key like those of "Да" and "Нет".
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Отмена"));
         break;
     }
     widenForCaption(box);
