@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -105,6 +106,16 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
             rows.insert(cells.takeFirst(), cells);
         }
         texts = shownTexts(dialog);
+        // The columns and the side bar are as wide as their Russian texts.
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            for (int column = 1; column < 4; ++column) {
+                const QString cell = list->model()->index(row, column, list->rootIndex()).data().toString();
+                EXPECT_GT(list->header()->sectionSize(column), list->fontMetrics().horizontalAdvance(cell))
+                    << cell.toStdString();
+            }
+        auto *places = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+        ASSERT_TRUE(places);
+        EXPECT_GE(places->viewport()->width(), places->sizeHintForColumn(0));
         dialog->reject();
     });
     editor.trigger(QStringLiteral("open"));
