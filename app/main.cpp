@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
 {
     using namespace tuneks;
 
+    UiFace::chooseFontEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(Texts::programCaption());
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
