@@ -141,8 +141,10 @@ void widenForCaption(QMessageBox &box)
     QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     title.setBold(true);
     const int captionWidth = QFontMetrics(title).horizontalAdvance(box.windowTitle());
-    // The frame's icon, its close button and the margins beside the caption.
-    constexpr int kFrameRoom = 150;
+    // A box's title bar holds, besides the caption, at most an icon and the
+    // close button (about 46 pixels wide on Windows 10 and 11); the box's own
+    // margins add to this. No wider than that: a short question is a small box.
+    constexpr int kFrameRoom = 64;
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
     if (!grid)
         return;
