@@ -105,13 +105,13 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     // elsewhere an existing CAR.INI is looked for as CAR.INI.ini and
     // reported missing.
     QFile::copy(car, editor.dir.filePath(QStringLiteral("CAR.INI")));
-    editor.form.setText(1, QString());
+    editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini());
     typeIntoNextFileDialog(QStringLiteral("CAR.INI"), QString(), &startedIn);
     editor.trigger(QStringLiteral("open"));
     EXPECT_EQ(startedIn, QDir(folder).absolutePath()) << "the dialog opens where the last one ended";
 #ifdef Q_OS_WIN
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
-    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
+    EXPECT_TRUE(editor.form.text(1).startsWith(QStringLiteral("Lamborghini"))) << editor.form.text(1).toStdString();
 #else
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].text,
