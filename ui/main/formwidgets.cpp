@@ -1,8 +1,10 @@
 #include "formwidgets.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyleOption>
 
 namespace tuneks {
 
@@ -62,6 +64,18 @@ void ValueCheckBox::nextCheckState()
 {
     // The model decides the next value; the view follows its change signal.
     emit userClicked();
+}
+
+LowButtonStyle::LowButtonStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+QRect LowButtonStyle::subElementRect(SubElement element, const QStyleOption *option,
+                                     const QWidget *widget) const
+{
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    if (element != SE_PushButtonContents)
+        return rect;
+    const int frame = pixelMetric(PM_DefaultFrameWidth, option, widget);
+    return QRect(rect.left(), option->rect.top() + frame, rect.width(), option->rect.height() - 2 * frame);
 }
 
 } // namespace tuneks

@@ -106,6 +106,12 @@ void MainWindow::buildWindowControls(QWidget *client)
 
     buildPages(client, m_widgets);
 
+    // The page buttons are too low for the margins of some styles.
+    auto *lowButtons = new LowButtonStyle;
+    lowButtons->setParent(this);
+    for (int command : kPageButtons)
+        m_widgets.commands.value(command)->setStyle(lowButtons);
+
     // The panels lie behind the buttons in front of them.
     client->findChild<QLineEdit *>(QStringLiteral("Text1"))->lower();
     client->findChild<QLineEdit *>(QStringLiteral("Text2"))->lower();
