@@ -78,4 +78,24 @@ QRect LowButtonStyle::subElementRect(SubElement element, const QStyleOption *opt
     return QRect(rect.left(), option->rect.top() + frame, rect.width(), option->rect.height() - 2 * frame);
 }
 
+void LowButtonStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                 const QWidget *widget) const
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    if (element != CE_PushButton || !button) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(CE_PushButtonBevel, button, painter, widget);
+    QStyleOptionButton caption = *button;
+    caption.rect = subElementRect(SE_PushButtonContents, button, widget);
+    QProxyStyle::drawControl(CE_PushButtonLabel, &caption, painter, widget);
+    if (button->state & State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(*button);
+        focus.rect = subElementRect(SE_PushButtonFocusRect, button, widget);
+        drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
+}
+
 } // namespace tuneks

@@ -62,6 +62,11 @@ public:
     LowButtonStyle();
     QRect subElementRect(SubElement element, const QStyleOption *option,
                          const QWidget *widget) const override;
+    // Draws the bevel, the caption in the rectangle above and the focus
+    // frame itself: some styles draw a button's caption in their own
+    // rectangle, not in the one this style gives.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override;
 };
 
 class ValueCheckBox : public QCheckBox {
