@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
 {
     using namespace tuneks;
 
+    UiFace::chooseFontEngine();
     QApplication app(argc, argv);
     // Qt's file dialogs keep their state for this run only.
     const RunSettings runSettings;

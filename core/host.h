@@ -10,8 +10,18 @@ namespace tuneks {
 // plain function call that returns the button pressed.
 
 enum class MessageIcon { Critical, Exclamation, Information };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-// Cancel is also what a Yes/No/Cancel box returns when it is closed by its frame.
+enum class MessageButtons {
+    Ok,
+    // Esc and the frame's close button answer No: for questions where No is
+    // the answer that changes nothing ("replace the file?").
+    YesNo,
+    // No escape at all: Esc does nothing and the frame's close button is
+    // disabled, so only Yes or No answers. For questions where No loses work.
+    YesNoMustAnswer,
+    // Esc and the frame's close button answer Cancel.
+    YesNoCancel,
+};
+// Cancel is what a box returns when it was closed without any of its answers.
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // The secondary windows the core shows and hides.

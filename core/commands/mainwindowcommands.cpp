@@ -116,11 +116,16 @@ bool MainWindowCommands::closeRequested()
 {
     if (!m_core.doc().AvtoSoxranenie)
         return true;
-    if (askLeaveQuestion(MessageButtons::YesNo) != MessageAnswer::Yes)
-        return true;
-    // Close only when the edits reached the file; otherwise (errors listed,
-    // Save As cancelled, write failed) the window stays with the edits.
-    return m_core.ProverkaZnakov(plainSave()) == SaveOutcome::Written;
+    // The box has no escape: only No lets the edits go. A box closed without
+    // an answer refuses the close, so the edits are never lost by accident.
+    switch (askLeaveQuestion(MessageButtons::YesNoMustAnswer)) {
+    case MessageAnswer::No: return true;
+    case MessageAnswer::Yes:
+        // Close only when the edits reached the file; otherwise (errors
+        // listed, Save As cancelled, write failed) the window stays with them.
+        return m_core.ProverkaZnakov(plainSave()) == SaveOutcome::Written;
+    default: return false;
+    }
 }
 
 void MainWindowCommands::newCommand()

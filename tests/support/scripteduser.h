@@ -38,7 +38,8 @@ struct ScriptedUser {
             return answers.takeFirst();
         switch (buttons) {
         case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return MessageAnswer::No;
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoMustAnswer: return MessageAnswer::No;
         case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
         }
         return MessageAnswer::Ok;

@@ -12,6 +12,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // On the Windows platform, the font engine of the program.
+    UiFace::chooseFontEngine();
     QApplication app(argc, argv);
     // The windows draw in the embedded face, as in the program.
     UiFace::applyToApplication();

@@ -2,6 +2,7 @@
 // window's commands as the user meets them.
 #include "uitestsupport.h"
 
+#include "dialogparts.h"
 #include "slots.h"
 #include "templates.h"
 
@@ -99,6 +100,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     ASSERT_TRUE(errors->isVisible());
     EXPECT_FALSE(errors->isModal());
     EXPECT_EQ(errors->windowTitle(), QStringLiteral("Найдены ошибки..."));
+    EXPECT_EQ(focusStopsThatAreNoControls(errors), QStringList());
     auto *list = errors->findChild<QListWidget *>(QStringLiteral("List1"));
     const int listed = editor.form.errorsList().size();
     EXPECT_EQ(list->count(), listed);
@@ -166,6 +168,7 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
         ASSERT_TRUE(window);
         EXPECT_TRUE(window->isModal());
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Найдены ошибки..."));
+        EXPECT_EQ(focusStopsThatAreNoControls(window), QStringList());
         listed = window->findChild<QListWidget *>(QStringLiteral("List1"))->count();
         clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3"));
     });
@@ -194,4 +197,25 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonOrFrame)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2_2")), nullptr);
     EXPECT_TRUE(editor.form.torqueErrorsList().isEmpty());
+}
+
+// A window at its fixed place or in the middle of the screen that would reach
+// past the screen's available area is moved inside it; one larger than the
+// area keeps its caption and left side in sight. Here a screen of 1280 x 1024
+// at 200 % (640 x 512) with a task bar of 20 below, and a second screen.
+TEST(Dialogs, AWindowIsMovedInsideTheScreensAvailableArea)
+{
+    const QRect area(0, 0, 640, 492);
+    const struct {
+        QRect frame;
+        QPoint expected;
+    } rows[] = {
+        {QRect(333, 220, 457, 300), QPoint(183, 192)}, // the errors window: past the right and bottom
+        {QRect(-26, 147, 857, 511), QPoint(0, 0)},     // the listing: wider and taller than the screen
+        {QRect(10, 20, 300, 200), QPoint(10, 20)},     // inside: stays
+        {QRect(-5, -8, 300, 200), QPoint(0, 0)},       // past the top-left corner
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(keptInside(row.frame, area), row.expected) << row.frame.x() << "," << row.frame.y();
+    EXPECT_EQ(keptInside(QRect(2000, 100, 457, 300), QRect(1280, 0, 640, 492)), QPoint(1463, 100));
 }

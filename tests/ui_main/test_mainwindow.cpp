@@ -56,11 +56,11 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
     for (const QString &name : kPageButtons)
         EXPECT_FALSE(editor.find(name)->isEnabled()) << name.toStdString();
     EXPECT_TRUE(editor.find(QStringLiteral("Command7"))->isEnabled());
-    // The panels behind the buttons take neither typing nor the focus.
-    for (const char *name : {"Text1", "Text2"}) {
-        auto *panel = editor.find<QLineEdit>(QString::fromLatin1(name));
-        EXPECT_TRUE(panel->isReadOnly() && panel->focusPolicy() == Qt::NoFocus) << name;
-    }
+    // The panels behind the buttons and the page title take neither typing
+    // nor the focus.
+    EXPECT_EQ(focusStopsThatAreNoControls(&w), QStringList());
+    for (const char *name : {"Text1", "Text2"})
+        EXPECT_TRUE(editor.find<QLineEdit>(QString::fromLatin1(name))->isReadOnly()) << name;
 
     // The menus: names, captions with their access keys, enabled states.
     QStringList items;
@@ -272,7 +272,7 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
         else
             editor.trigger(QStringLiteral("Exit2"));
         EXPECT_EQ(editor.host.messages.value(0).buttons,
-                  closeBox ? MessageButtons::YesNo : MessageButtons::YesNoCancel);
+                  closeBox ? MessageButtons::YesNoMustAnswer : MessageButtons::YesNoCancel);
         EXPECT_TRUE(editor.window->isVisible());
         QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
         ASSERT_TRUE(errors);

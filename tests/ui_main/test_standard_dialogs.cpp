@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -102,6 +103,18 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
             rows.insert(cells.takeFirst(), cells);
         }
         texts = shownTexts(dialog);
+        // The columns and the side bar are as wide as their Russian texts.
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+            for (int column = 1; column < 4; ++column) {
+                const QString cell = list->model()->index(row, column, list->rootIndex()).data().toString();
+                const int needed = list->fontMetrics().horizontalAdvance(cell);
+                // The column follows its rows once they are laid out.
+                EXPECT_TRUE(QTest::qWaitFor([&] { return list->header()->sectionSize(column) > needed; }, 2000))
+                    << cell.toStdString() << ": " << list->header()->sectionSize(column) << " < " << needed;
+            }
+        auto *places = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+        ASSERT_TRUE(places);
+        EXPECT_GE(places->viewport()->width(), places->sizeHintForColumn(0));
         dialog->reject();
     });
     editor.trigger(QStringLiteral("open"));
@@ -126,10 +139,10 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
     }
 }
 
-// A message box is at least as wide as its caption needs beside the
-// frame's icon and buttons, the caption measured in bold as title bars
-// often show it; the leave question's caption is the longest. Its buttons
-// speak Russian, and an OK box says "ОК" in Cyrillic letters.
+// A message box is as wide as its caption needs beside the frame's icon and
+// close button, the caption measured in bold as title bars often show it,
+// and no wider: the leave question's two short lines need less. Its buttons
+// speak Russian with access keys, and an OK box says "ОК" in Cyrillic letters.
 TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
 {
     loadQtRussianTexts();
@@ -159,13 +172,55 @@ TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
     EXPECT_EQ(caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
     QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     title.setBold(true);
-    EXPECT_GE(width, QFontMetrics(title).horizontalAdvance(caption) + 100);
+    const int captionWidth = QFontMetrics(title).horizontalAdvance(caption);
+    EXPECT_GE(width, captionWidth + 80);
+    EXPECT_LE(width, captionWidth + 120);
     EXPECT_EQ(buttons.size(), 3);
-    for (const QString &text : std::as_const(buttons))
+    for (const QString &text : std::as_const(buttons)) {
         EXPECT_FALSE(hasLatinLetters(text)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QLatin1Char('&'))) << "no access key: " << text.toStdString();
+    }
 
     Editor fresh;
     lookAtNextBox(fresh.host);
     fresh.openFile(fresh.dir.filePath(QStringLiteral("missing.ini")));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
+}
+
+// Esc and the frame's close button never answer the close question: the box
+// waits for Yes or No, and the edits stay. A question whether to replace a
+// file takes Esc as "do not replace".
+TEST(StandardDialogs, EscNeverAnswersTheCloseQuestionAndKeepsAFileFromBeingReplaced)
+{
+    loadQtRussianTexts();
+    Editor editor;
+    const QVector<QByteArray> car = Templates::porsche();
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), car));
+    editor.type(2, QStringLiteral("1"));
+    editor.host.realMessageBoxes = true;
+
+    bool waited = false;
+    whenModalShown([&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        waited = box->isVisible();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_TRUE(editor.window->close()); // once No was clicked
+    EXPECT_TRUE(waited) << "Esc or the close button answered the close question";
+    EXPECT_EQ(editor.host.messages.size(), 1);
+
+    // Save As onto another existing file: Esc at the question keeps that file.
+    Editor other;
+    const QString existing = other.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
+    other.openFile(other.writeFile(QStringLiteral("car.ini"), car));
+    other.host.realMessageBoxes = true;
+    other.host.saveNames = {existing};
+    whenModalShown([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    other.trigger(QStringLiteral("saveas"));
+    ASSERT_EQ(other.host.messages.size(), 1);
+    EXPECT_TRUE(other.host.messages[0].text.endsWith(QStringLiteral("Заменить его?")));
+    EXPECT_NE(other.core.doc().FNameSaveOld, existing) << "the file was replaced";
 }

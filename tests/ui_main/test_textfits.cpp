@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
@@ -157,9 +158,7 @@ void expectAllFit(QWidget *window, const char *what)
     EXPECT_TRUE(clipped.isEmpty()) << what << ":\n" << qPrintable(clipped.join(QLatin1Char('\n')));
 }
 
-} // namespace
-
-TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
+void expectEveryWindowFits()
 {
     Editor editor;
     // The face is the embedded one, not a stand-in from the system.
@@ -214,4 +213,23 @@ TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
     });
     editor.trigger(QStringLiteral("ObProge"));
     EXPECT_TRUE(aboutSeen);
+}
+
+} // namespace
+
+// In the platform's own style and in the Windows styles, wherever they
+// exist; CTest runs this program at 100, 125, 150 and 200 %.
+TEST(TextFits, EveryWindowShowsItsTextsWholeInTheEmbeddedFace)
+{
+    const QString own = QApplication::style()->name();
+    QStringList styles{own};
+    for (const QString &name : {QStringLiteral("windows"), QStringLiteral("windowsvista")})
+        if (QStyleFactory::keys().contains(name, Qt::CaseInsensitive) && !styles.contains(name, Qt::CaseInsensitive))
+            styles << name;
+    for (const QString &style : std::as_const(styles)) {
+        SCOPED_TRACE(style.toStdString() + " style at " + std::to_string(qApp->devicePixelRatio()));
+        QApplication::setStyle(style);
+        expectEveryWindowFits();
+    }
+    QApplication::setStyle(own);
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -83,4 +84,18 @@ void clickIn(const QString &windowName, const QString &buttonName)
         return;
     if (auto *button = top->findChild<QPushButton *>(buttonName))
         QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QStringList focusStopsThatAreNoControls(QWidget *window)
+{
+    QStringList stops;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        auto *line = qobject_cast<QLineEdit *>(w);
+        auto *box = qobject_cast<QPlainTextEdit *>(w);
+        if ((line && line->isReadOnly()) || (box && box->isReadOnly()))
+            stops << w->objectName();
+    }
+    return stops;
 }

@@ -47,6 +47,10 @@ struct Editor {
     QTemporaryDir dir;
 };
 
+// The widgets of `window` that Tab reaches but that are no control: read-only
+// text boxes (panels, titles), which show no focus and take stray typing.
+QStringList focusStopsThatAreNoControls(QWidget *window);
+
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
 // Clicks a button of a top-level window: "Form5" / "Command1".

@@ -63,7 +63,25 @@ TEST(AboutWindow, PicturesAndFocus)
     auto *helmet = window->findChild<QWidget *>(QStringLiteral("Picture1"))->findChild<QLabel *>(QStringLiteral("Image1"));
     ASSERT_NE(helmet, nullptr);
     EXPECT_EQ(helmet->geometry(), QRect(10, 10, 56, 66));
-    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
+    auto *signature = window->findChild<QLabel *>(QStringLiteral("Image2"));
+    EXPECT_EQ(signature->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
+    // It stands inside the description's border, and so inside the window.
+    auto *description = window->findChild<QLabel *>(QStringLiteral("Label1"));
+    EXPECT_TRUE(description->contentsRect().translated(description->pos()).contains(signature->geometry()));
+
+    // The text of each box keeps clear of the box's border: no dark pixel
+    // within four pixels of it (the box drawn without the focus and its caret).
+    for (const char *name : {"Text1", "Text2"}) {
+        auto *box = window->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
+        const QImage drawn = box->grab().toImage();
+        const QRect inner = box->contentsRect();
+        int leftmost = drawn.width();
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x < inner.right(); ++x)
+                if (drawn.pixelColor(x, y).lightness() < 128)
+                    leftmost = std::min(leftmost, x);
+        EXPECT_GE(leftmost - inner.left(), 4) << name;
+    }
 
     // Focus starts in Text1 and moves to the picture, then to Text2.
     window->show();
@@ -91,9 +109,11 @@ TEST(AboutAndListing, ShownModallyCentredAndDiscardedEachTime)
             seen = true;
             EXPECT_EQ(modal->objectName(), QString::fromLatin1(w.name));
             EXPECT_TRUE(modal->isModal());
-            // Centred: the outer frame at half the screen less half its size.
+            // Centred: the outer frame at half the screen less half its size;
+            // one wider than the screen (the listing here) at its left edge.
             const QRect screen = QGuiApplication::primaryScreen()->geometry(), outer = modal->frameGeometry();
-            EXPECT_EQ(outer.x(), screen.x() + screen.width() / 2 - outer.width() / 2);
+            EXPECT_EQ(outer.x(), outer.width() > screen.width() ? screen.x()
+                                                                : screen.x() + screen.width() / 2 - outer.width() / 2);
             EXPECT_EQ(outer.y(), screen.y() + screen.height() / 2 - outer.height() / 2);
             modal->close();
         });

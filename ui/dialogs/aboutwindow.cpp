@@ -57,7 +57,8 @@ QPlainTextEdit *makeTextBox(const char *name, const char *text, QRect geometry, 
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFocusPolicy(Qt::StrongFocus);
     box->setGeometry(geometry);
-    box->document()->setDocumentMargin(2);
+    // Room between the sunken border and the text, as an edit box leaves.
+    box->document()->setDocumentMargin(4);
     return box;
 }
 
@@ -106,10 +107,11 @@ QDialog *createAboutWindow(QWidget *parent)
     description->setAutoFillBackground(true);
     description->setPalette(white);
 
-    // The signature overlaps the description's corner and runs past the
-    // window's edges; its transparent paper lets the text show through.
+    // The signature stands in the description's lower right corner, inside
+    // its border; its transparent paper lets the text show through.
+    const QRect inside = description->contentsRect().translated(description->pos());
     auto *signature = makePicture("Image2", QStringLiteral(":/images/signature.png"),
-                                  QRect(224, 288, 96, 63), window);
+                                  QRect(inside.right() + 1 - 96, inside.bottom() + 1 - 63, 96, 63), window);
     signature->raise();
 
     QWidget::setTabOrder(text1, frame);

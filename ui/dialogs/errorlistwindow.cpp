@@ -24,7 +24,7 @@ ErrorListWindow::ErrorListWindow(const char *name, int widthTwips, Qt::WindowFla
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Найдены ошибки..."));
     setFont(UiFace::defaultFont());
-    placeOnPrimaryScreen(this, twips(5055, 3690, widthTwips, kHeightTwips));
+    placeOnPrimaryScreen(this, twips(5055, 3690, widthTwips, kHeightTwips), parent);
 
     const int innerWidth = widthTwips - 2 * kMarginTwips;
     m_list = new QListWidget(this);
@@ -34,16 +34,13 @@ ErrorListWindow::ErrorListWindow(const char *name, int widthTwips, Qt::WindowFla
     keepBorderOnDevicePixels(m_list);
 
     // Behind the buttons that the window puts on it.
-    m_panel = new QLineEdit(this);
-    m_panel->setObjectName(QStringLiteral("Text1"));
-    m_panel->setGeometry(twips(kMarginTwips, 3240, innerWidth, 615));
+    m_panel = makePanel(this, "Text1", twips(kMarginTwips, 3240, innerWidth, 615));
     m_panel->lower();
 }
 
 void ErrorListWindow::followInTabOrder(QWidget *lastButton)
 {
     setTabOrder(lastButton, m_list);
-    setTabOrder(m_list, m_panel);
 }
 
 void ErrorListWindow::showErrors(const QStringList &errors)

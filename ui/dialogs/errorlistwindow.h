@@ -23,8 +23,8 @@ public:
 
 protected:
     void showErrors(const QStringList &errors);
-    // The list and the panel come after the window's buttons, the last of
-    // which is `lastButton`, in the focus chain.
+    // The list comes after the window's buttons, the last of which is
+    // `lastButton`, in the focus chain.
     void followInTabOrder(QWidget *lastButton);
     void reject() override;
     void closeEvent(QCloseEvent *event) override;

@@ -50,6 +50,17 @@ QFont fixedFont(qreal pointSize)
 
 QFont defaultFont() { return font(8.25); }
 
+void chooseFontEngine()
+{
+#ifdef Q_OS_WIN
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty())
+        platform = "windows";
+    if (platform.startsWith("windows") && !platform.contains("fontengine="))
+        qputenv("QT_QPA_PLATFORM", platform + ":fontengine=freetype");
+#endif
+}
+
 void applyToApplication()
 {
     // Without a class name this also drops the platform's own fonts for

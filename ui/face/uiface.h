@@ -21,6 +21,14 @@ QFont defaultFont();
 // The embedded fixed-pitch face, for the listing of source text.
 QFont fixedFont(qreal pointSize);
 
+// Chooses, before the application object is made, a font engine that draws
+// the face smoothed at every size. On Windows that is Qt's FreeType engine:
+// the system's GDI engine of this build follows the face's table of sizes
+// at which it may be smoothed, which forbids it at the sizes the windows
+// use, and drew their texts in black-and-white pixels. An engine chosen in
+// the environment (QT_QPA_PLATFORM) is left as it is. Elsewhere it does nothing.
+void chooseFontEngine();
+
 // Makes the face at the windows' default size the application's font, so
 // that menus, message boxes and file dialogs use it too. Needs a QApplication.
 void applyToApplication();

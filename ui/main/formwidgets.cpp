@@ -1,8 +1,10 @@
 #include "formwidgets.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyleOption>
 
 namespace tuneks {
 
@@ -62,6 +64,38 @@ void ValueCheckBox::nextCheckState()
 {
     // The model decides the next value; the view follows its change signal.
     emit userClicked();
+}
+
+LowButtonStyle::LowButtonStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+QRect LowButtonStyle::subElementRect(SubElement element, const QStyleOption *option,
+                                     const QWidget *widget) const
+{
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    if (element != SE_PushButtonContents)
+        return rect;
+    const int frame = pixelMetric(PM_DefaultFrameWidth, option, widget);
+    return QRect(rect.left(), option->rect.top() + frame, rect.width(), option->rect.height() - 2 * frame);
+}
+
+void LowButtonStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                                 const QWidget *widget) const
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    if (element != CE_PushButton || !button) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(CE_PushButtonBevel, button, painter, widget);
+    QStyleOptionButton caption = *button;
+    caption.rect = subElementRect(SE_PushButtonContents, button, widget);
+    QProxyStyle::drawControl(CE_PushButtonLabel, &caption, painter, widget);
+    if (button->state & State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(*button);
+        focus.rect = subElementRect(SE_PushButtonFocusRect, button, widget);
+        drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
 }
 
 } // namespace tuneks

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QVector>
 
@@ -51,6 +52,23 @@ private:
 // A check box that never changes its own value: a click is reported through
 // userClicked() and the view then shows whatever value the form state holds.
 // Values: 0 clear, 1 ticked, 2 greyed (shown as partly checked).
+// The style of buttons as low as the page buttons (17 pixels): the
+// application's style, but the caption may use the whole height inside the
+// button's frame, as in the system's own buttons. Some styles (Windows
+// Vista's) keep wider margins, cut off what lies below the line (the "р" of
+// "Трансмиссия", the access key's underline) and scale the cut with the screen.
+class LowButtonStyle : public QProxyStyle {
+public:
+    LowButtonStyle();
+    QRect subElementRect(SubElement element, const QStyleOption *option,
+                         const QWidget *widget) const override;
+    // Draws the bevel, the caption in the rectangle above and the focus
+    // frame itself: some styles draw a button's caption in their own
+    // rectangle, not in the one this style gives.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override;
+};
+
 class ValueCheckBox : public QCheckBox {
     Q_OBJECT
 public:

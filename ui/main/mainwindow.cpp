@@ -30,17 +30,6 @@ constexpr int kPageCommands[] = {1, 2, 3, 4, 5, 6, 8, 10, 11, 13, 14};
 // The arrows on the pages themselves.
 constexpr int kPageArrows[] = {10, 11, 13, 14};
 
-// A read-only, empty text box used as a sunken panel behind buttons.
-QLineEdit *makePanel(QWidget *parent, const char *name, QRect where)
-{
-    auto *panel = new QLineEdit(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(where);
-    panel->setReadOnly(true);
-    panel->setFocusPolicy(Qt::NoFocus);
-    return panel;
-}
-
 // Text boxes show CR LF line breaks as plain line breaks.
 QString displayText(QString text)
 {
@@ -105,6 +94,8 @@ void MainWindow::buildWindowControls(QWidget *client)
     m_pageTitle->setObjectName(QStringLiteral("Text3"));
     m_pageTitle->setGeometry(twips(1920, 120, 6855, 3375));
     m_pageTitle->setReadOnly(true);
+    // It shows no caret or focus frame, so it is no Tab stop either.
+    m_pageTitle->setFocusPolicy(Qt::NoFocus);
     m_pageTitle->setAccessibleName(QStringLiteral("Заголовок страницы"));
     m_pageTitle->setFont(captionFont());
     m_pageTitle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -114,6 +105,12 @@ void MainWindow::buildWindowControls(QWidget *client)
     keepBorderOnDevicePixels(m_pageTitle);
 
     buildPages(client, m_widgets);
+
+    // The page buttons are too low for the margins of some styles.
+    auto *lowButtons = new LowButtonStyle;
+    lowButtons->setParent(this);
+    for (int command : kPageButtons)
+        m_widgets.commands.value(command)->setStyle(lowButtons);
 
     // The panels lie behind the buttons in front of them.
     client->findChild<QLineEdit *>(QStringLiteral("Text1"))->lower();

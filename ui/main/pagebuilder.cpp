@@ -3,9 +3,11 @@
 #include "pictures.h"
 #include "uiface.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace tuneks {
 
@@ -83,6 +85,11 @@ void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
     box->setEditable(false);
     box->addItems(Slots::comboItems(list));
     box->setCurrentIndex(-1);
+    // The drop-down opens as wide as its longest item, past the closed box
+    // where need be: some styles (Windows) make it only as wide as the box.
+    QAbstractItemView *view = box->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth()
+                          + box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     box->setAccessibleName(accessibleName(m_caption));
     m_widgets.combos[list] = box;
 }

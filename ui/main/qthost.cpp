@@ -10,8 +10,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
 
 namespace tuneks {
 
@@ -45,6 +48,35 @@ const WindowRow kWindows[] = {
          return new TemplateChooser(core, mainWindow);
      }},
 };
+
+// Esc and a message box's close button click its escape button. Qt picks
+// one itself when none is set: the Cancel button, else the only button of
+// the reject or the no role, so the No of a Yes/No box. With a second, hidden
+// button of the no role there is none to pick: Esc then does nothing and the
+// box ignores its close button, which Windows shows disabled.
+void removeEscape(QMessageBox &box)
+{
+    box.addButton(QString(), QMessageBox::NoRole)->hide();
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+}
+
+// Windows file names ignore case: a typed name of an existing file becomes
+// that file's own name, so that CAR.INI opens car.ini (the load and save
+// rules compare the ".ini" ending exactly). Elsewhere the name is the file's.
+QString withNameOnDisk(const QString &chosen)
+{
+#ifdef Q_OS_WIN
+    const QFileInfo typed(chosen);
+    const QDir folder = typed.absoluteDir();
+    if (!chosen.isEmpty() && !typed.isDir()) {
+        const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString &entry : entries)
+            if (entry.compare(typed.fileName(), Qt::CaseInsensitive) == 0)
+                return folder.filePath(entry);
+    }
+#endif
+    return chosen;
+}
 
 } // namespace
 
@@ -95,12 +127,17 @@ MessageAnswer QtHost::message(const QString &text, const QString &caption, Messa
         box.setDefaultButton(QMessageBox::Ok);
         break;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoMustAnswer:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        if (buttons == MessageButtons::YesNoMustAnswer)
+            removeEscape(box);
         break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+        // An access key like those of "Да" and "Нет".
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Отмена"));
         break;
     }
     widenForCaption(box);
@@ -148,17 +185,22 @@ QString QtHost::runFileDialog(bool forSaving)
 {
     const QPointer<QWidget> owner = dialogOwner();
     QFileDialog dialog(owner);
+#ifndef Q_OS_WIN
+    // Windows shows its own dialog, in the system's language, with the
+    // user's places. Elsewhere the dialog is Qt's, which this program makes
+    // Russian to the last word; the desktop's own may speak another language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     // The filter shows its own name only; the pattern in the last brackets is
     // what the dialog matches, "*ini" with or without a dot.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(filterShownName() + QStringLiteral(" (") + filterPattern()
                          + QLatin1Char(')'));
-    // Both dialogs start where the last one of this run ended.
-    if (!m_lastFolder.isEmpty())
-        dialog.setDirectory(m_lastFolder);
+    dialog.setDirectory(startFolder());
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Both do nothing to a dialog that the platform shows.
     writeSizesAndDatesInRussian(dialog);
+    showColumnsAndPlacesWhole(dialog);
     if (forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // The core asks its own overwrite question.
@@ -173,10 +215,22 @@ QString QtHost::runFileDialog(bool forSaving)
     returnFocusTo(owner);
     if (!accepted)
         return QString();
-    const QString chosen = dialog.selectedFiles().value(0);
+    const QString chosen = withNameOnDisk(dialog.selectedFiles().value(0));
     if (!chosen.isEmpty())
         rememberFolderOf(chosen);
     return chosen;
+}
+
+QString QtHost::startFolder() const
+{
+    // Where the last dialog of this run ended, else the user's documents,
+    // never the folder the program was started in.
+    if (!m_lastFolder.isEmpty() && QFileInfo(m_lastFolder).isDir())
+        return m_lastFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
 
 void QtHost::rememberFolderOf(const QString &fileName)

@@ -51,6 +51,9 @@ public:
     // The file dialogs open in the folder of this file from now on (for the
     // rest of this run; nothing is kept between runs).
     void rememberFolderOf(const QString &fileName);
+    // The folder the next file dialog opens in: the remembered one while it
+    // exists, else the user's documents folder, else the home folder.
+    QString startFolder() const;
 
     // The filter's shown name and its pattern, split at the vertical bar of
     // Texts::fileDialogFilter().

@@ -1,5 +1,6 @@
 #include "russiandialogs.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -8,10 +9,14 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHash>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeView>
 #include <QTranslator>
 
 namespace tuneks {
@@ -108,14 +113,38 @@ void writeSizesAndDatesInRussian(QFileDialog &dialog)
     dialog.setProxyModel(new RussianSizesAndDates(&dialog));
 }
 
+void showColumnsAndPlacesWhole(QFileDialog &dialog)
+{
+    if (auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    auto *places = dialog.findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+    auto *splitter = dialog.findChild<QSplitter *>(QStringLiteral("splitter"));
+    if (places && splitter && splitter->count() == 2) {
+        const int needed = places->sizeHintForColumn(0) + 2 * places->frameWidth()
+            + places->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, places);
+        QList<int> sizes = splitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (sizes.value(0) < needed && total > needed)
+            splitter->setSizes({needed, total - needed});
+        places->setMinimumWidth(needed);
+    }
+}
+
 void widenForCaption(QMessageBox &box)
 {
     // Title bars often show their caption in bold; measure it so, to be safe.
     QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     title.setBold(true);
     const int captionWidth = QFontMetrics(title).horizontalAdvance(box.windowTitle());
-    // The frame's icon, its close button and the margins beside the caption.
-    constexpr int kFrameRoom = 150;
+    // A box's title bar holds, besides the caption, at most an icon and the
+    // close button (about 46 pixels wide on Windows 10 and 11); the box's own
+    // margins add to this. No wider than that: a short question is a small box.
+    constexpr int kFrameRoom = 64;
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
     if (!grid)
         return;

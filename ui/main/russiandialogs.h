@@ -21,6 +21,12 @@ void useRussianInStandardDialogs();
 // takes them from the machine's locale, which may be any language.
 void writeSizesAndDatesInRussian(QFileDialog &dialog);
 
+// Qt's own file dialog sizes its columns and its side bar for English
+// texts; this makes the size, type and date columns and the side bar as
+// wide as their Russian texts, the name column taking the rest. Does nothing
+// to a dialog that the platform shows (Windows).
+void showColumnsAndPlacesWhole(QFileDialog &dialog);
+
 // Widens the box, if need be, so that the title bar can show its whole
 // caption beside the frame's icon and buttons: Russian captions are long.
 void widenForCaption(QMessageBox &box);

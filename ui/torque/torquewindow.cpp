@@ -6,6 +6,7 @@
 #include "editorcore.h"
 #include "slots.h"
 
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -22,13 +23,35 @@ constexpr int kClientHeight = 337;
 constexpr int kCanvasMargin = 8;
 constexpr int kCanvasBorder = 2;
 
+void paintWhite(QWidget *widget, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, Qt::white);
+    widget->setPalette(palette);
+}
+
 // Shows the persistent image of the graph; the window's labels, fields and
-// buttons are its children and stand in front of the drawing.
+// buttons are its children. Fields and buttons stand in front of the
+// drawing; the labels are drawn over by every line since the last wipe.
 class CanvasInterior : public QWidget {
 public:
     CanvasInterior(const TorquePlot &plot, QWidget *parent) : QWidget(parent), m_plot(plot)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    // The lines drawn since the last wipe, the white canvas between them
+    // left out, for `ratio` device pixels to a canvas pixel.
+    const QPixmap &linesAt(qreal ratio) const
+    {
+        const QImage drawing = m_plot.imageAt(ratio);
+        if (drawing.cacheKey() != m_linesKey) {
+            m_lines = QPixmap::fromImage(drawing);
+            m_lines.setMask(QBitmap::fromImage(
+                drawing.createMaskFromColor(TorquePlot::wipeColor().rgb(), Qt::MaskInColor)));
+            m_linesKey = drawing.cacheKey();
+        }
+        return m_lines;
     }
 
 protected:
@@ -42,6 +65,31 @@ protected:
 
 private:
     const TorquePlot &m_plot;
+    mutable QPixmap m_lines;
+    mutable qint64 m_linesKey = 0;
+};
+
+// A label on the canvas: its text stands on white, as the canvas was wiped
+// when it was shown, and every line a build draws runs over it.
+class CanvasLabel : public QLabel {
+public:
+    CanvasLabel(const QString &text, const CanvasInterior *canvas)
+        : QLabel(text, const_cast<CanvasInterior *>(canvas)), m_canvas(canvas)
+    {
+        setAutoFillBackground(true);
+        paintWhite(this, QPalette::Window);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.drawPixmap(-pos(), m_canvas->linesAt(painter.deviceTransform().m11()));
+    }
+
+private:
+    const CanvasInterior *m_canvas;
 };
 
 QString rpmLabelText(int slot)
@@ -51,13 +99,6 @@ QString rpmLabelText(int slot)
     const QString number = rpm < 1000 ? QStringLiteral("  ") + QString::number(rpm)
                                       : QString::number(rpm);
     return QStringLiteral("При ") + number + QStringLiteral(" о/м:");
-}
-
-void paintWhite(QWidget *widget, QPalette::ColorRole role)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, Qt::white);
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -76,14 +117,13 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
     frame->setLineWidth(kCanvasBorder);
     frame->setGeometry(kCanvasMargin, kCanvasMargin, TorquePlot::kWidth + 2 * kCanvasBorder,
                        TorquePlot::kHeight + 2 * kCanvasBorder);
-    m_canvas = new CanvasInterior(m_plot, frame);
+    auto *canvas = new CanvasInterior(m_plot, frame);
+    m_canvas = canvas;
     m_canvas->setGeometry(kCanvasBorder, kCanvasBorder, TorquePlot::kWidth, TorquePlot::kHeight);
 
-    m_heading = new QLabel(QStringLiteral("Крутящий момент при...:"), m_canvas);
+    m_heading = new CanvasLabel(QStringLiteral("Крутящий момент при...:"), canvas);
     m_heading->setObjectName(QStringLiteral("Label2"));
     m_heading->setGeometry(16, 24, 161, 17);
-    m_heading->setAutoFillBackground(true);
-    paintWhite(m_heading, QPalette::Window);
 
     struct Column { int labelLeft, fieldLeft, firstSlot, rows; };
     const Column columns[] = {{56, 144, 41, 10}, {224, 320, 51, 10}, {400, 496, 61, 4}};
@@ -91,11 +131,9 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
         for (int row = 0; row < column.rows; ++row) {
             const int slot = column.firstSlot + row;
             const int top = 48 + 24 * row;
-            auto *label = new QLabel(rpmLabelText(slot), m_canvas);
+            auto *label = new CanvasLabel(rpmLabelText(slot), canvas);
             label->setObjectName(QStringLiteral("Label1(%1)").arg(slot - 41));
             label->setGeometry(column.labelLeft, top, 129, 17);
-            label->setAutoFillBackground(true);
-            paintWhite(label, QPalette::Window);
             m_rpmLabels.append(label);
             auto *edit = new QLineEdit(m_canvas);
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
@@ -166,13 +204,14 @@ void TorqueWindow::Command1_Click()
 {
     const FormState &form = m_core.form();
     m_plot.build([&form](int slot) { return form.text(slot); });
+    // The labels are repainted with the canvas, the new lines over them.
     m_canvas->update();
 }
 
 void TorqueWindow::Command2_Click()
 {
-    // The labels stand in front of the canvas throughout; hiding them while
-    // the canvas is wiped makes them repaint afresh on the white interior.
+    // The labels are hidden while the canvas is wiped and shown again, so
+    // that they are drawn afresh on the white interior.
     m_heading->hide();
     for (QLabel *label : std::as_const(m_rpmLabels))
         label->hide();
