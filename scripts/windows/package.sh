@@ -73,6 +73,9 @@ crlf < "$root/resources/fonts/LICENSE-Liberation.txt" > "$licenses/OFL-1.1.txt"
 crlf < "$common_licenses/LGPL-3" > "$licenses/LGPL-3.0.txt"
 crlf < "$common_licenses/GPL-3" > "$licenses/GPL-3.0.txt"
 crlf < "$here/build-qt.sh" > "$licenses/build-qt.sh"
+# Made from the qt_attribution.json files of Qt's source and the licence
+# texts they name.
+crlf < "$root/resources/licenses/qt-third-party.txt" > "$licenses/Qt-third-party.txt"
 # The exception as Debian's copyright file of the GCC runtime quotes it.
 sed -n '/^GCC RUNTIME LIBRARY EXCEPTION$/,/requirements of the license of GCC\.$/p' "$gcc_copyright" \
     | crlf > "$licenses/GCC-exception-3.1.txt"
@@ -107,7 +110,7 @@ expected=(
     styles/qwindowsvistastyle.dll
     translations/qtbase_ru.qm
     licenses/README.txt licenses/tuneks-editor.txt licenses/OFL-1.1.txt
-    licenses/LGPL-3.0.txt licenses/GPL-3.0.txt licenses/build-qt.sh
+    licenses/LGPL-3.0.txt licenses/GPL-3.0.txt licenses/build-qt.sh licenses/Qt-third-party.txt
     licenses/GCC-exception-3.1.txt licenses/winpthreads.txt
 )
 if ! diff -u <(printf "$name/%s\n" "${expected[@]}" | sort) \
