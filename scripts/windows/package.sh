@@ -54,7 +54,10 @@ find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-stri
 # The texts, with Windows line ends so that every Notepad shows them.
 crlf() { sed 's/\r$//; s/$/\r/'; }
 package_version() { dpkg-query -W -f='${Version}' "$1"; }
-qt_source="qt6-base $(package_version qt6-base-dev-tools) (the version of the host tools)"
+# Which Debian source Qt was built from: build-qt.sh notes it; a build made
+# before it did is of the version of this machine's Qt host tools, which is
+# the one the archive gave it.
+qt_source="qt6-base $(package_version qt6-base-dev-tools)"
 [[ -f $qt_prefix/debian-source ]] && qt_source=$(cat "$qt_prefix/debian-source")
 # The read-me in Russian, UTF-8 with a byte-order mark.
 {
