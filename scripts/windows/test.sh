@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the editor and its tests for Windows (and Qt for Windows, when the
 # cache lacks it) and runs the tests under Wine through CTest, on Qt's
-# Windows platform plugin on a virtual X display (see wine-run.sh).
+# offscreen platform, with Wine on a virtual X display (see wine-run.sh).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -21,4 +21,5 @@ mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 
+export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build/windows" --output-on-failure -j"$(nproc)" --timeout 300
