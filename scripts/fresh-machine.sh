@@ -121,9 +121,10 @@ in_root() {
 echo "== The run command: bash scripts/run.sh"
 step=$(clock)
 # run.sh ends by replacing itself with the editor, so the process started
-# here becomes the editor once it is built.
+# here (a subshell that replaces itself with run.sh) becomes the editor once
+# it is built.
 in_root '
-QT_QPA_PLATFORM=offscreen bash scripts/run.sh & pid=$!
+(export QT_QPA_PLATFORM=offscreen; exec bash scripts/run.sh) & pid=$!
 while kill -0 $pid 2>/dev/null; do
     [[ $(readlink /proc/$pid/exe) == */tuneks-editor ]] && break
     sleep 1
