@@ -9,9 +9,9 @@
 # and prints how long each step took.
 #
 # Qt for Windows takes a long while to build. When this machine's cache holds
-# a complete build, it is mounted read-only where the scripts in the root
-# look for it; with --build-qt the root builds its own, like a machine that
-# has none.
+# a complete build (or one being made, which is waited for before the test
+# command), it is mounted read-only where the scripts in the root look for
+# it; with --build-qt the root builds its own, like a machine that has none.
 #
 #   fresh-machine.sh [--build-qt] [--keep]
 #
@@ -98,15 +98,31 @@ done
 mkdir -p "$rootfs$project"
 git -C "$repo" archive --format=tar HEAD | tar -x -C "$rootfs$project"
 
-if ((build_qt == 0)) && [[ -f $host_qt/.complete ]]; then
-    shared=$rootfs/root/.cache/tuneks-editor/qt-$qt_version-win64
-    mkdir -p "$shared"
-    mount --bind "$host_qt" "$shared"
-    mount -o remount,bind,ro "$shared"
-    echo "Qt for Windows is shared read-only from $host_qt"
-else
-    echo "Qt for Windows is built inside the root"
-fi
+# Shares this machine's Qt for Windows into the root, read-only, when it is
+# complete; a build of it that is still running is waited for (up to an
+# hour and a half) rather than made a second time inside the root.
+share_qt() {
+    local work=$host_cache/qt-$qt_version-work waited=0
+    if ((build_qt)); then
+        echo "Qt for Windows is built inside the root"
+        return
+    fi
+    while [[ ! -f $host_qt/.complete && -d $work ]] && ((waited < 5400)); do
+        ((waited == 0)) && echo "waiting for the build of Qt for Windows running in $work"
+        sleep 20
+        waited=$((waited + 20))
+        host_qt=$(readlink -f "$host_cache/qt-$qt_version-win64" || true)
+    done
+    if [[ -f $host_qt/.complete ]]; then
+        local shared=$rootfs/root/.cache/tuneks-editor/qt-$qt_version-win64
+        mkdir -p "$shared"
+        mount --bind "$host_qt" "$shared"
+        mount -o remount,bind,ro "$shared"
+        echo "Qt for Windows is shared read-only from $host_qt (waited ${waited}s)"
+    else
+        echo "Qt for Windows is built inside the root"
+    fi
+}
 
 # A login shell of root in the root, with a new user's environment. Its X
 # displays start at 210, away from the machine's own (the root shares the
@@ -138,6 +154,7 @@ echo "the editor was still running after 10 seconds"
 '
 run_time=$(took "$step")
 
+share_qt
 echo "== The test command: bash scripts/test.sh"
 step=$(clock)
 in_root 'bash scripts/test.sh'
