@@ -131,7 +131,8 @@ in_root() {
     chroot "$rootfs" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         TUNEKS_FIRST_DISPLAY=${TUNEKS_FIRST_DISPLAY:-210} \
-        bash -lc "cd $project && $1"
+        bash -lc "cd $project || exit 1
+$1"
 }
 
 echo "== The run command: bash scripts/run.sh"
