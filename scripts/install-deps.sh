@@ -8,6 +8,8 @@
 #                            running them under Wine needs
 # Runs as root (or through sudo when it is there).
 set -euo pipefail
+source "$(dirname "$0")/lib/need.sh"
+need_tools dpkg-query:dpkg apt-get:apt
 
 editor=(
     cmake g++ make pkg-config
@@ -25,6 +27,7 @@ windows=(
     qt6-base-dev-tools qt6-translations-l10n
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     googletest wine64 xvfb x11-utils xdotool zip unzip
+    imagemagick
 )
 
 case "${1:-}" in

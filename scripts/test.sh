@@ -8,6 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh tests
+# Everything the whole run calls, checked now rather than when its turn comes.
+source scripts/windows/common.sh
+need_tools cmake:cmake ctest:cmake g++:g++ make:make clang++:clang \
+    "${cross_tools[@]}" "${wine_tools[@]}" "${smoke_tools[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

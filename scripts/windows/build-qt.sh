@@ -12,6 +12,7 @@ if [[ -f $qt_prefix/.complete ]]; then
 fi
 
 bash "$here/../install-deps.sh" windows
+need_tools "${cross_tools[@]}" apt-get:apt tar:tar xz:xz-utils
 
 work=$cache_root/qt-$qt_version-work
 rm -rf "$work" "$qt_prefix"
@@ -34,6 +35,10 @@ only_source=(-o Dir::Etc::sourcelist="$sources" -o Dir::Etc::sourceparts=- -o AP
 apt-get update -qq "${only_source[@]}"
 apt-get source --download-only -qq "${only_source[@]}" qt6-base
 rm -f "$sources"
+# Which source this is (its Debian version), for the licence notes of the zip.
+dsc=$(ls qt6-base_*.dsc)
+source_version=${dsc#qt6-base_}
+source_version=${source_version%.dsc}
 
 tar xf qt6-base_"$qt_version"*.orig.tar.xz
 src=$(find . -maxdepth 1 -type d -name 'qtbase*' | head -n1)
@@ -63,6 +68,8 @@ cmake -S "$src" -B build -G Ninja \
     -DFEATURE_system_doubleconversion=OFF
 cmake --build build -j"$(nproc)"
 cmake --install build
+# Which source this is, for the licence notes of the Windows zip.
+echo "qt6-base $source_version" > "$qt_prefix/debian-source"
 touch "$qt_prefix/.complete"
 cd / && rm -rf "$work"
 echo "Qt $qt_version for Windows is installed in $qt_prefix"

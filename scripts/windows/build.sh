@@ -7,12 +7,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$here/common.sh"
 
+bash "$here/../install-deps.sh" windows
+need_tools "${cross_tools[@]}" "$qt_russian_texts:qt6-translations-l10n" \
+    /usr/src/googletest/CMakeLists.txt:googletest
 bash "$here/build-qt.sh"
-
-# Qt's own texts in Russian live in a module of their own; its compiled
-# files are the same on every platform, so Debian's serve the Windows Qt.
-mkdir -p "$qt_prefix/translations"
-cp /usr/share/qt6/translations/qtbase_ru.qm "$qt_prefix/translations/"
 
 # GoogleTest, once per machine, beside the Qt build.
 gtest_prefix=$cache_root/googletest-win64
@@ -37,3 +35,11 @@ cmake -S "$root" -B "$root/build/windows" -G Ninja \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" >/dev/null
 cmake --build "$root/build/windows" -j"$(nproc)"
+
+# Qt's own texts in Russian, where the program looks first: in
+# "translations" beside the executable, as in the zip (the Qt install is
+# only read, never written).
+for exe in app/tuneks-editor.exe tests/ui_main/ui_main_tests.exe; do
+    mkdir -p "$root/build/windows/$(dirname "$exe")/translations"
+    cp "$qt_russian_texts" "$root/build/windows/$(dirname "$exe")/translations/"
+done

@@ -11,9 +11,10 @@ root=$(cd "$here/../.." && pwd)
 source "$here/common.sh"
 source "$here/with-display.sh"
 
+bash "$here/../install-deps.sh" windows
+need_tools "${wine_tools[@]}" "${smoke_tools[@]}"
 zip=$(bash "$here/package.sh" | tail -n1)
 work=$(mktemp -d)
-trap 'stop_display; rm -rf "$work"' EXIT
 unzip -q "$zip" -d "$work"
 app=$(find "$work" -name tuneks-editor.exe)
 
@@ -26,8 +27,9 @@ sed 's/^enginetype=/enginetype= /; s/^horntype=/horntype= /' "$root/fuzz/corpus/
 
 export WINEPREFIX=$cache_root/wineprefix-smoke
 export WINEDEBUG=-all
-unset WINEPATH QT_QPA_PLATFORM QT_PLUGIN_PATH
+unset WINEPATH WINEQT_QPA_PLATFORM WINEQT_PLUGIN_PATH
 start_display
+trap 'stop_display; rm -rf "$work"' EXIT
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
 
 windows_path() { echo "Z:${1//\//\\}"; }

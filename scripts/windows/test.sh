@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds the editor and its tests for Windows (and Qt for Windows, when the
-# cache lacks it) and runs the tests under Wine, offscreen, through CTest.
+# cache lacks it) and runs the tests under Wine through CTest, on Qt's
+# offscreen platform, with Wine on a virtual X display (see wine-run.sh).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$here/common.sh"
 source "$here/with-display.sh"
 
+bash "$here/../install-deps.sh" windows
+need_tools "${wine_tools[@]}" ctest:cmake
 bash "$here/build.sh"
 
 export WINEPREFIX=$cache_root/wineprefix

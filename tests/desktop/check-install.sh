@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what a desktop needs of
 # it: the program, a launcher that names it, the AppStream description that
-# names the launcher, and the launcher's icon in every hicolor size. The
+# names the launcher, the launcher's icon in every hicolor size and the
+# licence where Debian keeps it. The
 # launcher and the description are also checked by desktop-file-validate and
 # appstreamcli where those are installed.
 #
@@ -28,6 +29,9 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 # takes no command line.
 exec_line=$(sed -n 's/^Exec=//p' "$launcher")
 [[ -x $prefix/bin/$exec_line ]] || fail "Exec=$exec_line is not an installed program in bin/"
+
+cmp -s "$prefix/share/doc/$exec_line/copyright" "$(dirname "$0")/../../LICENSE" \
+    || fail "the licence is not installed as share/doc/$exec_line/copyright"
 
 icon=$(sed -n 's/^Icon=//p' "$launcher")
 for size in 16 22 24 32 48 64 128 256; do

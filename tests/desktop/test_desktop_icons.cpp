@@ -1,5 +1,6 @@
 // The icons a desktop shows for the editor: one picture in every hicolor
-// size, the same as the window's own icon, and the Windows icon file.
+// size, the same as the window's own icon, and the Windows icon file, all
+// on a transparent background.
 
 #include <QFile>
 #include <QImage>
@@ -12,9 +13,19 @@ namespace {
 
 const QString kIcons = QStringLiteral(TUNEKS_SOURCE_DIR "/resources/icons/");
 
-QImage rgb(const QImage &image)
+QImage argb(const QImage &image)
 {
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The icon stands on whatever is behind it: its corners are see-through.
+bool hasTransparentCorners(const QImage &icon)
+{
+    const int last = icon.width() - 1;
+    for (const QPoint &corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+        if (!icon.hasAlphaChannel() || qAlpha(icon.pixel(corner)) != 0)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -27,11 +38,12 @@ TEST(DesktopIcons, EveryHicolorSizeIsThatSizeAndTheWindowIconIsOneOfThem)
         const QImage icon(path);
         ASSERT_FALSE(icon.isNull()) << path.toStdString();
         EXPECT_EQ(icon.size(), QSize(size, size)) << path.toStdString();
+        EXPECT_TRUE(hasTransparentCorners(icon)) << path.toStdString();
     }
     const QImage window(QStringLiteral(":/images/icon.png"));
     ASSERT_FALSE(window.isNull());
-    EXPECT_EQ(rgb(QImage(kIcons + QStringLiteral("hicolor/48x48/apps/org.tuneks.Editor.png"))),
-              rgb(window))
+    EXPECT_EQ(argb(QImage(kIcons + QStringLiteral("hicolor/48x48/apps/org.tuneks.Editor.png"))),
+              argb(window))
         << "the launcher and the window show different icons";
 }
 
@@ -45,6 +57,7 @@ TEST(DesktopIcons, TheWindowsIconFileHoldsTheUsualSizes)
         const QImage image = reader.read();
         ASSERT_FALSE(image.isNull()) << i;
         EXPECT_EQ(image.width(), image.height());
+        EXPECT_TRUE(hasTransparentCorners(image)) << image.width();
         sizes.append(image.width());
     }
     EXPECT_EQ(sizes, QList<int>({16, 24, 32, 48, 256}));

@@ -5,7 +5,7 @@
 std::vector<EmbeddedPicture> expectedPictures()
 {
     std::vector<EmbeddedPicture> pictures = {
-        {QStringLiteral(":/images/icon.png"), QSize(48, 48), true, false},
+        {QStringLiteral(":/images/icon.png"), QSize(48, 48), false, false},
         {QStringLiteral(":/images/image1.png"), QSize(135, 44), true, true},
         {QStringLiteral(":/images/image2.png"), QSize(85, 170), true, true},
         {QStringLiteral(":/images/image3_0.png"), QSize(131, 42), true, true},

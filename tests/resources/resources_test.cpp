@@ -17,7 +17,7 @@ TEST(EmbeddedPictures, EveryPictureIsThereAtItsPlaceSizeAndNothingElse)
         const QImage image(picture.path);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), picture.size);
-        // The page pictures and the icon are plain 24-bit pictures.
+        // The page pictures are plain 24-bit pictures.
         if (picture.opaque) {
             EXPECT_FALSE(image.hasAlphaChannel());
         }

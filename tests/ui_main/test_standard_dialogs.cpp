@@ -28,7 +28,8 @@ using namespace tuneks;
 
 namespace {
 
-// Qt's own Russian texts, loaded as the program loads them at start-up.
+// Qt's own Russian texts, loaded as the program loads them at start-up:
+// from "translations" beside the executable, else from Qt's own folder.
 void loadQtRussianTexts()
 {
     static QTranslator *texts = nullptr;
@@ -36,7 +37,9 @@ void loadQtRussianTexts()
         return;
     texts = new QTranslator;
     ASSERT_TRUE(texts->load(QStringLiteral("qtbase_ru"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
+                || texts->load(QStringLiteral("qtbase_ru"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QCoreApplication::installTranslator(texts);
 }
 

@@ -263,17 +263,10 @@ void drawAerodynamics(QPainter &p)
     }
 }
 
-// The window icon: a wheel with a spanner laid across it.
+// The window icon: a wheel with a spanner laid across it, on nothing, so
+// that the desktop, the task bar or the title bar shows through around it.
 void drawIcon(QPainter &p)
 {
-    QLinearGradient sky(0, 0, 0, 48);
-    sky.setColorAt(0, QColor(0xe8, 0xf0, 0xfa));
-    sky.setColorAt(1, QColor(0xb4, 0xc8, 0xe0));
-    p.fillRect(QRectF(0, 0, 48, 48), sky);
-    p.setPen(QPen(QColor(0x5a, 0x74, 0x96), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, 47, 47));
-
     const QPointF hub(22, 25);
     // Tyre: a dark ring with short grooves across its tread.
     p.setPen(Qt::NoPen);
@@ -341,13 +334,18 @@ bool save(const QImage &image, const QDir &folder, const QString &name)
     return true;
 }
 
-// The icon's drawing is made for 48 x 48 pixels; other sizes scale it.
+// The icon at `size` pixels on a transparent canvas; its drawing is made
+// for 48 x 48 pixels, and other sizes scale it.
 QImage iconAt(int size)
 {
-    return paint(size, size, [size](QPainter &p) {
-        p.scale(size / 48.0, size / 48.0);
-        drawIcon(p);
-    });
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 48.0, size / 48.0);
+    drawIcon(p);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // Appends `value` to `out` as a little-endian number of `bytes` bytes.
@@ -447,7 +445,7 @@ int main(int argc, char *argv[])
                    name("image3_0"));
         ok &= save(paint(187, 66, drawAerodynamics, scale), folder, name("image5"));
     }
-    ok &= save(paint(48, 48, drawIcon), folder, QStringLiteral("icon.png"));
+    ok &= save(iconAt(48), folder, QStringLiteral("icon.png"));
     if (argc == 3) {
         const QDir icons(QString::fromLocal8Bit(argv[2]));
         if (!icons.exists()) {
