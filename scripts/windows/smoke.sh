@@ -62,15 +62,29 @@ menu() { # how many items down
     for ((i = 0; i < $1; i++)); do xdotool key Down; sleep 0.1; done
     xdotool key Return
 }
+# The visible windows, one id a line.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 # Types a full name into the file dialog whose caption matches, and takes it.
-answer_dialog() { # caption pattern, file
-    wait_for_window "$1" 20 >/dev/null || fail "no file dialog '$1' appeared"
+# Wine shows the system's Save dialog without a caption, so a dialog is also
+# known as a visible window that was not there before the menu was used.
+answer_dialog() { # caption pattern, file, windows before
+    local i found=""
+    for ((i = 0; i < 100; i++)); do
+        if xdotool search --name "$1" >/dev/null 2>&1 \
+            || [[ -n $(comm -13 <(echo "$3") <(visible_windows)) ]]; then
+            found=yes
+            break
+        fi
+        sleep 0.2
+    done
+    [[ -n $found ]] || fail "no file dialog '$1' appeared"
     sleep 1
     xdotool type --delay 20 "$(windows_path "$2")"
     xdotool key Return
 }
+before=$(visible_windows)
 menu 2
-answer_dialog 'Откр|Open' "$work/my cars/car.ini"
+answer_dialog 'Откр|Open' "$work/my cars/car.ini" "$before"
 for _ in $(seq 50); do
     xdotool getwindowname "$main" | grep -q 'Porsche' && break
     sleep 0.2
@@ -78,8 +92,9 @@ done
 xdotool getwindowname "$main" | grep -q 'Porsche' || fail "the file did not open: caption '$(xdotool getwindowname "$main")'"
 import -window "$main" "$root/build/package/windows-main-window.png"
 
+before=$(visible_windows)
 menu 3
-answer_dialog 'Сохран|Save' "$work/my cars/saved.ini"
+answer_dialog 'Сохран|Save' "$work/my cars/saved.ini" "$before"
 for _ in $(seq 50); do
     [[ -s "$work/my cars/saved.ini" ]] && break
     sleep 0.2
