@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QTest>
 #include <QtMath>
 
 #include <algorithm>
@@ -115,4 +116,12 @@ TEST(SharpPictures, TheWindowIconComesInEverySizeOfTheIconSet)
     EXPECT_EQ(icon.pixmap(QSize(22, 22), 1.0).toImage().convertToFormat(drawn.format()), drawn);
     // At 200 % the 48-pixel icon is made from a larger drawing, 96 pixels wide.
     EXPECT_EQ(icon.pixmap(QSize(48, 48), 2.0).size(), QSize(96, 96));
+
+    // A shown window gets it once it has been exposed.
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    window.show();
+    giveWindowIconAfterFirstFrame(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }));
+    EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
 }
