@@ -129,10 +129,12 @@ TEST(MainWindow, ControlsStandOnTheirPagesInPixelsOfFifteenTwips)
 
 TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 {
-    // Without the key of a field the field stays disabled.
+    // Without the key of a field the field stays disabled, in a torque
+    // window made later too.
     Editor editor;
     QVector<QByteArray> withoutMass = Templates::porsche();
     withoutMass.removeAll(QByteArray("Mass=1439.0"));
+    withoutMass.removeAll(QByteArray("torqueCurve_3=380.0"));
     editor.openFile(editor.writeFile(QStringLiteral("porsche.ini"), withoutMass));
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
     EXPECT_EQ(editor.window->windowTitle(),
@@ -180,6 +182,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
     QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
     ASSERT_TRUE(torque);
     EXPECT_TRUE(torque->isVisible());
+    EXPECT_FALSE(torque->findChild<QWidget *>(QStringLiteral("Text21(44)"))->isEnabled());
     EXPECT_TRUE(editor.window->isEnabled());
     for (const auto &[item, form] : {std::pair{"ObProge", "Form9"}, std::pair{"Listing", "Form4"}}) {
         QString seen;
