@@ -229,7 +229,6 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     editor.form.setText(41, QString(100, QLatin1Char('7')));
     editor.click(QStringLiteral("Command8"));
     editor.click(QStringLiteral("Command9"));
-    editor.click(QStringLiteral("Command2"));
     const struct { QWidget *window; const char *field; int kept; } full[] = {
         {editor.window.get(), "Text(72)", 100}, {Editor::topLevel(QStringLiteral("Form3")), "Text21(41)", 101}};
     for (const auto &row : full) {
