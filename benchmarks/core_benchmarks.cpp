@@ -134,7 +134,7 @@ void WriteBackAndSave(benchmark::State &state)
         doc.core.typeText(2, (state.iterations() & 1) ? QStringLiteral("1439.5") : QStringLiteral("1439.0"));
         doc.mainWindow.saveCommand();
     }
-    if (doc.core.doc().AvtoSoxranenie)
+    if (doc.core.doc().unsavedChanges)
         state.SkipWithError("the save did not write");
 }
 BENCHMARK(WriteBackAndSave);

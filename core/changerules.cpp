@@ -30,10 +30,10 @@ EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files)
 {
 }
 
-void EditorCore::Izm_(int slot)
+void EditorCore::markEdited(int slot)
 {
     if (m_doc.b)
-        m_doc.Izm[size_t(slot)] = true;
+        m_doc.edited[size_t(slot)] = true;
 }
 
 void EditorCore::putText(int slot, const QString &text)
@@ -50,8 +50,8 @@ void EditorCore::putText(int slot, const QString &text)
         m_form.setText(slot, text.left(kMaxFieldLength));
         m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
     }
-    m_doc.AvtoSoxranenie = true;
-    Izm_(slot);
+    m_doc.unsavedChanges = true;
+    markEdited(slot);
 }
 
 bool EditorCore::typeText(int slot, const QString &text)
@@ -76,10 +76,10 @@ bool EditorCore::typeText(int slot, const QString &text)
 void EditorCore::chooseComboItem(Slots::ComboId list, int position)
 {
     m_form.setCombo(list, position);
-    m_doc.AvtoSoxranenie = true;
+    m_doc.unsavedChanges = true;
     // The number of gears is written back only when the user picked it.
-    if (list == Slots::Combo1)
-        Izm_(Slots::kNumberOfGearsSlot);
+    if (list == Slots::GearCount)
+        markEdited(Slots::kNumberOfGearsSlot);
 }
 
 void EditorCore::clickCheckBox(Slots::CheckBoxId box)
@@ -87,17 +87,17 @@ void EditorCore::clickCheckBox(Slots::CheckBoxId box)
     // Every check box counts as an edit, the automatic gearbox included: its
     // value is written on the next save like the others.
     m_form.setCheck(box, m_form.check(box) == 1 ? 0 : 1);
-    m_doc.AvtoSoxranenie = true;
+    m_doc.unsavedChanges = true;
 }
 
 void EditorCore::labelClicked()
 {
-    m_doc.AvtoSoxranenie = true;
+    m_doc.unsavedChanges = true;
 }
 
 void EditorCore::markEverythingEdited()
 {
-    m_doc.Izm.fill(true);
+    m_doc.edited.fill(true);
 }
 
 } // namespace tuneks

@@ -26,7 +26,7 @@ int nameLineOf(const QVector<QByteArray> &lines)
 
 } // namespace
 
-bool EditorCore::Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes)
+bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArray &lineBytes)
 {
     const int nameLine = nameLineOf(lines);
     if (nameLine == 0) {
@@ -43,27 +43,27 @@ bool EditorCore::Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes
     lines.prepend(QByteArray());
     m_doc.a = std::move(lines);
     m_doc.lineBytes = lineBytes;
-    m_doc.NStr.fill(0);
-    m_doc.Izm.fill(false);
+    m_doc.keyLine.fill(0);
+    m_doc.edited.fill(false);
     m_doc.NePervoeSoxranenie = false;
-    for (Slots::ComboId list : {Slots::Combo2, Slots::Combo3}) {
+    for (Slots::ComboId list : {Slots::EngineSound, Slots::HornSound}) {
         m_form.setCombo(list, -1);
         m_form.setComboEnabled(list, false);
     }
 
-    m_doc.NStr[Slots::kNameSlot] = int16_t(nameLine);
+    m_doc.keyLine[Slots::kNameSlot] = int16_t(nameLine);
     putText(Slots::kNameSlot, Codepage::decode(m_doc.a[nameLine].mid(2)));
     m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
-    Raspredelenie1();
+    distributeValues();
     // Filling the fields raised their change rules, which mark the slots of a
     // second or later document as edited. Nothing was edited: a value cut to
     // the field's 100 characters must not be written back shorter than read.
-    m_doc.Izm.fill(false);
+    m_doc.edited.fill(false);
     enableFieldsOfDocument();
     return true;
 }
 
-void EditorCore::Raspredelenie1()
+void EditorCore::distributeValues()
 {
     Slots::Section x = Slots::Section::None;
     for (int f = 1; f <= m_doc.e; ++f) {
@@ -71,12 +71,12 @@ void EditorCore::Raspredelenie1()
         if (header != Slots::Section::None)
             x = header;
         else
-            Rasborka(x, f);
+            readKeyLine(x, f);
     }
-    m_doc.AvtoSoxranenie = false;
+    m_doc.unsavedChanges = false;
 }
 
-void EditorCore::Rasborka(Slots::Section section, int f)
+void EditorCore::readKeyLine(Slots::Section section, int f)
 {
     const QByteArray &line = m_doc.a[f];
     const qsizetype equals = line.indexOf('=');
@@ -107,7 +107,7 @@ void EditorCore::Rasborka(Slots::Section section, int f)
         break;
     }
     }
-    m_doc.NStr[size_t(info->slot)] = int16_t(f);
+    m_doc.keyLine[size_t(info->slot)] = int16_t(f);
 }
 
 // A field whose key the document lacks could never be saved, so it is
@@ -116,7 +116,7 @@ void EditorCore::Rasborka(Slots::Section section, int f)
 void EditorCore::enableFieldsOfDocument()
 {
     for (const Slots::SlotInfo &info : Slots::all()) {
-        const bool present = m_doc.NStr[size_t(info.slot)] != 0;
+        const bool present = m_doc.keyLine[size_t(info.slot)] != 0;
         switch (info.control) {
         case Slots::Control::MainText:
         case Slots::Control::TorqueText:
@@ -133,32 +133,30 @@ void EditorCore::enableFieldsOfDocument()
     }
 }
 
-void EditorCore::Razblokirovka()
+void EditorCore::unlockPages()
 {
     m_form.setPageButtonsEnabled(true);
-    m_form.setFrameVisible(1, true);
+    m_form.setFrameVisible(int(Page::General), true);
     m_form.setPageTitle(Texts::firstPageTitle());
-    m_form.setFrameVisible(8, false);
+    m_form.setFrameVisible(int(Page::Brakes), false);
 }
 
 void EditorCore::enableDocumentMenus()
 {
     m_form.setMenuSaveEnabled(true);
     m_form.setMenuSaveAsEnabled(true);
-    m_form.setMenuProverkaEnabled(true);
+    m_form.setMenuCheckEnabled(true);
 }
 
-void EditorCore::loadTemplate(const QVector<QByteArray> &lines)
+void EditorCore::takeOverTemplate(const QVector<QByteArray> &lines)
 {
     // A new document has no file yet.
-    if (Proverka(lines))
+    if (takeOverIfPhysicsFile(lines))
         forgetFileOnDisk();
-    Razblokirovka();
+    unlockPages();
     m_doc.b = true;
 }
 
-void EditorCore::ShablonPorsche() { loadTemplate(Templates::porsche()); }
-
-void EditorCore::ShablonLamborghini() { loadTemplate(Templates::lamborghini()); }
+void EditorCore::loadTemplate(Template which) { takeOverTemplate(Templates::linesOf(which)); }
 
 } // namespace tuneks

@@ -29,21 +29,21 @@ struct DocumentState {
     QByteArray lineBytes;
     // e: number of lines of the document, 0..1000.
     int e = 0;
-    // NStr: line number of each slot's key line; 0 means no line.
-    std::array<int16_t, kSlotArraySize> NStr{};
-    // Izm: the slot was edited since the document was loaded.
-    std::array<bool, kSlotArraySize> Izm{};
+    // keyLine: line number of each slot's key line; 0 means no line.
+    std::array<int16_t, kSlotArraySize> keyLine{};
+    // edited: the slot was edited since the document was loaded.
+    std::array<bool, kSlotArraySize> edited{};
     // b: a document has been loaded or created in this run; until then edits
-    // are not marked in Izm.
+    // are not marked in edited.
     bool b = false;
-    // AvtoSoxranenie: there are unsaved changes.
-    bool AvtoSoxranenie = false;
+    // unsavedChanges: there are unsaved changes.
+    bool unsavedChanges = false;
     // NePervoeSoxranenie: the document has a save target (was written once).
     bool NePervoeSoxranenie = false;
     // FNameSaveOld: the save target, the name last chosen in Save As.
     QString FNameSaveOld;
-    // Otkr: the errors window is shown.
-    bool Otkr = false;
+    // errorsWindowOpen: the errors window is shown.
+    bool errorsWindowOpen = false;
     // The kind of save that the errors window's buttons go on with: the
     // request of the check that filled it.
     SaveKind errorsRun = SaveKind::Save;

@@ -142,10 +142,10 @@ void FormState::setMenuSaveAsEnabled(bool enabled)
         emit changed(Item::MenuSaveAs, 0);
 }
 
-void FormState::setMenuProverkaEnabled(bool enabled)
+void FormState::setMenuCheckEnabled(bool enabled)
 {
-    if (assign(m_menuProverka, enabled))
-        emit changed(Item::MenuProverka, 0);
+    if (assign(m_menuCheck, enabled))
+        emit changed(Item::MenuCheck, 0);
 }
 
 void FormState::appendErrors(const QStringList &lines)

@@ -10,6 +10,20 @@
 
 namespace tuneks {
 
+// The pages of the main window. Each value is the number of the frame that
+// holds the page (Frame1..Frame9).
+enum class Page {
+    General = 1,
+    Gearbox = 2,
+    FrontWheels = 3,
+    Suspension = 4,
+    Aerodynamics = 5,
+    DriveTrain = 6,
+    Engine = 7,
+    Brakes = 8,
+    RearWheels = 9,
+};
+
 // The form state: everything the user sees and edits in the windows, kept
 // without a single widget. The document core reads and writes it and applies
 // the change rules itself; each window mirrors the items it shows, and passes
@@ -33,7 +47,7 @@ public:
         PageButtons,     // Command1..Command6 and Command8 enabled
         MenuSave,        // menu item "save" enabled
         MenuSaveAs,      // menu item "saveas" enabled
-        MenuProverka,    // menu item "Proverka" enabled
+        MenuCheck,    // menu item "Proverka" enabled
         ErrorsList,      // Form2.List1
         ErrorsButtons,   // Form2.Command1 and Command2 enabled
         TorqueErrorsList,// Form2_2.List1
@@ -79,8 +93,8 @@ public:
     void setMenuSaveEnabled(bool enabled);
     bool menuSaveAsEnabled() const { return m_menuSaveAs; }
     void setMenuSaveAsEnabled(bool enabled);
-    bool menuProverkaEnabled() const { return m_menuProverka; }
-    void setMenuProverkaEnabled(bool enabled);
+    bool menuCheckEnabled() const { return m_menuCheck; }
+    void setMenuCheckEnabled(bool enabled);
 
     // Form2: the error list and the enabled state of "&Проверить ещё раз" and
     // "&Всё равно сохранить"; disabled buttons mean a check-only run.
@@ -116,7 +130,7 @@ private:
     bool m_pageButtons = false;
     bool m_menuSave = false;
     bool m_menuSaveAs = false;
-    bool m_menuProverka = false;
+    bool m_menuCheck = false;
     QStringList m_errors;
     bool m_errorsButtons = true;
     QStringList m_torqueErrors;

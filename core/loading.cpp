@@ -71,7 +71,7 @@ std::optional<QVector<QByteArray>> EditorCore::readLines(const QString &fileName
     return lines;
 }
 
-void EditorCore::zagr(const QString &chosenName)
+void EditorCore::openFile(const QString &chosenName)
 {
     if (chosenName.isEmpty())
         return;
@@ -105,13 +105,13 @@ void EditorCore::zagr(const QString &chosenName)
     std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
     if (!lines)
         return;
-    if (Proverka(std::move(*lines), contents))
+    if (takeOverIfPhysicsFile(std::move(*lines), contents))
         rememberFileOnDisk(fileName, contents);
-    Razblokirovka();
+    unlockPages();
     m_doc.b = true;
 }
 
-void EditorCore::Otchistka()
+void EditorCore::clearFieldsForNewCar()
 {
     for (int slot : Slots::slotsClearedByNew()) {
         const Slots::SlotInfo &info = *Slots::bySlot(slot);
@@ -132,7 +132,7 @@ void EditorCore::Otchistka()
     m_form.setCaption(Texts::editingCaption(QString()));
     // Emptying the fields raised their change rules; clearing leaves no
     // unsaved-changes mark of its own.
-    m_doc.AvtoSoxranenie = false;
+    m_doc.unsavedChanges = false;
 }
 
 } // namespace tuneks

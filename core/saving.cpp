@@ -10,16 +10,16 @@
 
 namespace tuneks {
 
-QVector<QByteArray> EditorCore::Soxranenie1() const
+QVector<QByteArray> EditorCore::linesToWrite() const
 {
     QVector<QByteArray> lines = m_doc.a.mid(1, m_doc.e);
     for (const Slots::SlotInfo &info : Slots::all()) {
         // A slot whose key the document does not hold has no line to write.
-        const int n = m_doc.NStr[size_t(info.slot)];
+        const int n = m_doc.keyLine[size_t(info.slot)];
         if (n == 0)
             continue;
         QByteArray &line = lines[n - 1];
-        line = writtenBackLine(info, line, m_form, m_doc.Izm[size_t(info.slot)]);
+        line = writtenBackLine(info, line, m_form, m_doc.edited[size_t(info.slot)]);
     }
     return lines;
 }
@@ -51,7 +51,7 @@ QByteArray EditorCore::fileBytes(const QVector<QByteArray> &lines)
     return contents;
 }
 
-SaveOutcome EditorCore::Soxranenie4(const QString &fileName, const QVector<QByteArray> &lines)
+SaveOutcome EditorCore::writeDocument(const QString &fileName, const QVector<QByteArray> &lines)
 {
     if (!changedOnDiskAllowsWrite(fileName))
         return SaveOutcome::NotWritten;
@@ -65,11 +65,11 @@ SaveOutcome EditorCore::Soxranenie4(const QString &fileName, const QVector<QByte
     std::copy(lines.cbegin(), lines.cend(), m_doc.a.begin() + 1);
     rememberFileOnDisk(fileName, contents);
     m_doc.NePervoeSoxranenie = true;
-    m_doc.AvtoSoxranenie = false;
+    m_doc.unsavedChanges = false;
     return SaveOutcome::Written;
 }
 
-SaveOutcome EditorCore::Soxranenie5(const QVector<QByteArray> &lines)
+SaveOutcome EditorCore::writeToChosenName(const QVector<QByteArray> &lines)
 {
     QString name = m_host.askSaveFileName();
     if (name.isEmpty())
@@ -86,21 +86,21 @@ SaveOutcome EditorCore::Soxranenie5(const QVector<QByteArray> &lines)
         if (answer != MessageAnswer::Yes)
             return SaveOutcome::NotWritten;
     }
-    const SaveOutcome outcome = Soxranenie4(name, lines);
+    const SaveOutcome outcome = writeDocument(name, lines);
     if (outcome == SaveOutcome::Written)
         m_doc.FNameSaveOld = name;
     return outcome;
 }
 
-SaveOutcome EditorCore::saveSequence(SaveKind kind)
+SaveOutcome EditorCore::saveWithoutCheck(SaveKind kind)
 {
     if (kind == SaveKind::CheckOnly)
         return SaveOutcome::NotWritten;
-    const QVector<QByteArray> lines = Soxranenie1();
+    const QVector<QByteArray> lines = linesToWrite();
     // Without a save target there is nothing to write to but a new name.
     if (kind == SaveKind::Save && !m_doc.FNameSaveOld.isEmpty())
-        return Soxranenie4(m_doc.FNameSaveOld, lines);
-    return Soxranenie5(lines);
+        return writeDocument(m_doc.FNameSaveOld, lines);
+    return writeToChosenName(lines);
 }
 
 } // namespace tuneks

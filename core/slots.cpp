@@ -51,10 +51,10 @@ QVector<SlotInfo> buildTable()
     checked(17, S::Basic, "TurningCircleRadius", u"Радиус разворота");
     // The drive-wheel boxes run clockwise from the top left of the picture,
     // so the box index is not the key number.
-    box(24, S::Basic, "driveWheels_0", Check1_0);
-    box(25, S::Basic, "driveWheels_1", Check1_2);
-    box(26, S::Basic, "driveWheels_2", Check1_3);
-    box(27, S::Basic, "driveWheels_3", Check1_1);
+    box(24, S::Basic, "driveWheels_0", DriveFrontLeft);
+    box(25, S::Basic, "driveWheels_1", DriveFrontRight);
+    box(26, S::Basic, "driveWheels_2", DriveRearRight);
+    box(27, S::Basic, "driveWheels_3", DriveRearLeft);
     checked(28, S::Basic, "YawInertiaFactor", u"Инерционность:");
     checked(29, S::Basic, "FrontRollStiffness", u"Жёсткость передней оси");
     checked(30, S::Basic, "RearRollStiffness", u"Жёсткость задней оси");
@@ -75,9 +75,9 @@ QVector<SlotInfo> buildTable()
         t.append({slot, S::EngineBlock, torqueKeys[slot - kFirstTorqueSlot], Control::TorqueText, Conversion::Text,
                   Check::Torque, quotedLabel(label, QString()), true});
     }
-    list(kNumberOfGearsSlot, S::Transmission, "NumberOfGears", Combo1, Conversion::ListNumber);
+    list(kNumberOfGearsSlot, S::Transmission, "NumberOfGears", GearCount, Conversion::ListNumber);
     checked(72, S::Transmission, "GearShiftDelay", u"Задержка", u" (трансмисия)");
-    box(73, S::Transmission, "Automatic", Check2, Conversion::WholeNumberFlag);
+    box(73, S::Transmission, "Automatic", AutomaticGearbox, Conversion::WholeNumberFlag);
     static const char *const gearKeys[] = {
         "GearRatios_0", "GearRatios_1", "GearRatios_2", "GearRatios_3",
         "GearRatios_4", "GearRatios_5", "GearRatios_6", "GearRatios_7",
@@ -96,11 +96,11 @@ QVector<SlotInfo> buildTable()
     checked(110, S::TireFront, "WheelDiameter", u"Диаметр дисков", u" (передних)");
     checked(112, S::TireFront, "PeakFriction", u"Наибольшее сцепление", u" (передних колёс)");
     checked(120, S::BrakeRear, "BrakeDiameter", u"Диаметр задних колёс");
-    box(121, S::BrakeRear, "ABS", Check4);
+    box(121, S::BrakeRear, "ABS", RearAbs);
     checked(124, S::BrakeFront, "BrakeDiameter", u"Диаметр передних колёс");
-    box(125, S::BrakeFront, "ABS", Check3);
-    list(126, S::Audio, "enginetype", Combo2, Conversion::SpacedListNumber);
-    list(127, S::Audio, "horntype", Combo3, Conversion::SpacedListNumber);
+    box(125, S::BrakeFront, "ABS", FrontAbs);
+    list(126, S::Audio, "enginetype", EngineSound, Conversion::SpacedListNumber);
+    list(127, S::Audio, "horntype", HornSound, Conversion::SpacedListNumber);
     return t;
 }
 
@@ -244,9 +244,9 @@ const QStringList &comboItems(ComboId combo)
         QStringLiteral("Lotus Elise Statistics"),
     };
     switch (combo) {
-    case Combo1: return gears;
-    case Combo2: return engines;
-    case Combo3: return horns;
+    case GearCount: return gears;
+    case EngineSound: return engines;
+    case HornSound: return horns;
     case kComboCount: break;
     }
     return gears;

@@ -8,7 +8,7 @@
 // The field slot table: every value of a physics file that the editor shows
 // has a number (its slot). The slot is at once the index of the text box that
 // shows it (Text(i) in the main window, Text21(i) in the torque window), its
-// index in NStr (line of its key) and in Izm (edited flag).
+// index in keyLine (line of its key) and in edited (edited flag).
 //
 // A row of the table is the whole description of a field: where its key
 // stands, which control shows it, how its value is read and written back,
@@ -42,10 +42,19 @@ enum class Section {
     Render,
 };
 
-// The check boxes of the main window, by control name.
-enum CheckBoxId { Check1_0, Check1_1, Check1_2, Check1_3, Check2, Check3, Check4, kCheckBoxCount };
+// The check boxes of the main window, named after the key each one writes.
+enum CheckBoxId {
+    DriveFrontLeft,
+    DriveRearLeft,
+    DriveFrontRight,
+    DriveRearRight,
+    AutomaticGearbox,
+    FrontAbs,
+    RearAbs,
+    kCheckBoxCount
+};
 // The drop-down lists of the main window.
-enum ComboId { Combo1, Combo2, Combo3, kComboCount };
+enum ComboId { GearCount, EngineSound, HornSound, kComboCount };
 
 enum class Control {
     MainText,   // Text(slot) of the main window
@@ -78,8 +87,8 @@ enum class Conversion {
 // Which check examines a field before it may be saved.
 enum class Check {
     None,
-    Field,  // the field check of every save (ProverkaZnakov)
-    Torque, // the torque check when the torque window closes (ProverkaOborotov)
+    Field,  // the field check of every save
+    Torque, // the torque check when the torque window closes
 };
 
 struct SlotInfo {

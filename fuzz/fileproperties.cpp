@@ -179,16 +179,16 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
             const auto box = Slots::CheckBoxId(info->controlIndex);
             const int digit = form.check(box);
             const int plain = plainNumber(value);
-            if (box != Slots::Check2 && digit != (value == "1" ? 1 : 0))
+            if (box != Slots::AutomaticGearbox && digit != (value == "1" ? 1 : 0))
                 why() << "box of " << info->key << " shows " << digit << " for " << shown(value);
-            else if (box == Slots::Check2 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
+            else if (box == Slots::AutomaticGearbox && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
                 why() << "automatic box shows " << digit << " for " << shown(value);
             target = key + '=' + QByteArray::number(digit);
             break;
         }
         case Slots::Control::ComboBox: {
             const auto list = Slots::ComboId(info->controlIndex);
-            if (list == Slots::Combo1)
+            if (list == Slots::GearCount)
                 break;
             const int position = form.combo(list);
             const int offset = Slots::comboOffset(list);
@@ -246,11 +246,11 @@ struct Snapshot {
         const DocumentState &d = after.doc;
         if (d.e != doc.e || d.a.mid(1, d.e) != doc.a.mid(1, doc.e))
             return "buffer changed: " + firstDifference(d.a.mid(1, d.e), doc.a.mid(1, doc.e));
-        if (d.NStr != doc.NStr)
-            return "NStr changed";
-        if (d.Izm != doc.Izm)
-            return "Izm changed";
-        if (d.b != doc.b || d.AvtoSoxranenie != doc.AvtoSoxranenie
+        if (d.keyLine != doc.keyLine)
+            return "keyLine changed";
+        if (d.edited != doc.edited)
+            return "edited changed";
+        if (d.b != doc.b || d.unsavedChanges != doc.unsavedChanges
             || d.NePervoeSoxranenie != doc.NePervoeSoxranenie || d.FNameSaveOld != doc.FNameSaveOld)
             return "document flags or save target changed";
         if (after.texts != texts)
@@ -292,7 +292,7 @@ struct Session {
             QFile::remove(name);
         host.saveNames.append(name);
         mainWindow.saveAsCommand();
-        if (host.isVisible(WindowId::Form2))
+        if (host.isVisible(WindowId::FieldErrors))
             errors.saveAnyway();
     }
 };
@@ -407,7 +407,7 @@ std::string FileProperties::check(const QByteArray &bytes)
                    + (written.endsWith("\r\n") ? "" : "; no CR LF at the end");
         if (s.core.documentLines() != expected)
             return "buffer after the save differs: " + firstDifference(s.core.documentLines(), expected);
-        if (!s.core.doc().NePervoeSoxranenie || s.core.doc().AvtoSoxranenie || s.core.doc().FNameSaveOld != target)
+        if (!s.core.doc().NePervoeSoxranenie || s.core.doc().unsavedChanges || s.core.doc().FNameSaveOld != target)
             return "flags or save target wrong after the save";
         return {};
     };
@@ -449,7 +449,7 @@ std::string FileProperties::check(const QByteArray &bytes)
     // 2. After another document with an unsaved edit.
     {
         Session s(m_memory);
-        s.core.ShablonPorsche();
+        s.core.loadTemplate(Template::Porsche);
         s.core.typeText(2, QStringLiteral("1500.5"));
         const Snapshot before(s.core, s.form);
         s.host.answers.append(MessageAnswer::No); // drop the unsaved edit

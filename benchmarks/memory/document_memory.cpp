@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     const size_t held = heapInUse() - before;
     host.saveNames.append(dir.filePath(QStringLiteral("saved.ini")));
     mainWindow.saveAsCommand();
-    if (host.isVisible(WindowId::Form2))
+    if (host.isVisible(WindowId::FieldErrors))
         errors.saveAnyway();
     if (core.doc().e == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
         std::fprintf(stderr, "the file was not opened and saved\n");

@@ -6,22 +6,22 @@ void ChooserCommands::create()
 {
     FormState &form = m_core.form();
     if (form.chooserOption() == FormState::PorscheChoice)
-        m_core.ShablonPorsche();
+        m_core.loadTemplate(Template::Porsche);
     else
-        m_core.ShablonLamborghini();
-    m_core.Razblokirovka();
-    form.setFrameVisible(9, false);
+        m_core.loadTemplate(Template::Lamborghini);
+    m_core.unlockPages();
+    form.setFrameVisible(int(Page::RearWheels), false);
     m_core.enableDocumentMenus();
-    m_core.host().hideWindow(WindowId::Form5);
+    m_core.host().hideWindow(WindowId::TemplateChooser);
     // The new car is unnamed and empty: every field is written on its first
     // save.
-    m_core.Otchistka();
+    m_core.clearFieldsForNewCar();
     m_core.markEverythingEdited();
 }
 
 void ChooserCommands::cancel()
 {
-    m_core.host().hideWindow(WindowId::Form5);
+    m_core.host().hideWindow(WindowId::TemplateChooser);
 }
 
 void ChooserCommands::notes()

@@ -8,12 +8,12 @@ SaveOutcome ErrorsCommands::recheck()
     // kind of save as the run that opened the window.
     const SaveKind kind = m_core.doc().errorsRun;
     close();
-    return m_core.ProverkaZnakov(kind);
+    return m_core.checkFieldsThenSave(kind);
 }
 
 SaveOutcome ErrorsCommands::saveAnyway()
 {
-    const SaveOutcome outcome = m_core.saveSequence(m_core.doc().errorsRun);
+    const SaveOutcome outcome = m_core.saveWithoutCheck(m_core.doc().errorsRun);
     close();
     return outcome;
 }
@@ -21,7 +21,7 @@ SaveOutcome ErrorsCommands::saveAnyway()
 void ErrorsCommands::close()
 {
     m_core.errorsWindowClosed();
-    m_core.host().hideWindow(WindowId::Form2);
+    m_core.host().hideWindow(WindowId::FieldErrors);
 }
 
 void ErrorsCommands::notes()

@@ -86,7 +86,7 @@ struct WindowsFiles : PlatformFiles {
         EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
         EXPECT_TRUE(host.messages[1].text.contains(native(file))) << qPrintable(host.messages[1].text);
         EXPECT_TRUE(host.messages[1].text.endsWith(why)) << qPrintable(host.messages[1].text);
-        EXPECT_TRUE(core.doc().AvtoSoxranenie);
+        EXPECT_TRUE(core.doc().unsavedChanges);
         EXPECT_EQ(form.text(2), QStringLiteral("1490"));
     }
     bool setAttribute(DWORD attribute)

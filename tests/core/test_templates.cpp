@@ -19,9 +19,9 @@ void fillEveryField(CoreFixture &f)
     // New clears every box; one click ticks it.
     for (int box = 0; box < Slots::kCheckBoxCount; ++box)
         f.core.clickCheckBox(Slots::CheckBoxId(box));
-    f.core.chooseComboItem(Slots::Combo1, 1);
-    f.core.chooseComboItem(Slots::Combo2, 3);
-    f.core.chooseComboItem(Slots::Combo3, 4);
+    f.core.chooseComboItem(Slots::GearCount, 1);
+    f.core.chooseComboItem(Slots::EngineSound, 3);
+    f.core.chooseComboItem(Slots::HornSound, 4);
 }
 
 // The template with the values of fillEveryField() in the lines of their
@@ -43,9 +43,9 @@ QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
             line = key + "=1";
         else if (info->slot == Slots::kNumberOfGearsSlot)
             line = key + "=4";
-        else if (info->controlIndex == Slots::Combo2 && info->control == Slots::Control::ComboBox)
+        else if (info->controlIndex == Slots::EngineSound && info->control == Slots::Control::ComboBox)
             line = key + "= 3";
-        else if (info->controlIndex == Slots::Combo3 && info->control == Slots::Control::ComboBox)
+        else if (info->controlIndex == Slots::HornSound && info->control == Slots::Control::ComboBox)
             line = key + "= 5";
         else
             line = key + '=' + typed(info->slot).toLatin1();
@@ -73,7 +73,7 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
         CoreFixture f;
         f.newDocument(c.choice);
         for (const Slots::SlotInfo &info : Slots::all())
-            EXPECT_NE(f.core.doc().NStr[info.slot], 0) << info.slot;
+            EXPECT_NE(f.core.doc().keyLine[info.slot], 0) << info.slot;
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
         ASSERT_TRUE(f.host.messages.isEmpty());
@@ -84,23 +84,23 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
 
 TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEmptyField)
 {
-    mainWindow.pageCommand(13); // the last page of the transmission
+    mainWindow.showPage(Page::RearWheels);
     newDocument(FormState::PorscheChoice);
     EXPECT_EQ(core.doc().e, 164);
-    EXPECT_EQ(core.doc().NStr[2], 5);
+    EXPECT_EQ(core.doc().keyLine[2], 5);
     for (int slot : Slots::mainTextSlots())
         EXPECT_EQ(form.text(slot), QString()) << slot;
     EXPECT_EQ(form.text(41), QString());
-    EXPECT_EQ(form.check(Slots::Check4), 0);
-    EXPECT_EQ(form.combo(Slots::Combo2), -1);
-    EXPECT_TRUE(std::all_of(core.doc().Izm.begin(), core.doc().Izm.end(), [](bool b) { return b; }));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_EQ(form.check(Slots::RearAbs), 0);
+    EXPECT_EQ(form.combo(Slots::EngineSound), -1);
+    EXPECT_TRUE(std::all_of(core.doc().edited.begin(), core.doc().edited.end(), [](bool b) { return b; }));
+    EXPECT_FALSE(core.doc().unsavedChanges);
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
     EXPECT_TRUE(form.frameVisible(1));
     EXPECT_FALSE(form.frameVisible(9));
     EXPECT_TRUE(form.menuSaveEnabled());
-    EXPECT_TRUE(form.menuProverkaEnabled());
-    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+    EXPECT_TRUE(form.menuCheckEnabled());
+    EXPECT_FALSE(host.isVisible(WindowId::TemplateChooser));
 
     mainWindow.saveCommand();
     const QStringList errors = form.errorsList();
@@ -139,7 +139,7 @@ TEST_F(Templates_, CancelKeepsTheOpenDocumentAndTheChoiceIsKept)
     EXPECT_EQ(core.documentLines(), before);
     EXPECT_EQ(form.text(1), QStringLiteral("Kept Car"));
     EXPECT_EQ(form.chooserOption(), FormState::PorscheChoice);
-    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+    EXPECT_FALSE(host.isVisible(WindowId::TemplateChooser));
 }
 
 TEST_F(Templates_, NotesMessageQuotesItsWords)

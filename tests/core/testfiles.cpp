@@ -45,7 +45,7 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 {
     while (lines.size() < 120)
         lines.append("' padding");
-    if (core.doc().AvtoSoxranenie)
+    if (core.doc().unsavedChanges)
         host.answers.prepend(MessageAnswer::No); // the leave question: do not save
     open(writeFile(QStringLiteral("lines%1.ini").arg(++m_filesOpened), joinCrLf(lines)));
     return lines;
@@ -76,9 +76,9 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
     const DocumentSnapshot now = DocumentSnapshot::of(core, form);
     const std::pair<bool, const char *> parts[] = {
         {now.lines == before.lines, "the lines of the document"},
-        {now.doc.NStr == before.doc.NStr, "the line numbers of the fields"},
-        {now.doc.Izm == before.doc.Izm, "the edited flags"},
-        {now.doc.AvtoSoxranenie == before.doc.AvtoSoxranenie, "the unsaved-changes flag"},
+        {now.doc.keyLine == before.doc.keyLine, "the line numbers of the fields"},
+        {now.doc.edited == before.doc.edited, "the edited flags"},
+        {now.doc.unsavedChanges == before.doc.unsavedChanges, "the unsaved-changes flag"},
         {now.doc.NePervoeSoxranenie == before.doc.NePervoeSoxranenie
              && now.doc.FNameSaveOld == before.doc.FNameSaveOld, "the save target"},
         {now.texts == before.texts && now.values == before.values, "the fields"},
@@ -114,7 +114,7 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
             if (info.control == Slots::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
             else if (info.control == Slots::Control::ComboBox)
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::Combo2 ? "5" : "2";
+                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::EngineSound ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

@@ -222,7 +222,7 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRulesAndStoreNothing
     typeIntoNextFileDialog(QStringLiteral("saved"));
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(editor.core.doc().unsavedChanges);
     run.reset(); // as the program ends
     // Other test programs may use Qt's dialogs meanwhile: on Windows they
     // share the registry, so there nothing of this run's folders may remain.
@@ -289,7 +289,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
 TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
 {
     Editor editor;
-    editor.host.showWindow(WindowId::Form3); // a child window of Form1
+    editor.host.showWindow(WindowId::Torque); // a child window of Form1
 
     QStringList names;
     QList<QWidget *> fields;

@@ -148,7 +148,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     errors->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
-    EXPECT_FALSE(editor.core.doc().Otkr);
+    EXPECT_FALSE(editor.core.doc().errorsWindowOpen);
     editor.trigger(QStringLiteral("save"));
     QWidget *fresh = Editor::topLevel(QStringLiteral("Form2"));
     ASSERT_TRUE(fresh);

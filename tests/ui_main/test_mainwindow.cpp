@@ -172,7 +172,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         EXPECT_TRUE(onlyFrameVisible(editor, step.frame)) << step.button;
         EXPECT_EQ(title(editor), editor.form.pageTitle()) << step.button;
     }
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "neither opening nor switching pages is an edit";
+    EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
     // Command9 shows the modeless torque window; about and listing are modal.
     editor.click(QStringLiteral("Command8"));
@@ -225,33 +225,33 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // A click on a caption counts as an edit.
     editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 
     // A click toggles the model, the box shows the model; a greyed box set
     // by the model shows greyed and a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
-    const int before = editor.form.check(Slots::Check3);
+    const int before = editor.form.check(Slots::FrontAbs);
     QTest::mouseClick(abs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check3), before == 1 ? 0 : 1);
+    EXPECT_EQ(editor.form.check(Slots::FrontAbs), before == 1 ? 0 : 1);
     EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
-    editor.form.setCheck(Slots::Check4, 2);
+    editor.form.setCheck(Slots::RearAbs, 2);
     auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
     EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
     QTest::mouseClick(rearAbs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check4), 1);
+    EXPECT_EQ(editor.form.check(Slots::RearAbs), 1);
 
     // A list's choice is an edit too.
     editor.host.answers = {MessageAnswer::No};
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
     emit horn->activated(13);
-    EXPECT_EQ(editor.form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(editor.form.combo(Slots::HornSound), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }
 
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)

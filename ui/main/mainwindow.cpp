@@ -26,7 +26,15 @@ namespace {
 // The seven page buttons that the core enables together.
 constexpr int kPageButtons[] = {1, 2, 3, 4, 5, 6, 8};
 // Every button that switches pages: the page buttons and the four arrows.
-constexpr int kPageCommands[] = {1, 2, 3, 4, 5, 6, 8, 10, 11, 13, 14};
+// The page buttons and arrows (Command1..Command14), with the page each shows.
+const struct {
+    int command;
+    Page page;
+} kPageCommands[] = {
+    {1, Page::General},    {2, Page::Gearbox},     {3, Page::FrontWheels}, {4, Page::Suspension},
+    {5, Page::Aerodynamics}, {6, Page::Brakes},    {8, Page::Engine},      {10, Page::DriveTrain},
+    {11, Page::Gearbox},   {13, Page::RearWheels}, {14, Page::FrontWheels},
+};
 // The arrows on the pages themselves.
 constexpr int kPageArrows[] = {10, 11, 13, 14};
 
@@ -161,9 +169,11 @@ void MainWindow::buildMenus()
 
 void MainWindow::connectControls()
 {
-    for (int command : kPageCommands)
-        connect(m_widgets.commands.value(command), &QPushButton::clicked, this,
-                [this, command] { m_commands.pageCommand(command); });
+    for (const auto &entry : kPageCommands) {
+        const Page page = entry.page;
+        connect(m_widgets.commands.value(entry.command), &QPushButton::clicked, this,
+                [this, page] { m_commands.showPage(page); });
+    }
     // An arrow hides its own page, and with it the focus it held; the focus
     // goes on to the first field of the page it leads to.
     for (int arrow : kPageArrows)
@@ -178,7 +188,7 @@ void MainWindow::connectControls()
         });
     connect(m_widgets.commands.value(7), &QPushButton::clicked, this, &MainWindow::exitRequested);
     connect(m_widgets.commands.value(9), &QPushButton::clicked, this,
-            [this] { m_host.showWindow(WindowId::Form3); });
+            [this] { m_host.showWindow(WindowId::Torque); });
 
     for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it) {
         const int slot = it.key();
@@ -266,8 +276,8 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
     case FormState::Item::MenuSaveAs:
         m_saveAs->setEnabled(form.menuSaveAsEnabled());
         break;
-    case FormState::Item::MenuProverka:
-        m_check->setEnabled(form.menuProverkaEnabled());
+    case FormState::Item::MenuCheck:
+        m_check->setEnabled(form.menuCheckEnabled());
         break;
     default:
         break; // items of the other windows
@@ -296,7 +306,7 @@ void MainWindow::syncAll()
     for (int frame = 1; frame <= 9; ++frame)
         onModelChanged(FormState::Item::FrameVisible, frame);
     for (auto item : {FormState::Item::PageButtons, FormState::Item::MenuSave,
-                      FormState::Item::MenuSaveAs, FormState::Item::MenuProverka})
+                      FormState::Item::MenuSaveAs, FormState::Item::MenuCheck})
         onModelChanged(item, 0);
 }
 

@@ -21,13 +21,13 @@ QString controlName(const char *array, int index)
 QString checkBoxName(Slots::CheckBoxId box)
 {
     switch (box) {
-    case Slots::Check1_0: return QStringLiteral("Check1(0)");
-    case Slots::Check1_1: return QStringLiteral("Check1(1)");
-    case Slots::Check1_2: return QStringLiteral("Check1(2)");
-    case Slots::Check1_3: return QStringLiteral("Check1(3)");
-    case Slots::Check2: return QStringLiteral("Check2");
-    case Slots::Check3: return QStringLiteral("Check3");
-    case Slots::Check4: return QStringLiteral("Check4");
+    case Slots::DriveFrontLeft: return QStringLiteral("Check1(0)");
+    case Slots::DriveRearLeft: return QStringLiteral("Check1(1)");
+    case Slots::DriveFrontRight: return QStringLiteral("Check1(2)");
+    case Slots::DriveRearRight: return QStringLiteral("Check1(3)");
+    case Slots::AutomaticGearbox: return QStringLiteral("Check2");
+    case Slots::FrontAbs: return QStringLiteral("Check3");
+    case Slots::RearAbs: return QStringLiteral("Check4");
     case Slots::kCheckBoxCount: break;
     }
     return QString();

@@ -173,9 +173,9 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
         connect(field(slot), &QLineEdit::textEdited, this, [this, slot] { onFieldEdited(slot); });
     }
     connect(&m_core.form(), &FormState::changed, this, &TorqueWindow::onFormChanged);
-    connect(m_build, &QPushButton::clicked, this, &TorqueWindow::Command1_Click);
-    connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::Command2_Click);
-    connect(m_close, &QPushButton::clicked, this, &TorqueWindow::Command3_Click);
+    connect(m_build, &QPushButton::clicked, this, &TorqueWindow::buildGraph);
+    connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::wipeGraph);
+    connect(m_close, &QPushButton::clicked, this, &TorqueWindow::closeClicked);
 }
 
 void TorqueWindow::present()
@@ -200,7 +200,7 @@ void TorqueWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void TorqueWindow::Command1_Click()
+void TorqueWindow::buildGraph()
 {
     const FormState &form = m_core.form();
     m_plot.build([&form](int slot) { return form.text(slot); });
@@ -208,7 +208,7 @@ void TorqueWindow::Command1_Click()
     m_canvas->update();
 }
 
-void TorqueWindow::Command2_Click()
+void TorqueWindow::wipeGraph()
 {
     // The labels are hidden while the canvas is wiped and shown again, so
     // that they are drawn afresh on the white interior.
@@ -222,7 +222,7 @@ void TorqueWindow::Command2_Click()
         label->show();
 }
 
-void TorqueWindow::Command3_Click()
+void TorqueWindow::closeClicked()
 {
     m_commands.closeWindow();
 }

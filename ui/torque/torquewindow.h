@@ -33,12 +33,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Command1_Click: "Построить график".
-    void Command1_Click();
-    // Command2_Click: "Очистить".
-    void Command2_Click();
-    // Command3_Click: "Закрыть".
-    void Command3_Click();
+    // "Построить график".
+    void buildGraph();
+    // "Очистить".
+    void wipeGraph();
+    // "Закрыть".
+    void closeClicked();
 
     void onFormChanged(FormState::Item item, int index);
     void onFieldEdited(int slot);
