@@ -94,7 +94,7 @@ BENCHMARK(ReadAndSplitLines);
 void OpenToFilledFormState(benchmark::State &state)
 {
     OpenDocument doc(workspace().input);
-    if (doc.core.doc().e != 1000 || !doc.host.messages.isEmpty())
+    if (doc.core.doc().lines.size() != 1000 || !doc.host.messages.isEmpty())
         state.SkipWithError("the file was not loaded");
     for (auto _ : state) {
         doc.host.openNames.append(workspace().input);
@@ -149,7 +149,7 @@ void NewFromTemplate(benchmark::State &state)
     form.setChooserOption(choice);
     for (auto _ : state) {
         chooser.create();
-        benchmark::DoNotOptimize(core.doc().e);
+        benchmark::DoNotOptimize(core.doc().lines.size());
     }
     state.SetLabel(choice == FormState::PorscheChoice ? "Porsche" : "Lamborghini");
 }

@@ -32,7 +32,7 @@ EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files)
 
 void EditorCore::markEdited(int slot)
 {
-    if (m_doc.b)
+    if (m_doc.hasDocument)
         m_doc.edited[size_t(slot)] = true;
 }
 

@@ -12,24 +12,24 @@ namespace {
 
 constexpr int kMinLines = 100;
 
-// The line number of the name line when the head of `lines` is a physics
-// file's: at least 100 lines, the first three not empty, and "[basic]" right
-// after the name line, which may follow a "#" comment. 0 otherwise.
-int nameLineOf(const QVector<QByteArray> &lines)
+// The index of the name line when the head of `lines` is a physics file's:
+// at least 100 lines, the first three not empty, and "[basic]" right after
+// the name line, which may follow a "#" comment. Nothing otherwise.
+std::optional<int> nameLineOf(const QVector<QByteArray> &lines)
 {
     if (lines.size() < kMinLines || lines[0].isEmpty() || lines[1].isEmpty() || lines[2].isEmpty())
-        return 0;
+        return std::nullopt;
     if (lines[0].startsWith('#'))
-        return lines[2] == "[basic]" ? 2 : 0;
-    return lines[1] == "[basic]" ? 1 : 0;
+        return lines[2] == "[basic]" ? std::optional<int>(1) : std::nullopt;
+    return lines[1] == "[basic]" ? std::optional<int>(0) : std::nullopt;
 }
 
 } // namespace
 
 bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArray &lineBytes)
 {
-    const int nameLine = nameLineOf(lines);
-    if (nameLine == 0) {
+    const std::optional<int> nameLine = nameLineOf(lines);
+    if (!nameLine) {
         m_host.message(QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"),
                        Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
@@ -39,20 +39,18 @@ bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArr
     // key this file lacks can never point at a line of an earlier file.
     // The lines move over as they are: copying a thousand of them costs a
     // reference count each, and freeing the copies as much again.
-    m_doc.e = int(lines.size());
-    lines.prepend(QByteArray());
-    m_doc.a = std::move(lines);
+    m_doc.lines = std::move(lines);
     m_doc.lineBytes = lineBytes;
-    m_doc.keyLine.fill(0);
+    m_doc.keyLine.fill(DocumentState::kNoLine);
     m_doc.edited.fill(false);
-    m_doc.NePervoeSoxranenie = false;
+    m_doc.saveTarget.reset();
     for (Slots::ComboId list : {Slots::EngineSound, Slots::HornSound}) {
         m_form.setCombo(list, -1);
         m_form.setComboEnabled(list, false);
     }
 
-    m_doc.keyLine[Slots::kNameSlot] = int16_t(nameLine);
-    putText(Slots::kNameSlot, Codepage::decode(m_doc.a[nameLine].mid(2)));
+    m_doc.keyLine[Slots::kNameSlot] = int16_t(*nameLine);
+    putText(Slots::kNameSlot, Codepage::decode(m_doc.lines[*nameLine].mid(2)));
     m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
     distributeValues();
     // Filling the fields raised their change rules, which mark the slots of a
@@ -65,20 +63,20 @@ bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArr
 
 void EditorCore::distributeValues()
 {
-    Slots::Section x = Slots::Section::None;
-    for (int f = 1; f <= m_doc.e; ++f) {
-        const Slots::Section header = Slots::sectionOfHeader(m_doc.a[f]);
+    Slots::Section section = Slots::Section::None;
+    for (int index = 0; index < int(m_doc.lines.size()); ++index) {
+        const Slots::Section header = Slots::sectionOfHeader(m_doc.lines[index]);
         if (header != Slots::Section::None)
-            x = header;
+            section = header;
         else
-            readKeyLine(x, f);
+            readKeyLine(section, index);
     }
     m_doc.unsavedChanges = false;
 }
 
-void EditorCore::readKeyLine(Slots::Section section, int f)
+void EditorCore::readKeyLine(Slots::Section section, int lineIndex)
 {
-    const QByteArray &line = m_doc.a[f];
+    const QByteArray &line = m_doc.lines[lineIndex];
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return;
@@ -107,7 +105,7 @@ void EditorCore::readKeyLine(Slots::Section section, int f)
         break;
     }
     }
-    m_doc.keyLine[size_t(info->slot)] = int16_t(f);
+    m_doc.keyLine[size_t(info->slot)] = int16_t(lineIndex);
 }
 
 // A field whose key the document lacks could never be saved, so it is
@@ -116,7 +114,7 @@ void EditorCore::readKeyLine(Slots::Section section, int f)
 void EditorCore::enableFieldsOfDocument()
 {
     for (const Slots::SlotInfo &info : Slots::all()) {
-        const bool present = m_doc.keyLine[size_t(info.slot)] != 0;
+        const bool present = m_doc.keyLine[size_t(info.slot)] != DocumentState::kNoLine;
         switch (info.control) {
         case Slots::Control::MainText:
         case Slots::Control::TorqueText:
@@ -154,7 +152,7 @@ void EditorCore::takeOverTemplate(const QVector<QByteArray> &lines)
     if (takeOverIfPhysicsFile(lines))
         forgetFileOnDisk();
     unlockPages();
-    m_doc.b = true;
+    m_doc.hasDocument = true;
 }
 
 void EditorCore::loadTemplate(Template which) { takeOverTemplate(Templates::linesOf(which)); }

@@ -30,7 +30,17 @@ public:
     FormState &form() { return m_form; }
     const FormState &form() const { return m_form; }
     Host &host() { return m_host; }
+    // The document state, read-only: for tests and measurements. The
+    // commands ask the questions below instead.
     const DocumentState &doc() const { return m_doc; }
+
+    // ---- Questions about the document --------------------------------------
+    // The user changed something that no save has written yet.
+    bool hasUnsavedChanges() const { return m_doc.unsavedChanges; }
+    // The document has been written to a file, which a plain Save rewrites.
+    bool hasSaveTarget() const { return m_doc.saveTarget.has_value(); }
+    // The save that the errors window's buttons go on with.
+    SaveKind errorsWindowSaveKind() const { return m_doc.errorsRun; }
 
     // ---- Edits (changerules.cpp) -----------------------------------------
     // The user typed into Text(i) or Text21(i). Text with a character that

@@ -108,7 +108,7 @@ void EditorCore::openFile(const QString &chosenName)
     if (takeOverIfPhysicsFile(std::move(*lines), contents))
         rememberFileOnDisk(fileName, contents);
     unlockPages();
-    m_doc.b = true;
+    m_doc.hasDocument = true;
 }
 
 void EditorCore::clearFieldsForNewCar()

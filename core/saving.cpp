@@ -12,13 +12,13 @@ namespace tuneks {
 
 QVector<QByteArray> EditorCore::linesToWrite() const
 {
-    QVector<QByteArray> lines = m_doc.a.mid(1, m_doc.e);
+    QVector<QByteArray> lines = m_doc.lines;
     for (const Slots::SlotInfo &info : Slots::all()) {
         // A slot whose key the document does not hold has no line to write.
-        const int n = m_doc.keyLine[size_t(info.slot)];
-        if (n == 0)
+        const int index = m_doc.keyLine[size_t(info.slot)];
+        if (index == DocumentState::kNoLine)
             continue;
-        QByteArray &line = lines[n - 1];
+        QByteArray &line = lines[index];
         line = writtenBackLine(info, line, m_form, m_doc.edited[size_t(info.slot)]);
     }
     return lines;
@@ -29,9 +29,9 @@ QVector<QByteArray> EditorCore::documentLines() const
     // Lines with bytes of their own: those of a file read point into its
     // bytes, which the next document replaces.
     QVector<QByteArray> lines;
-    lines.reserve(m_doc.e);
-    for (int n = 1; n <= m_doc.e; ++n)
-        lines.append(QByteArray(m_doc.a[n].constData(), m_doc.a[n].size()));
+    lines.reserve(m_doc.lines.size());
+    for (const QByteArray &line : m_doc.lines)
+        lines.append(QByteArray(line.constData(), line.size()));
     return lines;
 }
 
@@ -62,9 +62,9 @@ SaveOutcome EditorCore::writeDocument(const QString &fileName, const QVector<QBy
                        Texts::saveCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return SaveOutcome::WriteFailed;
     }
-    std::copy(lines.cbegin(), lines.cend(), m_doc.a.begin() + 1);
+    std::copy(lines.cbegin(), lines.cend(), m_doc.lines.begin());
     rememberFileOnDisk(fileName, contents);
-    m_doc.NePervoeSoxranenie = true;
+    m_doc.saveTarget = fileName;
     m_doc.unsavedChanges = false;
     return SaveOutcome::Written;
 }
@@ -86,10 +86,7 @@ SaveOutcome EditorCore::writeToChosenName(const QVector<QByteArray> &lines)
         if (answer != MessageAnswer::Yes)
             return SaveOutcome::NotWritten;
     }
-    const SaveOutcome outcome = writeDocument(name, lines);
-    if (outcome == SaveOutcome::Written)
-        m_doc.FNameSaveOld = name;
-    return outcome;
+    return writeDocument(name, lines);
 }
 
 SaveOutcome EditorCore::saveWithoutCheck(SaveKind kind)
@@ -98,8 +95,8 @@ SaveOutcome EditorCore::saveWithoutCheck(SaveKind kind)
         return SaveOutcome::NotWritten;
     const QVector<QByteArray> lines = linesToWrite();
     // Without a save target there is nothing to write to but a new name.
-    if (kind == SaveKind::Save && !m_doc.FNameSaveOld.isEmpty())
-        return writeDocument(m_doc.FNameSaveOld, lines);
+    if (kind == SaveKind::Save && m_doc.saveTarget)
+        return writeDocument(*m_doc.saveTarget, lines);
     return writeToChosenName(lines);
 }
 

@@ -244,14 +244,14 @@ struct Snapshot {
     std::string differenceTo(const Snapshot &after) const
     {
         const DocumentState &d = after.doc;
-        if (d.e != doc.e || d.a.mid(1, d.e) != doc.a.mid(1, doc.e))
-            return "buffer changed: " + firstDifference(d.a.mid(1, d.e), doc.a.mid(1, doc.e));
+        if (d.lines != doc.lines)
+            return "buffer changed: " + firstDifference(d.lines, doc.lines);
         if (d.keyLine != doc.keyLine)
             return "keyLine changed";
         if (d.edited != doc.edited)
             return "edited changed";
-        if (d.b != doc.b || d.unsavedChanges != doc.unsavedChanges
-            || d.NePervoeSoxranenie != doc.NePervoeSoxranenie || d.FNameSaveOld != doc.FNameSaveOld)
+        if (d.hasDocument != doc.hasDocument || d.unsavedChanges != doc.unsavedChanges
+            || d.saveTarget != doc.saveTarget)
             return "document flags or save target changed";
         if (after.texts != texts)
             return "a field's text changed";
@@ -407,7 +407,7 @@ std::string FileProperties::check(const QByteArray &bytes)
                    + (written.endsWith("\r\n") ? "" : "; no CR LF at the end");
         if (s.core.documentLines() != expected)
             return "buffer after the save differs: " + firstDifference(s.core.documentLines(), expected);
-        if (!s.core.doc().NePervoeSoxranenie || s.core.doc().unsavedChanges || s.core.doc().FNameSaveOld != target)
+        if (s.core.doc().unsavedChanges || s.core.doc().saveTarget != target)
             return "flags or save target wrong after the save";
         return {};
     };
@@ -416,12 +416,12 @@ std::string FileProperties::check(const QByteArray &bytes)
     {
         Session s(m_memory);
         s.open(m_input);
-        if (s.core.doc().e > kMaxLines)
+        if (s.core.doc().lines.size() > kMaxLines)
             return "first document: more than 1000 lines stored";
         if (name == 0) {
             if (s.host.messages.size() != 1 || s.host.messages[0].icon != MessageIcon::Critical)
                 return "first document: a refused file gave messages:" + messageList(s.host);
-            if (s.core.doc().e != 0)
+            if (s.core.doc().lines.size() != 0)
                 return "first document: a refused file left a document";
         } else {
             if (!s.host.messages.isEmpty())
@@ -454,7 +454,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         const Snapshot before(s.core, s.form);
         s.host.answers.append(MessageAnswer::No); // drop the unsaved edit
         s.open(m_input);
-        if (s.core.doc().e > kMaxLines)
+        if (s.core.doc().lines.size() > kMaxLines)
             return "second document: more than 1000 lines stored";
         if (s.host.messages.isEmpty() || !s.host.messages[0].text.contains(QStringLiteral("Сохранить")))
             return "second document: no question about the unsaved edit";

@@ -63,13 +63,13 @@ int main(int argc, char **argv)
     mainWindow.saveAsCommand();
     if (host.isVisible(WindowId::FieldErrors))
         errors.saveAnyway();
-    if (core.doc().e == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
+    if (core.doc().lines.size() == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
         std::fprintf(stderr, "the file was not opened and saved\n");
         return 1;
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("file %lld bytes, %d lines\nheap held by the open document %zu bytes\npeak RSS %ld KiB\n",
-                static_cast<long long>(bytes.size()), core.doc().e, held, usage.ru_maxrss);
+                static_cast<long long>(bytes.size()), int(core.doc().lines.size()), held, usage.ru_maxrss);
     return 0;
 }

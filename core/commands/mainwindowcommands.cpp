@@ -43,7 +43,7 @@ void MainWindowCommands::showPage(Page page)
 
 SaveKind MainWindowCommands::plainSave() const
 {
-    return m_core.doc().NePervoeSoxranenie ? SaveKind::Save : SaveKind::SaveAs;
+    return m_core.hasSaveTarget() ? SaveKind::Save : SaveKind::SaveAs;
 }
 
 MessageAnswer MainWindowCommands::askLeaveQuestion(MessageButtons buttons)
@@ -55,7 +55,7 @@ MessageAnswer MainWindowCommands::askLeaveQuestion(MessageButtons buttons)
 
 bool MainWindowCommands::leaveQuestionAllowsReplacing()
 {
-    if (!m_core.doc().unsavedChanges)
+    if (!m_core.hasUnsavedChanges())
         return true;
     switch (askLeaveQuestion(MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: return m_core.checkFieldsThenSave(plainSave()) == SaveOutcome::Written;
@@ -93,7 +93,7 @@ SaveOutcome MainWindowCommands::checkCommand() { return m_core.checkFieldsThenSa
 
 bool MainWindowCommands::exitCommand()
 {
-    if (!m_core.doc().unsavedChanges)
+    if (!m_core.hasUnsavedChanges())
         return true;
     switch (askLeaveQuestion(MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
@@ -108,7 +108,7 @@ bool MainWindowCommands::exitCommand()
 
 bool MainWindowCommands::closeRequested()
 {
-    if (!m_core.doc().unsavedChanges)
+    if (!m_core.hasUnsavedChanges())
         return true;
     // The box has no escape: only No lets the edits go. A box closed without
     // an answer refuses the close, so the edits are never lost by accident.

@@ -37,7 +37,7 @@ TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
     }
     EXPECT_EQ(host.openDialogs, 2);
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(core.doc().e, 0);
+    EXPECT_EQ(core.doc().lines.size(), 0);
 }
 
 TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)

@@ -80,7 +80,7 @@ TEST_F(DiskChanges, NoKeepsTheOtherProgramsFileAndTheEditsYesReplacesIt)
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(sameBytes(readFile(target), otherProgram));
     EXPECT_TRUE(core.doc().unsavedChanges) << "the edits are still unsaved";
-    EXPECT_EQ(core.doc().FNameSaveOld, target);
+    EXPECT_EQ(core.doc().saveTarget, target);
     EXPECT_EQ(form.text(2), QStringLiteral("4321.5"));
 
     // Saved under another name, the edits are safe and the file untouched.
@@ -111,7 +111,7 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     EXPECT_EQ(host.messages.size(), 2);
     EXPECT_EQ(changedQuestions(), 1);
     EXPECT_TRUE(sameBytes(readFile(car), otherProgram));
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie) << "still no save target";
+    EXPECT_FALSE(core.doc().saveTarget.has_value()) << "still no save target";
 
     // Leaving: Yes to saving, No to replacing keeps the program open.
     host.messages.clear();

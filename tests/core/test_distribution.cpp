@@ -33,7 +33,7 @@ TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
         ASSERT_TRUE(host.messages.isEmpty());
         EXPECT_EQ(core.documentLines(), lines);
         EXPECT_EQ(form.text(1), row.name);
-        EXPECT_EQ(core.doc().keyLine[1], row.nameLine);
+        EXPECT_EQ(core.doc().keyLine[1], row.nameLine - 1);
         EXPECT_EQ(form.text(2), QString::fromLatin1(row.head.last().mid(5)));
         // The field change that follows the head recomputes the caption.
         EXPECT_EQ(form.caption(), row.name.isEmpty()
@@ -67,8 +67,8 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLoadsMarkNothingAsE
     };
     for (const auto &[slot, text] : texts)
         EXPECT_EQ(form.text(slot), QString::fromUtf8(text)) << slot;
-    EXPECT_EQ(core.doc().keyLine[2], 4);
-    EXPECT_EQ(core.doc().keyLine[5], 0);
+    EXPECT_EQ(core.doc().keyLine[2], 3);
+    EXPECT_EQ(core.doc().keyLine[5], DocumentState::kNoLine);
     EXPECT_FALSE(core.doc().edited[2]); // nothing is marked before the first document
 
     openLines({"' Car", "[basic]", "Mass=5", "RearTrackWidth= 5"});
@@ -121,9 +121,9 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
     EXPECT_EQ(form.check(Slots::AutomaticGearbox), 2);   // greyed
     EXPECT_EQ(form.check(Slots::RearAbs), 0);   // rear ABS: only "1" ticks
     EXPECT_EQ(form.check(Slots::FrontAbs), 1);   // front ABS
-    EXPECT_EQ(core.doc().keyLine[25], 4);
-    EXPECT_EQ(core.doc().keyLine[121], 10);
-    EXPECT_EQ(core.doc().keyLine[125], 12);
+    EXPECT_EQ(core.doc().keyLine[25], 3);
+    EXPECT_EQ(core.doc().keyLine[121], 9);
+    EXPECT_EQ(core.doc().keyLine[125], 11);
 
     // The other way round: each wheel's key ticks its own box alone.
     openLines({"' Car", "[basic]", "driveWheels_0=0", "driveWheels_1=0", "driveWheels_2=1", "driveWheels_3=1"});
@@ -182,8 +182,8 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
         EXPECT_FALSE(form.comboEnabled(list));
         EXPECT_EQ(form.combo(list), -1);
     }
-    EXPECT_EQ(core.doc().keyLine[121], 0);
-    EXPECT_EQ(core.doc().keyLine[5], 0);
+    EXPECT_EQ(core.doc().keyLine[121], DocumentState::kNoLine);
+    EXPECT_EQ(core.doc().keyLine[5], DocumentState::kNoLine);
 }
 
 TEST_F(Distribution, ALongerDocumentAfterAShorterOneKeepsEveryLine)

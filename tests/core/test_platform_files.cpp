@@ -37,7 +37,7 @@ TEST_F(PlatformFiles, RussianFolderAndFileNamesWithBlanksOpenAndSave)
     saveAs(QStringLiteral("Мои машины 2/Копия ёлки"));
     ASSERT_TRUE(host.messages.isEmpty()) << qPrintable(host.messages.constFirst().text);
     const QString copy = native(path(QStringLiteral("Мои машины 2/Копия ёлки.ini")));
-    EXPECT_EQ(core.doc().FNameSaveOld, copy);
+    EXPECT_EQ(core.doc().saveTarget, copy);
     EXPECT_TRUE(readFile(QStringLiteral("Мои машины 2/Копия ёлки.ini")).contains("\r\nMass=1490\r\n"));
 
     // Save goes back to the same Russian name without asking.

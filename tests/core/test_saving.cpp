@@ -37,7 +37,7 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
     expected[lineIndex(expected, "Mass=")] = "Mass=1500.25";
     expected[lineIndex(expected, "torqueCurve_0=")] = "torqueCurve_0=77";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
-    EXPECT_TRUE(core.doc().NePervoeSoxranenie);
+    EXPECT_TRUE(core.doc().saveTarget.has_value());
     EXPECT_FALSE(core.doc().unsavedChanges);
 }
 
@@ -81,11 +81,11 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
                           QStringLiteral("Файл ") + existing + QStringLiteral(" уже существует.\r\nЗаменить его?")));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(readFile(existing), QByteArray("keep me"));
-    EXPECT_EQ(core.doc().FNameSaveOld, path(QStringLiteral("car.INI.ini")));
+    EXPECT_EQ(core.doc().saveTarget, path(QStringLiteral("car.INI.ini")));
 
     mainWindow.saveAsCommand();
     EXPECT_TRUE(sameBytes(readFile(existing), joinCrLf(savedUnchanged(lines))));
-    EXPECT_EQ(core.doc().FNameSaveOld, existing);
+    EXPECT_EQ(core.doc().saveTarget, existing);
 #ifdef Q_OS_UNIX
     // Windows keeps only the read-only attribute of these bits.
     EXPECT_EQ(QFile::permissions(existing) & QFileDevice::Permissions(0x7077), permissions);
@@ -96,11 +96,11 @@ TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
 {
     mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 1); // cancelled: nothing written
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    EXPECT_FALSE(core.doc().saveTarget.has_value());
     host.saveNames.append(path(QStringLiteral("missing/first.ini")));
     mainWindow.saveCommand(); // the write fails: still no target
     EXPECT_EQ(host.messages.size(), 1);
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    EXPECT_FALSE(core.doc().saveTarget.has_value());
     host.saveNames.append(path(QStringLiteral("first.ini")));
     mainWindow.saveCommand();
     core.typeText(5, QStringLiteral("3.25"));

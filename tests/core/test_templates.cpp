@@ -73,7 +73,7 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
         CoreFixture f;
         f.newDocument(c.choice);
         for (const Slots::SlotInfo &info : Slots::all())
-            EXPECT_NE(f.core.doc().keyLine[info.slot], 0) << info.slot;
+            EXPECT_NE(f.core.doc().keyLine[info.slot], DocumentState::kNoLine) << info.slot;
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
         ASSERT_TRUE(f.host.messages.isEmpty());
@@ -86,8 +86,8 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
 {
     mainWindow.showPage(Page::RearWheels);
     newDocument(FormState::PorscheChoice);
-    EXPECT_EQ(core.doc().e, 164);
-    EXPECT_EQ(core.doc().keyLine[2], 5);
+    EXPECT_EQ(core.doc().lines.size(), 164);
+    EXPECT_EQ(core.doc().keyLine[2], 4);
     for (int slot : Slots::mainTextSlots())
         EXPECT_EQ(form.text(slot), QString()) << slot;
     EXPECT_EQ(form.text(41), QString());
@@ -113,7 +113,7 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
 
     CoreFixture withoutChoice; // makes the Lamborghini
     withoutChoice.newDocument(FormState::NoChoice);
-    EXPECT_EQ(withoutChoice.core.doc().e, 252);
+    EXPECT_EQ(withoutChoice.core.doc().lines.size(), 252);
 }
 
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)

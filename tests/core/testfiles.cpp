@@ -79,8 +79,7 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
         {now.doc.keyLine == before.doc.keyLine, "the line numbers of the fields"},
         {now.doc.edited == before.doc.edited, "the edited flags"},
         {now.doc.unsavedChanges == before.doc.unsavedChanges, "the unsaved-changes flag"},
-        {now.doc.NePervoeSoxranenie == before.doc.NePervoeSoxranenie
-             && now.doc.FNameSaveOld == before.doc.FNameSaveOld, "the save target"},
+        {now.doc.saveTarget == before.doc.saveTarget, "the save target"},
         {now.texts == before.texts && now.values == before.values, "the fields"},
         {now.enabled == before.enabled, "which fields are enabled"},
         {now.caption == before.caption, "the caption"},

@@ -259,7 +259,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
     editor.host.answers = {MessageAnswer::No};
     EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Only one local file is taken.
     const struct {
@@ -274,7 +274,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
         std::unique_ptr<QMimeData> data(filesData(row.paths));
         EXPECT_FALSE(dropOn(editor.window.get(), data.get())) << row.what;
     }
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Text dragged into a field still lands in the field.
     editor.click(QStringLiteral("Command1"));

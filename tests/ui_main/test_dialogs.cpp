@@ -64,7 +64,7 @@ TEST(Dialogs, TemplateChooser)
     editor.trigger(QStringLiteral("New"));
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // The choice made once is still there the next time, which is centred too.
     whenModalShown([&] {
@@ -73,7 +73,7 @@ TEST(Dialogs, TemplateChooser)
         clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
     });
     editor.trigger(QStringLiteral("New"));
-    EXPECT_EQ(editor.core.doc().e, 164);
+    EXPECT_EQ(editor.core.doc().lines.size(), 164);
     bool stillChosen = false;
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
