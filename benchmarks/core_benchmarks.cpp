@@ -5,12 +5,12 @@
 //   write-back and atomic save  vs  a bare QSaveFile write of the same bytes
 // plus New from each built-in car. The ratios of the medians are printed at
 // the end; run with --benchmark_repetitions=N for medians over N runs.
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 #include "codepage.h"
 #include "editorcore.h"
 #include "fakehost.h"
 #include "formstate.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "samplefile.h"
 #include "templates.h"
 

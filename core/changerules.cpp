@@ -23,13 +23,6 @@ bool addsControlCharacter(const QString &before, const QString &text)
 
 } // namespace
 
-EditorCore::EditorCore(FormState &form, Host &host) : EditorCore(form, host, diskFiles()) {}
-
-EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files)
-    : m_form(form), m_host(host), m_files(files)
-{
-}
-
 void EditorCore::markEdited(int slot)
 {
     if (m_doc.hasDocument)
@@ -40,7 +33,7 @@ void EditorCore::putText(int slot, const QString &text)
 {
     if (m_form.text(slot) == text)
         return;
-    if (Slots::isTorqueSlot(slot)) {
+    if (Fields::isTorqueSlot(slot)) {
         m_form.setText(slot, text);
     } else {
         // The fields of the main window hold at most 100 characters, and the
@@ -48,7 +41,7 @@ void EditorCore::putText(int slot, const QString &text)
         if (text.size() > kMaxFieldLength)
             m_host.beep();
         m_form.setText(slot, text.left(kMaxFieldLength));
-        m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
+        m_form.setCaption(Texts::editingCaption(m_form.text(Fields::kNameSlot)));
     }
     m_doc.unsavedChanges = true;
     markEdited(slot);
@@ -56,7 +49,7 @@ void EditorCore::putText(int slot, const QString &text)
 
 bool EditorCore::typeText(int slot, const QString &text)
 {
-    if (!Slots::isTextSlot(slot))
+    if (!Fields::isTextSlot(slot))
         return false;
     // A character the file's code page cannot hold could only be written as
     // a substitute, and a line break would split the key's line in two (the
@@ -73,16 +66,16 @@ bool EditorCore::typeText(int slot, const QString &text)
     return true;
 }
 
-void EditorCore::chooseComboItem(Slots::ComboId list, int position)
+void EditorCore::chooseComboItem(Fields::ComboId list, int position)
 {
     m_form.setCombo(list, position);
     m_doc.unsavedChanges = true;
     // The number of gears is written back only when the user picked it.
-    if (list == Slots::GearCount)
-        markEdited(Slots::kNumberOfGearsSlot);
+    if (list == Fields::GearCount)
+        markEdited(Fields::kNumberOfGearsSlot);
 }
 
-void EditorCore::clickCheckBox(Slots::CheckBoxId box)
+void EditorCore::clickCheckBox(Fields::CheckBoxId box)
 {
     // Every check box counts as an edit, the automatic gearbox included: its
     // value is written on the next save like the others.
@@ -93,11 +86,6 @@ void EditorCore::clickCheckBox(Slots::CheckBoxId box)
 void EditorCore::labelClicked()
 {
     m_doc.unsavedChanges = true;
-}
-
-void EditorCore::markEverythingEdited()
-{
-    m_doc.edited.fill(true);
 }
 
 } // namespace tuneks

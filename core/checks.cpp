@@ -33,16 +33,16 @@ std::optional<QString> EditorCore::fieldError(const QString &text, int slot)
 {
     switch (examine(text)) {
     case FieldVerdict::Ok: return std::nullopt;
-    case FieldVerdict::Empty: return QStringLiteral("Не заполнено окно ") + Slots::errorLabel(slot);
+    case FieldVerdict::Empty: return QStringLiteral("Не заполнено окно ") + Fields::errorLabel(slot);
     case FieldVerdict::BadCharacter: break;
     }
-    return QStringLiteral("Не допустимый символ в окне ") + Slots::errorLabel(slot);
+    return QStringLiteral("Не допустимый символ в окне ") + Fields::errorLabel(slot);
 }
 
-QStringList EditorCore::errorsOf(Slots::Check check) const
+QStringList EditorCore::errorsOf(Fields::Check check) const
 {
     QStringList errors;
-    for (int slot : Slots::checkedSlots(check))
+    for (int slot : Fields::checkedSlots(check))
         if (const std::optional<QString> error = fieldError(m_form.text(slot), slot))
             errors.append(*error);
     return errors;
@@ -68,7 +68,7 @@ SaveOutcome EditorCore::checkFieldsThenSave(SaveKind kind)
         return SaveOutcome::ErrorsWindowOpen;
     }
     setErrorsRun(kind);
-    const QStringList fieldErrors = errorsOf(Slots::Check::Field);
+    const QStringList fieldErrors = errorsOf(Fields::Check::Field);
     if (!fieldErrors.isEmpty()) {
         m_form.appendErrors(fieldErrors);
         m_host.showWindow(WindowId::FieldErrors);
@@ -92,7 +92,7 @@ void EditorCore::errorsWindowClosed()
 
 void EditorCore::checkTorque()
 {
-    const QStringList torqueErrors = errorsOf(Slots::Check::Torque);
+    const QStringList torqueErrors = errorsOf(Fields::Check::Torque);
     if (!torqueErrors.isEmpty()) {
         m_form.appendTorqueErrors(torqueErrors);
         // Returns once the window is closed, which empties its list.

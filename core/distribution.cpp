@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "editorcore.h"
 #include "fieldvalues.h"
-#include "templates.h"
 #include "texts.h"
 
 namespace tuneks {
@@ -44,14 +43,14 @@ bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArr
     m_doc.keyLine.fill(DocumentState::kNoLine);
     m_doc.edited.fill(false);
     m_doc.saveTarget.reset();
-    for (Slots::ComboId list : {Slots::EngineSound, Slots::HornSound}) {
+    for (Fields::ComboId list : {Fields::EngineSound, Fields::HornSound}) {
         m_form.setCombo(list, -1);
         m_form.setComboEnabled(list, false);
     }
 
-    m_doc.keyLine[Slots::kNameSlot] = int16_t(*nameLine);
-    putText(Slots::kNameSlot, Codepage::decode(m_doc.lines[*nameLine].mid(2)));
-    m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
+    m_doc.keyLine[Fields::kNameSlot] = int16_t(*nameLine);
+    putText(Fields::kNameSlot, Codepage::decode(m_doc.lines[*nameLine].mid(2)));
+    m_form.setCaption(Texts::editingCaption(m_form.text(Fields::kNameSlot)));
     distributeValues();
     // Filling the fields raised their change rules, which mark the slots of a
     // second or later document as edited. Nothing was edited: a value cut to
@@ -63,10 +62,10 @@ bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArr
 
 void EditorCore::distributeValues()
 {
-    Slots::Section section = Slots::Section::None;
+    Fields::Section section = Fields::Section::None;
     for (int index = 0; index < int(m_doc.lines.size()); ++index) {
-        const Slots::Section header = Slots::sectionOfHeader(m_doc.lines[index]);
-        if (header != Slots::Section::None)
+        const Fields::Section header = Fields::sectionOfHeader(m_doc.lines[index]);
+        if (header != Fields::Section::None)
             section = header;
         else
             readKeyLine(section, index);
@@ -74,7 +73,7 @@ void EditorCore::distributeValues()
     m_doc.unsavedChanges = false;
 }
 
-void EditorCore::readKeyLine(Slots::Section section, int lineIndex)
+void EditorCore::readKeyLine(Fields::Section section, int lineIndex)
 {
     const QByteArray &line = m_doc.lines[lineIndex];
     const qsizetype equals = line.indexOf('=');
@@ -82,25 +81,25 @@ void EditorCore::readKeyLine(Slots::Section section, int lineIndex)
         return;
     // Key and value are looked at in place: most lines have no slot, and
     // copying each key would cost an allocation per line.
-    const Slots::SlotInfo *info = Slots::find(section, QByteArray::fromRawData(line.constData(), equals));
+    const Fields::FieldInfo *info = Fields::find(section, QByteArray::fromRawData(line.constData(), equals));
     if (!info)
         return;
     const QByteArray value = QByteArray::fromRawData(line.constData() + equals + 1, line.size() - equals - 1);
     switch (info->conversion) {
-    case Slots::Conversion::NameLine:
+    case Fields::Conversion::NameLine:
         break;
-    case Slots::Conversion::Text:
+    case Fields::Conversion::Text:
         putText(info->slot, Codepage::decode(value));
         break;
-    case Slots::Conversion::Flag:
-    case Slots::Conversion::WholeNumberFlag:
-        m_form.setCheck(Slots::CheckBoxId(info->controlIndex), checkValueOf(info->conversion, value));
+    case Fields::Conversion::Flag:
+    case Fields::Conversion::WholeNumberFlag:
+        m_form.setCheck(Fields::CheckBoxId(info->controlIndex), checkValueOf(info->conversion, value));
         break;
-    case Slots::Conversion::SpacedListNumber:
-        m_form.setComboEnabled(Slots::ComboId(info->controlIndex), true);
+    case Fields::Conversion::SpacedListNumber:
+        m_form.setComboEnabled(Fields::ComboId(info->controlIndex), true);
         [[fallthrough]];
-    case Slots::Conversion::ListNumber: {
-        const auto list = Slots::ComboId(info->controlIndex);
+    case Fields::Conversion::ListNumber: {
+        const auto list = Fields::ComboId(info->controlIndex);
         m_form.setCombo(list, listPositionOf(list, value));
         break;
     }
@@ -113,19 +112,19 @@ void EditorCore::readKeyLine(Slots::Section section, int lineIndex)
 // their own rule in the distribution.
 void EditorCore::enableFieldsOfDocument()
 {
-    for (const Slots::SlotInfo &info : Slots::all()) {
+    for (const Fields::FieldInfo &info : Fields::all()) {
         const bool present = m_doc.keyLine[size_t(info.slot)] != DocumentState::kNoLine;
         switch (info.control) {
-        case Slots::Control::MainText:
-        case Slots::Control::TorqueText:
+        case Fields::Control::MainText:
+        case Fields::Control::TorqueText:
             m_form.setTextEnabled(info.slot, present);
             break;
-        case Slots::Control::CheckBox:
-            m_form.setCheckEnabled(Slots::CheckBoxId(info.controlIndex), present);
+        case Fields::Control::CheckBox:
+            m_form.setCheckEnabled(Fields::CheckBoxId(info.controlIndex), present);
             break;
-        case Slots::Control::ComboBox:
-            if (info.conversion == Slots::Conversion::ListNumber)
-                m_form.setComboEnabled(Slots::ComboId(info.controlIndex), present);
+        case Fields::Control::ComboBox:
+            if (info.conversion == Fields::Conversion::ListNumber)
+                m_form.setComboEnabled(Fields::ComboId(info.controlIndex), present);
             break;
         }
     }
@@ -145,16 +144,5 @@ void EditorCore::enableDocumentMenus()
     m_form.setMenuSaveAsEnabled(true);
     m_form.setMenuCheckEnabled(true);
 }
-
-void EditorCore::takeOverTemplate(const QVector<QByteArray> &lines)
-{
-    // A new document has no file yet.
-    if (takeOverIfPhysicsFile(lines))
-        forgetFileOnDisk();
-    unlockPages();
-    m_doc.hasDocument = true;
-}
-
-void EditorCore::loadTemplate(Template which) { takeOverTemplate(Templates::linesOf(which)); }
 
 } // namespace tuneks

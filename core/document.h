@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fileaccess.h"
+#include "fieldtable.h"
+#include "files/fileaccess.h"
 #include "saveoutcome.h"
-#include "slots.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,9 +30,9 @@ struct DocumentState {
     QByteArray lineBytes;
     // The index in `lines` of each field's key line, by slot; kNoLine when
     // the document does not hold the field's key.
-    std::array<int16_t, Slots::kSlotLimit> keyLine;
+    std::array<int16_t, Fields::kSlotLimit> keyLine;
     // The field was edited since the document was loaded, by slot.
-    std::array<bool, Slots::kSlotLimit> edited{};
+    std::array<bool, Fields::kSlotLimit> edited{};
     // A document has been loaded or created in this run; until then edits
     // are not marked as edited.
     bool hasDocument = false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document.h"
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 #include "formstate.h"
 #include "host.h"
 #include "saveoutcome.h"
@@ -17,9 +17,8 @@ namespace tuneks {
 // the Host, so everything here runs without a widget. The commands of each
 // window (see commands/) are built on these operations.
 //
-// The operations are split over several source files by job: loading.cpp,
-// distribution.cpp, changerules.cpp, saving.cpp, checks.cpp and
-// externalchanges.cpp.
+// Each operation lives in the source file named after its job, as the
+// sections below say; editorcore.cpp holds only the construction.
 class EditorCore {
 public:
     // Reads and writes files on disk.
@@ -48,23 +47,28 @@ public:
     // character, is refused with a beep and false is returned.
     bool typeText(int slot, const QString &text);
     // The user picked an item of a list.
-    void chooseComboItem(Slots::ComboId list, int position);
+    void chooseComboItem(Fields::ComboId list, int position);
     // The user clicked a check box: a clear or greyed box is ticked, a
     // ticked one cleared.
-    void clickCheckBox(Slots::CheckBoxId box);
+    void clickCheckBox(Fields::CheckBoxId box);
     // The user clicked a field label.
     void labelClicked();
-    // A new document: every field counts as edited, so its first save
-    // writes them all.
-    void markEverythingEdited();
 
-    // ---- Loading and new documents (loading.cpp, distribution.cpp) --------
-    // Loads the named file (the name the open dialog returned).
-    void openFile(const QString &chosenName);
+    // ---- New documents (newdocument.cpp) ------------------------------------
+    // The template chooser's "&Создать": a new, unnamed and empty car made
+    // from `which`, every field marked as edited so that its first save
+    // writes them all; the chooser is hidden.
+    void newDocument(Template which);
+    // Puts a built-in car into the line buffer as it is, with its values.
+    void loadTemplate(Template which);
     // Empties every field for a new, unnamed car.
     void clearFieldsForNewCar();
-    // Puts a built-in car into the line buffer.
-    void loadTemplate(Template which);
+    // Every field counts as edited, so the next save writes them all.
+    void markEverythingEdited();
+
+    // ---- Loading (loading.cpp, distribution.cpp) ---------------------------
+    // Loads the named file (the name the open dialog returned).
+    void openFile(const QString &chosenName);
     // Enables the page buttons and shows the first page, once a document
     // is there.
     void unlockPages();
@@ -112,15 +116,16 @@ private:
     void distributeValues();
     // Takes the value of line `lineNumber` into its field, when the line's
     // key is a field's key in `section`.
-    void readKeyLine(Slots::Section section, int lineNumber);
+    void readKeyLine(Fields::Section section, int lineNumber);
     void enableFieldsOfDocument();
+    // newdocument.cpp
     void takeOverTemplate(const QVector<QByteArray> &lines);
     // checks.cpp
     // The error text of one field (in the field check and the torque check
     // alike), or nothing when its text passes.
     static std::optional<QString> fieldError(const QString &text, int slot);
     // The error texts of every field that `check` examines, in slot order.
-    QStringList errorsOf(Slots::Check check) const;
+    QStringList errorsOf(Fields::Check check) const;
     void setErrorsRun(SaveKind kind);
     // saving.cpp
     SaveOutcome writeDocument(const QString &fileName, const QVector<QByteArray> &lines);

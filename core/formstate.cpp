@@ -5,11 +5,11 @@ namespace tuneks {
 FormState::FormState(QObject *parent) : QObject(parent)
 {
     // Before any document every field is enabled and the torque fields show "0".
-    for (const Slots::SlotInfo &info : Slots::all()) {
-        if (!Slots::isTextSlot(info.slot))
+    for (const Fields::FieldInfo &info : Fields::all()) {
+        if (!Fields::isTextSlot(info.slot))
             continue;
         m_textEnabled[size_t(info.slot)] = true;
-        if (info.control == Slots::Control::TorqueText)
+        if (info.control == Fields::Control::TorqueText)
             m_texts[size_t(info.slot)] = QStringLiteral("0");
     }
     for (bool &enabled : m_checkEnabled)
@@ -18,12 +18,12 @@ FormState::FormState(QObject *parent) : QObject(parent)
 
 QString FormState::text(int slot) const
 {
-    return Slots::isTextSlot(slot) ? m_texts[size_t(slot)] : QString();
+    return Fields::isTextSlot(slot) ? m_texts[size_t(slot)] : QString();
 }
 
 void FormState::setText(int slot, const QString &text)
 {
-    if (!Slots::isTextSlot(slot) || m_texts[size_t(slot)] == text)
+    if (!Fields::isTextSlot(slot) || m_texts[size_t(slot)] == text)
         return;
     m_texts[size_t(slot)] = text;
     emit changed(Item::Text, slot);
@@ -31,20 +31,20 @@ void FormState::setText(int slot, const QString &text)
 
 bool FormState::textEnabled(int slot) const
 {
-    return Slots::isTextSlot(slot) && m_textEnabled[size_t(slot)];
+    return Fields::isTextSlot(slot) && m_textEnabled[size_t(slot)];
 }
 
 void FormState::setTextEnabled(int slot, bool enabled)
 {
-    if (!Slots::isTextSlot(slot) || m_textEnabled[size_t(slot)] == enabled)
+    if (!Fields::isTextSlot(slot) || m_textEnabled[size_t(slot)] == enabled)
         return;
     m_textEnabled[size_t(slot)] = enabled;
     emit changed(Item::TextEnabled, slot);
 }
 
-int FormState::check(Slots::CheckBoxId box) const { return m_checks[box]; }
+int FormState::check(Fields::CheckBoxId box) const { return m_checks[box]; }
 
-void FormState::setCheck(Slots::CheckBoxId box, int value)
+void FormState::setCheck(Fields::CheckBoxId box, int value)
 {
     if (value < 0 || value > 2 || m_checks[box] == value)
         return;
@@ -52,9 +52,9 @@ void FormState::setCheck(Slots::CheckBoxId box, int value)
     emit changed(Item::Check, box);
 }
 
-bool FormState::checkEnabled(Slots::CheckBoxId box) const { return m_checkEnabled[box]; }
+bool FormState::checkEnabled(Fields::CheckBoxId box) const { return m_checkEnabled[box]; }
 
-void FormState::setCheckEnabled(Slots::CheckBoxId box, bool enabled)
+void FormState::setCheckEnabled(Fields::CheckBoxId box, bool enabled)
 {
     if (m_checkEnabled[box] == enabled)
         return;
@@ -62,19 +62,19 @@ void FormState::setCheckEnabled(Slots::CheckBoxId box, bool enabled)
     emit changed(Item::CheckEnabled, box);
 }
 
-int FormState::combo(Slots::ComboId list) const { return m_combos[list]; }
+int FormState::combo(Fields::ComboId list) const { return m_combos[list]; }
 
-void FormState::setCombo(Slots::ComboId list, int position)
+void FormState::setCombo(Fields::ComboId list, int position)
 {
-    if (position < -1 || position >= Slots::comboItems(list).size() || m_combos[list] == position)
+    if (position < -1 || position >= Fields::comboItems(list).size() || m_combos[list] == position)
         return;
     m_combos[list] = position;
     emit changed(Item::Combo, list);
 }
 
-bool FormState::comboEnabled(Slots::ComboId list) const { return m_comboEnabled[list]; }
+bool FormState::comboEnabled(Fields::ComboId list) const { return m_comboEnabled[list]; }
 
-void FormState::setComboEnabled(Slots::ComboId list, bool enabled)
+void FormState::setComboEnabled(Fields::ComboId list, bool enabled)
 {
     if (m_comboEnabled[list] == enabled)
         return;

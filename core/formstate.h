@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QObject>
 #include <QString>
@@ -37,10 +37,10 @@ public:
     enum class Item {
         Text,            // index: slot (main Text(i) or torque Text21(i))
         TextEnabled,     // index: slot
-        Check,           // index: Slots::CheckBoxId
-        CheckEnabled,    // index: Slots::CheckBoxId
-        Combo,           // index: Slots::ComboId (selected position)
-        ComboEnabled,    // index: Slots::ComboId
+        Check,           // index: Fields::CheckBoxId
+        CheckEnabled,    // index: Fields::CheckBoxId
+        Combo,           // index: Fields::ComboId (selected position)
+        ComboEnabled,    // index: Fields::ComboId
         Caption,         // main window caption
         PageTitle,       // text of Text3
         FrameVisible,    // index: frame number 1..9
@@ -66,16 +66,16 @@ public:
     void setTextEnabled(int slot, bool enabled);
 
     // Check box values: 0 clear, 1 ticked, 2 greyed.
-    int check(Slots::CheckBoxId box) const;
-    void setCheck(Slots::CheckBoxId box, int value);
-    bool checkEnabled(Slots::CheckBoxId box) const;
-    void setCheckEnabled(Slots::CheckBoxId box, bool enabled);
+    int check(Fields::CheckBoxId box) const;
+    void setCheck(Fields::CheckBoxId box, int value);
+    bool checkEnabled(Fields::CheckBoxId box) const;
+    void setCheckEnabled(Fields::CheckBoxId box, bool enabled);
 
     // Selected list position, -1 for none.
-    int combo(Slots::ComboId list) const;
-    void setCombo(Slots::ComboId list, int position);
-    bool comboEnabled(Slots::ComboId list) const;
-    void setComboEnabled(Slots::ComboId list, bool enabled);
+    int combo(Fields::ComboId list) const;
+    void setCombo(Fields::ComboId list, int position);
+    bool comboEnabled(Fields::ComboId list) const;
+    void setComboEnabled(Fields::ComboId list, bool enabled);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -118,12 +118,12 @@ signals:
 
 private:
     // Indexed by slot number; only the text slots are used.
-    std::array<QString, Slots::kSlotLimit> m_texts;
-    std::array<bool, Slots::kSlotLimit> m_textEnabled{};
-    int m_checks[Slots::kCheckBoxCount] = {};
-    bool m_checkEnabled[Slots::kCheckBoxCount];
-    int m_combos[Slots::kComboCount] = {-1, -1, -1};
-    bool m_comboEnabled[Slots::kComboCount] = {true, true, true};
+    std::array<QString, Fields::kSlotLimit> m_texts;
+    std::array<bool, Fields::kSlotLimit> m_textEnabled{};
+    int m_checks[Fields::kCheckBoxCount] = {};
+    bool m_checkEnabled[Fields::kCheckBoxCount];
+    int m_combos[Fields::kComboCount] = {-1, -1, -1};
+    bool m_comboEnabled[Fields::kComboCount] = {true, true, true};
     QString m_caption;
     QString m_pageTitle;
     bool m_frames[10] = {};

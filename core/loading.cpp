@@ -1,6 +1,6 @@
-// Loading a physics file into the line buffer, and clearing the fields.
+// Opening a physics file: reading it and splitting it into lines.
 #include "editorcore.h"
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 #include "texts.h"
 
 #include <cerrno>
@@ -109,30 +109,6 @@ void EditorCore::openFile(const QString &chosenName)
         rememberFileOnDisk(fileName, contents);
     unlockPages();
     m_doc.hasDocument = true;
-}
-
-void EditorCore::clearFieldsForNewCar()
-{
-    for (int slot : Slots::slotsClearedByNew()) {
-        const Slots::SlotInfo &info = *Slots::bySlot(slot);
-        switch (info.control) {
-        case Slots::Control::MainText:
-        case Slots::Control::TorqueText:
-            putText(slot, QString());
-            break;
-        case Slots::Control::CheckBox:
-            m_form.setCheck(Slots::CheckBoxId(info.controlIndex), 0);
-            break;
-        case Slots::Control::ComboBox:
-            m_form.setCombo(Slots::ComboId(info.controlIndex), -1);
-            break;
-        }
-    }
-    // The caption names the unnamed car even when the name was empty before.
-    m_form.setCaption(Texts::editingCaption(QString()));
-    // Emptying the fields raised their change rules; clearing leaves no
-    // unsaved-changes mark of its own.
-    m_doc.unsavedChanges = false;
 }
 
 } // namespace tuneks

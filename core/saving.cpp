@@ -3,7 +3,7 @@
 // takes them over only once the file holds them.
 #include "editorcore.h"
 #include "fieldvalues.h"
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 #include "texts.h"
 
 #include <cstring>
@@ -13,7 +13,7 @@ namespace tuneks {
 QVector<QByteArray> EditorCore::linesToWrite() const
 {
     QVector<QByteArray> lines = m_doc.lines;
-    for (const Slots::SlotInfo &info : Slots::all()) {
+    for (const Fields::FieldInfo &info : Fields::all()) {
         // A slot whose key the document does not hold has no line to write.
         const int index = m_doc.keyLine[size_t(info.slot)];
         if (index == DocumentState::kNoLine)

@@ -7,10 +7,10 @@
 //   document_memory small   the first built-in car, about 3 KB
 //   document_memory 1000    the same car padded to 1000 lines, about 60 KB
 #include "editorcore.h"
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 #include "fakehost.h"
 #include "formstate.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "samplefile.h"
 
 #include <QFile>

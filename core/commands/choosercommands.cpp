@@ -1,22 +1,11 @@
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 
 namespace tuneks {
 
 void ChooserCommands::create()
 {
-    FormState &form = m_core.form();
-    if (form.chooserOption() == FormState::PorscheChoice)
-        m_core.loadTemplate(Template::Porsche);
-    else
-        m_core.loadTemplate(Template::Lamborghini);
-    m_core.unlockPages();
-    form.setFrameVisible(int(Page::RearWheels), false);
-    m_core.enableDocumentMenus();
-    m_core.host().hideWindow(WindowId::TemplateChooser);
-    // The new car is unnamed and empty: every field is written on its first
-    // save.
-    m_core.clearFieldsForNewCar();
-    m_core.markEverythingEdited();
+    m_core.newDocument(m_core.form().chooserOption() == FormState::PorscheChoice ? Template::Porsche
+                                                                                 : Template::Lamborghini);
 }
 
 void ChooserCommands::cancel()

@@ -1,4 +1,4 @@
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 
 namespace tuneks {
 

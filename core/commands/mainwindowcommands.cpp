@@ -1,4 +1,4 @@
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 
 #include "texts.h"
 

@@ -128,11 +128,11 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 
     const std::function<void()> edits[] = {
         [this] { core.labelClicked(); },
-        [this] { core.clickCheckBox(Slots::DriveFrontLeft); },
-        [this] { core.clickCheckBox(Slots::AutomaticGearbox); },
-        [this] { core.clickCheckBox(Slots::FrontAbs); },
-        [this] { core.chooseComboItem(Slots::GearCount, 0); },
-        [this] { core.chooseComboItem(Slots::HornSound, 3); },
+        [this] { core.clickCheckBox(Fields::DriveFrontLeft); },
+        [this] { core.clickCheckBox(Fields::AutomaticGearbox); },
+        [this] { core.clickCheckBox(Fields::FrontAbs); },
+        [this] { core.chooseComboItem(Fields::GearCount, 0); },
+        [this] { core.chooseComboItem(Fields::HornSound, 3); },
         [this] { core.typeText(50, QStringLiteral("1")); },
         [this] { EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €"))); },
     };

@@ -114,27 +114,27 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
         "[brake_rear]", "ABS=2",
         "[brake_front]", "ABS=1",
     });
-    EXPECT_EQ(form.check(Slots::DriveFrontLeft), 1);
-    EXPECT_EQ(form.check(Slots::DriveFrontRight), 1); // driveWheels_1 is the top right box
-    EXPECT_EQ(form.check(Slots::DriveRearRight), 0); // "1 " is not "1"
-    EXPECT_EQ(form.check(Slots::DriveRearLeft), 0);
-    EXPECT_EQ(form.check(Slots::AutomaticGearbox), 2);   // greyed
-    EXPECT_EQ(form.check(Slots::RearAbs), 0);   // rear ABS: only "1" ticks
-    EXPECT_EQ(form.check(Slots::FrontAbs), 1);   // front ABS
+    EXPECT_EQ(form.check(Fields::DriveFrontLeft), 1);
+    EXPECT_EQ(form.check(Fields::DriveFrontRight), 1); // driveWheels_1 is the top right box
+    EXPECT_EQ(form.check(Fields::DriveRearRight), 0); // "1 " is not "1"
+    EXPECT_EQ(form.check(Fields::DriveRearLeft), 0);
+    EXPECT_EQ(form.check(Fields::AutomaticGearbox), 2);   // greyed
+    EXPECT_EQ(form.check(Fields::RearAbs), 0);   // rear ABS: only "1" ticks
+    EXPECT_EQ(form.check(Fields::FrontAbs), 1);   // front ABS
     EXPECT_EQ(core.doc().keyLine[25], 3);
     EXPECT_EQ(core.doc().keyLine[121], 9);
     EXPECT_EQ(core.doc().keyLine[125], 11);
 
     // The other way round: each wheel's key ticks its own box alone.
     openLines({"' Car", "[basic]", "driveWheels_0=0", "driveWheels_1=0", "driveWheels_2=1", "driveWheels_3=1"});
-    EXPECT_EQ(form.check(Slots::DriveFrontLeft), 0);
-    EXPECT_EQ(form.check(Slots::DriveFrontRight), 0);
-    EXPECT_EQ(form.check(Slots::DriveRearRight), 1); // bottom right
-    EXPECT_EQ(form.check(Slots::DriveRearLeft), 1); // bottom left
+    EXPECT_EQ(form.check(Fields::DriveFrontLeft), 0);
+    EXPECT_EQ(form.check(Fields::DriveFrontRight), 0);
+    EXPECT_EQ(form.check(Fields::DriveRearRight), 1); // bottom right
+    EXPECT_EQ(form.check(Fields::DriveRearLeft), 1); // bottom left
 
     for (const char *automatic : {"Automatic=7", "Automatic=abc", "Automatic=-1"}) {
         openLines({"' Car", "[basic]", "[transmission]", automatic});
-        EXPECT_EQ(form.check(Slots::AutomaticGearbox), 0) << automatic;
+        EXPECT_EQ(form.check(Fields::AutomaticGearbox), 0) << automatic;
     }
 }
 
@@ -153,21 +153,21 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
     for (const auto &c : cases) {
         openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,
                    "[audio]", QByteArray("enginetype=") + c.engine, QByteArray("horntype=") + c.horn});
-        EXPECT_EQ(form.combo(Slots::GearCount), c.gearsPos) << c.gears;
-        EXPECT_EQ(form.combo(Slots::EngineSound), c.enginePos) << c.engine;
-        EXPECT_EQ(form.combo(Slots::HornSound), c.hornPos) << c.horn;
-        EXPECT_TRUE(form.comboEnabled(Slots::EngineSound));
-        EXPECT_TRUE(form.comboEnabled(Slots::HornSound));
+        EXPECT_EQ(form.combo(Fields::GearCount), c.gearsPos) << c.gears;
+        EXPECT_EQ(form.combo(Fields::EngineSound), c.enginePos) << c.engine;
+        EXPECT_EQ(form.combo(Fields::HornSound), c.hornPos) << c.horn;
+        EXPECT_TRUE(form.comboEnabled(Fields::EngineSound));
+        EXPECT_TRUE(form.comboEnabled(Fields::HornSound));
     }
 }
 
 TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
 {
     openLines(physicsLines());
-    for (const Slots::SlotInfo &info : Slots::all())
-        EXPECT_TRUE(!Slots::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
-    EXPECT_TRUE(form.checkEnabled(Slots::RearAbs));
-    EXPECT_TRUE(form.comboEnabled(Slots::GearCount));
+    for (const Fields::FieldInfo &info : Fields::all())
+        EXPECT_TRUE(!Fields::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
+    EXPECT_TRUE(form.checkEnabled(Fields::RearAbs));
+    EXPECT_TRUE(form.comboEnabled(Fields::GearCount));
 
     // No [audio]: the sound lists are disabled and empty too, and no key keeps
     // the old file's line number.
@@ -176,9 +176,9 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
         EXPECT_TRUE(form.textEnabled(slot)) << slot;
     for (const int slot : {5, 41})
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
-    EXPECT_FALSE(form.checkEnabled(Slots::RearAbs));
-    EXPECT_FALSE(form.comboEnabled(Slots::GearCount));
-    for (const Slots::ComboId list : {Slots::EngineSound, Slots::HornSound}) {
+    EXPECT_FALSE(form.checkEnabled(Fields::RearAbs));
+    EXPECT_FALSE(form.comboEnabled(Fields::GearCount));
+    for (const Fields::ComboId list : {Fields::EngineSound, Fields::HornSound}) {
         EXPECT_FALSE(form.comboEnabled(list));
         EXPECT_EQ(form.combo(list), -1);
     }

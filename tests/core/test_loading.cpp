@@ -1,4 +1,4 @@
-#include "filereader.h"
+#include "files/filereader.h"
 #include "testfiles.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 // Files as the users' own systems present them: Russian folder names with
 // blanks, names in capitals, messages that name files the way the system's
 // dialogs do, and, on Windows, read-only, locked, hidden and system files.
-#include "filewriter.h"
+#include "files/filewriter.h"
 #include "templates.h"
 #include "testfiles.h"
 

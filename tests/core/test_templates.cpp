@@ -12,16 +12,16 @@ QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); 
 
 void fillEveryField(CoreFixture &f)
 {
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         f.core.typeText(slot, slot == 1 ? kName : typed(slot));
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         f.core.typeText(slot, typed(slot));
     // New clears every box; one click ticks it.
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        f.core.clickCheckBox(Slots::CheckBoxId(box));
-    f.core.chooseComboItem(Slots::GearCount, 1);
-    f.core.chooseComboItem(Slots::EngineSound, 3);
-    f.core.chooseComboItem(Slots::HornSound, 4);
+    for (int box = 0; box < Fields::kCheckBoxCount; ++box)
+        f.core.clickCheckBox(Fields::CheckBoxId(box));
+    f.core.chooseComboItem(Fields::GearCount, 1);
+    f.core.chooseComboItem(Fields::EngineSound, 3);
+    f.core.chooseComboItem(Fields::HornSound, 4);
 }
 
 // The template with the values of fillEveryField() in the lines of their
@@ -29,23 +29,23 @@ void fillEveryField(CoreFixture &f)
 QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
 {
     out[nameIndex] = "' " + Codepage::encode(kName);
-    Slots::Section section = Slots::Section::None;
+    Fields::Section section = Fields::Section::None;
     for (QByteArray &line : out) {
-        if (Slots::sectionOfHeader(line) != Slots::Section::None) {
-            section = Slots::sectionOfHeader(line);
+        if (Fields::sectionOfHeader(line) != Fields::Section::None) {
+            section = Fields::sectionOfHeader(line);
             continue;
         }
         const QByteArray key = line.left(line.indexOf('='));
-        const Slots::SlotInfo *info = line.contains('=') ? Slots::find(section, key) : nullptr;
+        const Fields::FieldInfo *info = line.contains('=') ? Fields::find(section, key) : nullptr;
         if (!info)
             continue;
-        if (info->control == Slots::Control::CheckBox)
+        if (info->control == Fields::Control::CheckBox)
             line = key + "=1";
-        else if (info->slot == Slots::kNumberOfGearsSlot)
+        else if (info->slot == Fields::kNumberOfGearsSlot)
             line = key + "=4";
-        else if (info->controlIndex == Slots::EngineSound && info->control == Slots::Control::ComboBox)
+        else if (info->controlIndex == Fields::EngineSound && info->control == Fields::Control::ComboBox)
             line = key + "= 3";
-        else if (info->controlIndex == Slots::HornSound && info->control == Slots::Control::ComboBox)
+        else if (info->controlIndex == Fields::HornSound && info->control == Fields::Control::ComboBox)
             line = key + "= 5";
         else
             line = key + '=' + typed(info->slot).toLatin1();
@@ -72,7 +72,7 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
     for (const auto &c : cases) {
         CoreFixture f;
         f.newDocument(c.choice);
-        for (const Slots::SlotInfo &info : Slots::all())
+        for (const Fields::FieldInfo &info : Fields::all())
             EXPECT_NE(f.core.doc().keyLine[info.slot], DocumentState::kNoLine) << info.slot;
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
@@ -88,11 +88,11 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
     newDocument(FormState::PorscheChoice);
     EXPECT_EQ(core.doc().lines.size(), 164);
     EXPECT_EQ(core.doc().keyLine[2], 4);
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(form.text(slot), QString()) << slot;
     EXPECT_EQ(form.text(41), QString());
-    EXPECT_EQ(form.check(Slots::RearAbs), 0);
-    EXPECT_EQ(form.combo(Slots::EngineSound), -1);
+    EXPECT_EQ(form.check(Fields::RearAbs), 0);
+    EXPECT_EQ(form.combo(Fields::EngineSound), -1);
     EXPECT_TRUE(std::all_of(core.doc().edited.begin(), core.doc().edited.end(), [](bool b) { return b; }));
     EXPECT_FALSE(core.doc().unsavedChanges);
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
@@ -119,7 +119,7 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
 {
     newDocument(FormState::PorscheChoice);
-    for (int slot : Slots::checkedSlots(Slots::Check::Field))
+    for (int slot : Fields::checkedSlots(Fields::Check::Field))
         core.typeText(slot, QStringLiteral("1"));
     const QByteArray saved = readFile(saveAs(QStringLiteral("partial.ini")));
     EXPECT_TRUE(saved.startsWith("' \r\n[basic]\r\n"));

@@ -54,18 +54,18 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
 {
     DocumentSnapshot s{core.documentLines(), core.doc(), {}, {}, {}, form.caption()};
-    for (const Slots::SlotInfo &info : Slots::all())
-        if (Slots::isTextSlot(info.slot)) {
+    for (const Fields::FieldInfo &info : Fields::all())
+        if (Fields::isTextSlot(info.slot)) {
             s.texts << form.text(info.slot);
             s.enabled << form.textEnabled(info.slot);
         }
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        s.values << form.check(Slots::CheckBoxId(box));
-        s.enabled << form.checkEnabled(Slots::CheckBoxId(box));
+    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
+        s.values << form.check(Fields::CheckBoxId(box));
+        s.enabled << form.checkEnabled(Fields::CheckBoxId(box));
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        s.values << form.combo(Slots::ComboId(list));
-        s.enabled << form.comboEnabled(Slots::ComboId(list));
+    for (int list = 0; list < Fields::kComboCount; ++list) {
+        s.values << form.combo(Fields::ComboId(list));
+        s.enabled << form.comboEnabled(Fields::ComboId(list));
     }
     return s;
 }
@@ -106,14 +106,14 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
     QVector<QByteArray> lines = {"' " + name};
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
-        for (const Slots::SlotInfo &info : Slots::all()) {
+        for (const Fields::FieldInfo &info : Fields::all()) {
             if (int(info.section) != section || !info.key)
                 continue;
             QByteArray value = QByteArray::number(info.slot) + ".5";
-            if (info.control == Slots::Control::CheckBox)
+            if (info.control == Fields::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
-            else if (info.control == Slots::Control::ComboBox)
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::EngineSound ? "5" : "2";
+            else if (info.control == Fields::Control::ComboBox)
+                value = info.slot == Fields::kNumberOfGearsSlot ? "6" : info.controlIndex == Fields::EngineSound ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

@@ -3,7 +3,7 @@
 #include "uitestsupport.h"
 
 #include "dialogparts.h"
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QApplication>
@@ -142,7 +142,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     editor.form.setText(2, QStringLiteral("1500"));
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
     EXPECT_TRUE(errors->isVisible());
-    EXPECT_EQ(list->count(), Slots::checkedSlots(Slots::Check::Field).size() - 1);
+    EXPECT_EQ(list->count(), Fields::checkedSlots(Fields::Check::Field).size() - 1);
 
     // The close box destroys the window; the next check shows a fresh one.
     errors->close();

@@ -4,7 +4,7 @@
 
 #include "uitestsupport.h"
 
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QAction>
@@ -76,11 +76,11 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
         EXPECT_FALSE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
 
     // The lists hold the core's items, none chosen and none typed.
-    for (int list = 0; list < Slots::kComboCount; ++list) {
+    for (int list = 0; list < Fields::kComboCount; ++list) {
         auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
         EXPECT_FALSE(combo->isEditable());
         EXPECT_EQ(combo->currentIndex(), -1);
-        EXPECT_EQ(combo->count(), Slots::comboItems(Slots::ComboId(list)).size());
+        EXPECT_EQ(combo->count(), Fields::comboItems(Fields::ComboId(list)).size());
     }
     EXPECT_EQ(w.centralWidget()->size(), QSize(593, 242));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
@@ -109,7 +109,7 @@ TEST(MainWindow, ControlsStandOnTheirPagesInPixelsOfFifteenTwips)
     }
     // Every element of the Text and Label1 arrays exists exactly once, by the
     // name assistive tools and scripts look for.
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(editor.window->findChildren<QLineEdit *>(QStringLiteral("Text(%1)").arg(slot)).size(), 1);
     for (int i = 0; i <= 49; ++i)
         EXPECT_EQ(editor.window->findChildren<QLabel *>(QStringLiteral("Label1(%1)").arg(i)).size(), 1);
@@ -144,20 +144,20 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 
     // Every widget shows the model's value and enabled state.
     EXPECT_FALSE(editor.find(QStringLiteral("Text(2)"))->isEnabled());
-    for (int slot : Slots::mainTextSlots()) {
+    for (int slot : Fields::mainTextSlots()) {
         auto *edit = editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
         EXPECT_EQ(edit->text(), editor.form.text(slot)) << slot;
         EXPECT_EQ(edit->isEnabled(), editor.form.textEnabled(slot)) << slot;
     }
-    for (int list = 0; list < Slots::kComboCount; ++list)
+    for (int list = 0; list < Fields::kComboCount; ++list)
         EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1))->currentIndex(),
-                  editor.form.combo(Slots::ComboId(list)));
+                  editor.form.combo(Fields::ComboId(list)));
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
     const char *boxes[] = {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2", "Check3", "Check4"};
     const Qt::CheckState shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
+    for (int box = 0; box < Fields::kCheckBoxCount; ++box)
         EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(boxes[box]))->checkState(),
-                  shown[editor.form.check(Slots::CheckBoxId(box))])
+                  shown[editor.form.check(Fields::CheckBoxId(box))])
             << boxes[box];
 
     // Each page button and arrow reaches its page command; the titles are the core's.
@@ -233,15 +233,15 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // by the model shows greyed and a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
-    const int before = editor.form.check(Slots::FrontAbs);
+    const int before = editor.form.check(Fields::FrontAbs);
     QTest::mouseClick(abs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::FrontAbs), before == 1 ? 0 : 1);
+    EXPECT_EQ(editor.form.check(Fields::FrontAbs), before == 1 ? 0 : 1);
     EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
-    editor.form.setCheck(Slots::RearAbs, 2);
+    editor.form.setCheck(Fields::RearAbs, 2);
     auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
     EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
     QTest::mouseClick(rearAbs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::RearAbs), 1);
+    EXPECT_EQ(editor.form.check(Fields::RearAbs), 1);
 
     // A list's choice is an edit too.
     editor.host.answers = {MessageAnswer::No};
@@ -249,7 +249,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     ASSERT_FALSE(editor.core.doc().unsavedChanges);
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
     emit horn->activated(13);
-    EXPECT_EQ(editor.form.combo(Slots::HornSound), 13);
+    EXPECT_EQ(editor.form.combo(Fields::HornSound), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
     EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }

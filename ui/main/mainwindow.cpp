@@ -196,14 +196,14 @@ void MainWindow::connectControls()
     }
     for (FieldLabel *label : std::as_const(m_widgets.labels))
         connect(label, &FieldLabel::clicked, this, [this] { m_core.labelClicked(); });
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        const auto id = Slots::CheckBoxId(box);
+    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
+        const auto id = Fields::CheckBoxId(box);
         connect(m_widgets.checks[box], &ValueCheckBox::userClicked, this, [this, id] {
             m_core.clickCheckBox(id);
         });
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        const auto id = Slots::ComboId(list);
+    for (int list = 0; list < Fields::kComboCount; ++list) {
+        const auto id = Fields::ComboId(list);
         connect(m_widgets.combos[list], qOverload<int>(&QComboBox::activated), this,
                 [this, id](int position) {
                     m_core.chooseComboItem(id, position);
@@ -245,16 +245,16 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
             edit->setEnabled(form.textEnabled(index));
         break;
     case FormState::Item::Check:
-        m_widgets.checks[index]->showValue(form.check(Slots::CheckBoxId(index)));
+        m_widgets.checks[index]->showValue(form.check(Fields::CheckBoxId(index)));
         break;
     case FormState::Item::CheckEnabled:
-        m_widgets.checks[index]->setEnabled(form.checkEnabled(Slots::CheckBoxId(index)));
+        m_widgets.checks[index]->setEnabled(form.checkEnabled(Fields::CheckBoxId(index)));
         break;
     case FormState::Item::Combo:
-        m_widgets.combos[index]->setCurrentIndex(form.combo(Slots::ComboId(index)));
+        m_widgets.combos[index]->setCurrentIndex(form.combo(Fields::ComboId(index)));
         break;
     case FormState::Item::ComboEnabled:
-        m_widgets.combos[index]->setEnabled(form.comboEnabled(Slots::ComboId(index)));
+        m_widgets.combos[index]->setEnabled(form.comboEnabled(Fields::ComboId(index)));
         break;
     case FormState::Item::Caption:
         setWindowTitle(form.caption());
@@ -291,11 +291,11 @@ void MainWindow::syncAll()
         syncText(it.key());
         onModelChanged(FormState::Item::TextEnabled, it.key());
     }
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
+    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
         onModelChanged(FormState::Item::Check, box);
         onModelChanged(FormState::Item::CheckEnabled, box);
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
+    for (int list = 0; list < Fields::kComboCount; ++list) {
         onModelChanged(FormState::Item::Combo, list);
         onModelChanged(FormState::Item::ComboEnabled, list);
     }

@@ -18,17 +18,17 @@ QString controlName(const char *array, int index)
     return QStringLiteral("%1(%2)").arg(QString::fromLatin1(array)).arg(index);
 }
 
-QString checkBoxName(Slots::CheckBoxId box)
+QString checkBoxName(Fields::CheckBoxId box)
 {
     switch (box) {
-    case Slots::DriveFrontLeft: return QStringLiteral("Check1(0)");
-    case Slots::DriveRearLeft: return QStringLiteral("Check1(1)");
-    case Slots::DriveFrontRight: return QStringLiteral("Check1(2)");
-    case Slots::DriveRearRight: return QStringLiteral("Check1(3)");
-    case Slots::AutomaticGearbox: return QStringLiteral("Check2");
-    case Slots::FrontAbs: return QStringLiteral("Check3");
-    case Slots::RearAbs: return QStringLiteral("Check4");
-    case Slots::kCheckBoxCount: break;
+    case Fields::DriveFrontLeft: return QStringLiteral("Check1(0)");
+    case Fields::DriveRearLeft: return QStringLiteral("Check1(1)");
+    case Fields::DriveFrontRight: return QStringLiteral("Check1(2)");
+    case Fields::DriveRearRight: return QStringLiteral("Check1(3)");
+    case Fields::AutomaticGearbox: return QStringLiteral("Check2");
+    case Fields::FrontAbs: return QStringLiteral("Check3");
+    case Fields::RearAbs: return QStringLiteral("Check4");
+    case Fields::kCheckBoxCount: break;
     }
     return QString();
 }
@@ -77,13 +77,13 @@ void PageBuilder::text(int slot, int left, int top, int width)
     m_widgets.texts.insert(slot, edit);
 }
 
-void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
+void PageBuilder::combo(Fields::ComboId list, int left, int top, int width)
 {
     auto *box = new QComboBox(m_surface);
     box->setObjectName(QStringLiteral("Combo%1").arg(int(list) + 1));
     box->setGeometry(twips(left, top, width, 315));
     box->setEditable(false);
-    box->addItems(Slots::comboItems(list));
+    box->addItems(Fields::comboItems(list));
     box->setCurrentIndex(-1);
     // The drop-down opens as wide as its longest item, past the closed box
     // where need be: some styles (Windows) make it only as wide as the box.
@@ -94,7 +94,7 @@ void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
     m_widgets.combos[list] = box;
 }
 
-void PageBuilder::check(Slots::CheckBoxId box, int left, int top, const QString &name)
+void PageBuilder::check(Fields::CheckBoxId box, int left, int top, const QString &name)
 {
     auto *check = new ValueCheckBox(m_surface);
     check->setObjectName(checkBoxName(box));

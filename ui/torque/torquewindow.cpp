@@ -4,7 +4,7 @@
 
 #include "dialogparts.h"
 #include "editorcore.h"
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -95,7 +95,7 @@ private:
 QString rpmLabelText(int slot)
 {
     // The first label pads its three digits to the width of four.
-    const int rpm = Slots::rpmOfTorqueSlot(slot);
+    const int rpm = Fields::rpmOfTorqueSlot(slot);
     const QString number = rpm < 1000 ? QStringLiteral("  ") + QString::number(rpm)
                                       : QString::number(rpm);
     return QStringLiteral("При ") + number + QStringLiteral(" о/м:");
@@ -139,7 +139,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
             edit->setGeometry(column.fieldLeft, top, 65, 19);
             edit->setAccessibleName(QStringLiteral("Крутящий момент при %1 о/м")
-                                        .arg(Slots::rpmOfTorqueSlot(slot)));
+                                        .arg(Fields::rpmOfTorqueSlot(slot)));
             m_fields.append(edit);
         }
     }
@@ -168,7 +168,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
         previous = next;
     }
 
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot) {
         refreshField(slot);
         connect(field(slot), &QLineEdit::textEdited, this, [this, slot] { onFieldEdited(slot); });
     }
@@ -230,7 +230,7 @@ void TorqueWindow::closeClicked()
 void TorqueWindow::onFormChanged(FormState::Item item, int index)
 {
     if ((item == FormState::Item::Text || item == FormState::Item::TextEnabled)
-        && Slots::isTorqueSlot(index))
+        && Fields::isTorqueSlot(index))
         refreshField(index);
 }
 
@@ -258,7 +258,7 @@ void TorqueWindow::refreshField(int slot)
 
 QLineEdit *TorqueWindow::field(int slot) const
 {
-    return m_fields.at(slot - Slots::kFirstTorqueSlot);
+    return m_fields.at(slot - Fields::kFirstTorqueSlot);
 }
 
 } // namespace tuneks

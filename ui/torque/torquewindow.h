@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formstate.h"
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 #include "torqueplot.h"
 
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QHash>
 
 #include <array>
 
-namespace tuneks::Slots {
+namespace tuneks::Fields {
 
 namespace {
 
@@ -19,9 +19,9 @@ QString quotedLabel(const QString &label, const QString &suffix)
     return QLatin1Char('"') + label + QLatin1Char('"') + suffix;
 }
 
-QVector<SlotInfo> buildTable()
+QVector<FieldInfo> buildTable()
 {
-    QVector<SlotInfo> t;
+    QVector<FieldInfo> t;
     // A field the field check examines, shown in a text box of the main window.
     auto checked = [&t](int slot, Section section, const char *key, const char16_t *label,
                         const char16_t *suffix = u"") {
@@ -104,9 +104,9 @@ QVector<SlotInfo> buildTable()
     return t;
 }
 
-const QVector<SlotInfo> &table()
+const QVector<FieldInfo> &table()
 {
-    static const QVector<SlotInfo> t = buildTable();
+    static const QVector<FieldInfo> t = buildTable();
     return t;
 }
 
@@ -114,7 +114,7 @@ template <typename Keep>
 QVector<int> slotsWhere(Keep keep)
 {
     QVector<int> result;
-    for (const SlotInfo &info : table())
+    for (const FieldInfo &info : table())
         if (keep(info))
             result.append(info.slot);
     return result;
@@ -122,25 +122,25 @@ QVector<int> slotsWhere(Keep keep)
 
 } // namespace
 
-const QVector<SlotInfo> &all() { return table(); }
+const QVector<FieldInfo> &all() { return table(); }
 
-const SlotInfo *bySlot(int slot)
+const FieldInfo *bySlot(int slot)
 {
     // The write-back asks for every slot in turn: one look-up each.
-    static const std::array<const SlotInfo *, kSlotLimit> bySlotNumber = [] {
-        std::array<const SlotInfo *, kSlotLimit> index{};
-        for (const SlotInfo &info : table())
+    static const std::array<const FieldInfo *, kSlotLimit> bySlotNumber = [] {
+        std::array<const FieldInfo *, kSlotLimit> index{};
+        for (const FieldInfo &info : table())
             index[size_t(info.slot)] = &info;
         return index;
     }();
     return slot >= 0 && slot < kSlotLimit ? bySlotNumber[size_t(slot)] : nullptr;
 }
 
-const SlotInfo *find(Section section, const QByteArray &key)
+const FieldInfo *find(Section section, const QByteArray &key)
 {
-    static const QHash<QPair<int, QByteArray>, const SlotInfo *> index = [] {
-        QHash<QPair<int, QByteArray>, const SlotInfo *> h;
-        for (const SlotInfo &info : table())
+    static const QHash<QPair<int, QByteArray>, const FieldInfo *> index = [] {
+        QHash<QPair<int, QByteArray>, const FieldInfo *> h;
+        for (const FieldInfo &info : table())
             if (info.key)
                 h.insert({int(info.section), QByteArray(info.key)}, &info);
         return h;
@@ -160,14 +160,14 @@ Section sectionOfHeader(const QByteArray &line)
 
 const QVector<int> &mainTextSlots()
 {
-    static const QVector<int> result = slotsWhere([](const SlotInfo &info) { return info.control == Control::MainText; });
+    static const QVector<int> result = slotsWhere([](const FieldInfo &info) { return info.control == Control::MainText; });
     return result;
 }
 
 const QVector<int> &checkedSlots(Check check)
 {
-    static const QVector<int> field = slotsWhere([](const SlotInfo &info) { return info.check == Check::Field; });
-    static const QVector<int> torque = slotsWhere([](const SlotInfo &info) { return info.check == Check::Torque; });
+    static const QVector<int> field = slotsWhere([](const FieldInfo &info) { return info.check == Check::Field; });
+    static const QVector<int> torque = slotsWhere([](const FieldInfo &info) { return info.check == Check::Torque; });
     static const QVector<int> nothing;
     switch (check) {
     case Check::Field: return field;
@@ -179,7 +179,7 @@ const QVector<int> &checkedSlots(Check check)
 
 const QVector<int> &slotsClearedByNew()
 {
-    static const QVector<int> result = slotsWhere([](const SlotInfo &info) { return info.clearedByNew; });
+    static const QVector<int> result = slotsWhere([](const FieldInfo &info) { return info.clearedByNew; });
     return result;
 }
 
@@ -187,7 +187,7 @@ bool isTorqueSlot(int slot) { return slot >= kFirstTorqueSlot && slot <= kLastTo
 
 bool isTextSlot(int slot)
 {
-    const SlotInfo *info = bySlot(slot);
+    const FieldInfo *info = bySlot(slot);
     return info && (info->control == Control::MainText || info->control == Control::TorqueText);
 }
 
@@ -195,7 +195,7 @@ int rpmOfTorqueSlot(int slot) { return 500 * (slot - kFirstTorqueSlot + 1); }
 
 QString errorLabel(int slot)
 {
-    const SlotInfo *info = bySlot(slot);
+    const FieldInfo *info = bySlot(slot);
     return info ? info->errorLabel : QString();
 }
 
@@ -259,4 +259,4 @@ int comboOffset(ComboId combo)
     return kOffsets[combo];
 }
 
-} // namespace tuneks::Slots
+} // namespace tuneks::Fields

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
-// The field slot table: every value of a physics file that the editor shows
+// The field table: every value of a physics file that the editor shows
 // has a number (its slot). The slot is at once the index of the text box that
 // shows it (Text(i) in the main window, Text21(i) in the torque window), its
 // index in keyLine (line of its key) and in edited (edited flag).
@@ -16,7 +16,7 @@
 // empties it. Every list the editor works through is derived from the rows,
 // so a new field is one row plus its place on a page.
 
-namespace tuneks::Slots {
+namespace tuneks::Fields {
 
 constexpr int kNameSlot = 1;
 constexpr int kFirstTorqueSlot = 41;
@@ -91,7 +91,7 @@ enum class Check {
     Torque, // the torque check when the torque window closes
 };
 
-struct SlotInfo {
+struct FieldInfo {
     int slot;
     Section section;
     const char *key; // key text before the first "="; nullptr for the name line
@@ -106,10 +106,10 @@ struct SlotInfo {
 };
 
 // Every slot in ascending order.
-const QVector<SlotInfo> &all();
-const SlotInfo *bySlot(int slot);
+const QVector<FieldInfo> &all();
+const FieldInfo *bySlot(int slot);
 // The slot whose key is `key` inside section `section`, or nullptr.
-const SlotInfo *find(Section section, const QByteArray &key);
+const FieldInfo *find(Section section, const QByteArray &key);
 
 // The section a header line opens (exact, case-sensitive), or None for a
 // line that is no known header.
@@ -124,7 +124,7 @@ bool isTorqueSlot(int slot);
 bool isTextSlot(int slot); // main or torque text box
 // Engine speed in revolutions per minute of a torque slot's point.
 int rpmOfTorqueSlot(int slot);
-// The error label of a slot (see SlotInfo), empty for an unchecked one.
+// The error label of a slot (see FieldInfo), empty for an unchecked one.
 QString errorLabel(int slot);
 
 // Items of the three lists, in list order.
@@ -132,4 +132,4 @@ const QStringList &comboItems(ComboId combo);
 // Offset between list position and the number in the file (3, 0, 1).
 int comboOffset(ComboId combo);
 
-} // namespace tuneks::Slots
+} // namespace tuneks::Fields
