@@ -66,20 +66,26 @@ bool EditorCore::typeText(int slot, const QString &text)
     return true;
 }
 
-void EditorCore::chooseComboItem(Fields::ComboId list, int position)
+void EditorCore::chooseComboItem(int slot, int position)
 {
-    m_form.setCombo(list, position);
+    const Fields::FieldInfo *info = Fields::bySlot(slot);
+    if (!info || info->control != Fields::Control::ComboBox)
+        return;
+    m_form.setCombo(slot, position);
     m_doc.unsavedChanges = true;
-    // The number of gears is written back only when the user picked it.
-    if (list == Fields::GearCount)
-        markEdited(Fields::kNumberOfGearsSlot);
+    // A list that is written back only when the user picked an item (the
+    // number of gears) counts as edited; the others are written every time.
+    if (info->conversion == Fields::Conversion::ListNumber)
+        markEdited(slot);
 }
 
-void EditorCore::clickCheckBox(Fields::CheckBoxId box)
+void EditorCore::clickCheckBox(int slot)
 {
+    if (!Fields::isCheckBoxSlot(slot))
+        return;
     // Every check box counts as an edit, the automatic gearbox included: its
     // value is written on the next save like the others.
-    m_form.setCheck(box, m_form.check(box) == 1 ? 0 : 1);
+    m_form.setCheck(slot, m_form.check(slot) == 1 ? 0 : 1);
     m_doc.unsavedChanges = true;
 }
 

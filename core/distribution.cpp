@@ -43,9 +43,12 @@ bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArr
     m_doc.keyLine.fill(DocumentState::kNoLine);
     m_doc.edited.fill(false);
     m_doc.saveTarget.reset();
-    for (Fields::ComboId list : {Fields::EngineSound, Fields::HornSound}) {
-        m_form.setCombo(list, -1);
-        m_form.setComboEnabled(list, false);
+    // A list written on every save is enabled only by a value in the file.
+    for (int slot : Fields::listSlots()) {
+        if (Fields::bySlot(slot)->conversion != Fields::Conversion::SpacedListNumber)
+            continue;
+        m_form.setCombo(slot, -1);
+        m_form.setComboEnabled(slot, false);
     }
 
     m_doc.keyLine[Fields::kNameSlot] = int16_t(*nameLine);
@@ -93,23 +96,21 @@ void EditorCore::readKeyLine(Fields::Section section, int lineIndex)
         break;
     case Fields::Conversion::Flag:
     case Fields::Conversion::WholeNumberFlag:
-        m_form.setCheck(Fields::CheckBoxId(info->controlIndex), checkValueOf(info->conversion, value));
+        m_form.setCheck(info->slot, checkValueOf(info->conversion, value));
         break;
     case Fields::Conversion::SpacedListNumber:
-        m_form.setComboEnabled(Fields::ComboId(info->controlIndex), true);
+        m_form.setComboEnabled(info->slot, true);
         [[fallthrough]];
-    case Fields::Conversion::ListNumber: {
-        const auto list = Fields::ComboId(info->controlIndex);
-        m_form.setCombo(list, listPositionOf(list, value));
+    case Fields::Conversion::ListNumber:
+        m_form.setCombo(info->slot, listPositionOf(*info, value));
         break;
-    }
     }
     m_doc.keyLine[size_t(info->slot)] = int16_t(lineIndex);
 }
 
 // A field whose key the document lacks could never be saved, so it is
-// disabled; every other field is enabled. The engine and horn lists follow
-// their own rule in the distribution.
+// disabled; every other field is enabled. The lists written on every save
+// follow their own rule in the distribution.
 void EditorCore::enableFieldsOfDocument()
 {
     for (const Fields::FieldInfo &info : Fields::all()) {
@@ -120,11 +121,11 @@ void EditorCore::enableFieldsOfDocument()
             m_form.setTextEnabled(info.slot, present);
             break;
         case Fields::Control::CheckBox:
-            m_form.setCheckEnabled(Fields::CheckBoxId(info.controlIndex), present);
+            m_form.setCheckEnabled(info.slot, present);
             break;
         case Fields::Control::ComboBox:
             if (info.conversion == Fields::Conversion::ListNumber)
-                m_form.setComboEnabled(Fields::ComboId(info.controlIndex), present);
+                m_form.setComboEnabled(info.slot, present);
             break;
         }
     }

@@ -46,11 +46,11 @@ public:
     // Windows-1251 cannot hold, or with a line break or another new control
     // character, is refused with a beep and false is returned.
     bool typeText(int slot, const QString &text);
-    // The user picked an item of a list.
-    void chooseComboItem(Fields::ComboId list, int position);
-    // The user clicked a check box: a clear or greyed box is ticked, a
-    // ticked one cleared.
-    void clickCheckBox(Fields::CheckBoxId box);
+    // The user picked an item of the list of `slot`.
+    void chooseComboItem(int slot, int position);
+    // The user clicked the check box of `slot`: a clear or greyed box is
+    // ticked, a ticked one cleared.
+    void clickCheckBox(int slot);
     // The user clicked a field label.
     void labelClicked();
 

@@ -19,6 +19,54 @@ QString quotedLabel(const QString &label, const QString &suffix)
     return QLatin1Char('"') + label + QLatin1Char('"') + suffix;
 }
 
+QStringList engineItems()
+{
+    return {
+        QStringLiteral("Lamborghini Diablo VT 6.0  Statistics/Lamborghini Murcielago Statistics"),
+        QStringLiteral("Ferrari F50 Statistics"),
+        QStringLiteral("Porsche Carrera GT Statistics"),
+        QStringLiteral("McLaren F1/LM"),
+        QStringLiteral("Lotus Elise Statistics/Jaguar XKR Statistics/Traffic Cars"),
+        QStringLiteral("Porsche 911 Turbo Statistics"),
+        QStringLiteral("BMW M5 Stats"),
+        QStringLiteral("Opel Speedster Statistics/Vauxhall VX220 Statistics"),
+        QStringLiteral("Holden HSV Coupe GTS Statistics"),
+        QStringLiteral("Ford Mustang Cobra R Statistics"),
+        QStringLiteral("Aston Martin Vanquish Statistics"),
+        QStringLiteral("Mercedes CL55 AMG Statistics"),
+        QStringLiteral("Ferrari 360 Modena stats"),
+        QStringLiteral("Chevrolet Corvette Z06 Statistics"),
+        QStringLiteral("Lotus Elise Statistics"),
+        QStringLiteral("Crown Victoria Stats/BMW Z8 Statistics"),
+        QStringLiteral("Ferrari Barchetta Statistics"),
+        QStringLiteral("Mercedes CLK-GTR Statistics"),
+        QStringLiteral("Falcon TS50 stats"),
+        QStringLiteral("Dodge Viper GTS Statistics"),
+    };
+}
+
+QStringList hornItems()
+{
+    return {
+        QStringLiteral("Lamborghini Diablo VT 6.0  Statistics"),
+        QStringLiteral("Porsche 911 Turbo Statistics"),
+        QStringLiteral("Aston Martin Vanquish Statistics/Jaguar XKR Statistics"),
+        QStringLiteral("BMW M5 Stats/BMW Z8 Statistics"),
+        QStringLiteral("Mercedes CL55 AMG Statistics/Mercedes CLK-GTR Statistics"),
+        QStringLiteral("Ferrari Barchetta Statistics/Ferrari 360 Modena stats"),
+        QStringLiteral("Chevrolet Corvette Z06 Statistics"),
+        QStringLiteral("Ford Mustang Cobra R Statistics/Crown Victoria Stats/Holden HSV Coupe GTS "
+                       "Statistics/Falcon TS50 stats"),
+        QStringLiteral("McLaren F1  Statistics/McLaren F1 LM Statistics"),
+        QStringLiteral("Porsche Carrera GT Statistics"),
+        QStringLiteral("Opel Speedster Statistics/Lotus Elise Statistics/Vauxhall VX220 "
+                       "Statistics/Traffic Cars"),
+        QStringLiteral("Ferrari F50 Statistics/Lamborghini Murcielago Statistics"),
+        QStringLiteral("Dodge Viper GTS Statistics"),
+        QStringLiteral("Lotus Elise Statistics"),
+    };
+}
+
 QVector<FieldInfo> buildTable()
 {
     QVector<FieldInfo> t;
@@ -28,12 +76,17 @@ QVector<FieldInfo> buildTable()
         t.append({slot, section, key, Control::MainText, Conversion::Text, Check::Field,
                   quotedLabel(QString::fromUtf16(label), QString::fromUtf16(suffix)), true});
     };
-    auto box = [&t](int slot, Section section, const char *key, CheckBoxId id,
+    // A check box, clear before any document.
+    auto box = [&t](int slot, Section section, const char *key, const char *name,
                     Conversion conversion = Conversion::Flag) {
-        t.append({slot, section, key, Control::CheckBox, conversion, Check::None, QString(), true, id});
+        t.append({slot, section, key, Control::CheckBox, conversion, Check::None, QString(), true,
+                  QString::fromLatin1(name), QString(), 0, QStringList(), 0});
     };
-    auto list = [&t](int slot, Section section, const char *key, ComboId id, Conversion conversion) {
-        t.append({slot, section, key, Control::ComboBox, conversion, Check::None, QString(), true, id});
+    // A drop-down list with nothing chosen before any document.
+    auto list = [&t](int slot, Section section, const char *key, const char *name, Conversion conversion,
+                     const QStringList &items, int offset) {
+        t.append({slot, section, key, Control::ComboBox, conversion, Check::None, QString(), true,
+                  QString::fromLatin1(name), QString(), -1, items, offset});
     };
     using S = Section;
 
@@ -51,10 +104,10 @@ QVector<FieldInfo> buildTable()
     checked(17, S::Basic, "TurningCircleRadius", u"Радиус разворота");
     // The drive-wheel boxes run clockwise from the top left of the picture,
     // so the box index is not the key number.
-    box(24, S::Basic, "driveWheels_0", DriveFrontLeft);
-    box(25, S::Basic, "driveWheels_1", DriveFrontRight);
-    box(26, S::Basic, "driveWheels_2", DriveRearRight);
-    box(27, S::Basic, "driveWheels_3", DriveRearLeft);
+    box(24, S::Basic, "driveWheels_0", "Check1(0)");
+    box(25, S::Basic, "driveWheels_1", "Check1(2)");
+    box(26, S::Basic, "driveWheels_2", "Check1(3)");
+    box(27, S::Basic, "driveWheels_3", "Check1(1)");
     checked(28, S::Basic, "YawInertiaFactor", u"Инерционность:");
     checked(29, S::Basic, "FrontRollStiffness", u"Жёсткость передней оси");
     checked(30, S::Basic, "RearRollStiffness", u"Жёсткость задней оси");
@@ -72,12 +125,17 @@ QVector<FieldInfo> buildTable()
     for (int slot = kFirstTorqueSlot; slot <= kLastTorqueSlot; ++slot) {
         const QString label = QStringLiteral("Крутящий момент при ") + QString::number(rpmOfTorqueSlot(slot))
                               + QStringLiteral(" о/м");
+        // Before any document the torque fields show "0".
         t.append({slot, S::EngineBlock, torqueKeys[slot - kFirstTorqueSlot], Control::TorqueText, Conversion::Text,
-                  Check::Torque, quotedLabel(label, QString()), true});
+                  Check::Torque, quotedLabel(label, QString()), true, QString(), QStringLiteral("0")});
     }
-    list(kNumberOfGearsSlot, S::Transmission, "NumberOfGears", GearCount, Conversion::ListNumber);
+    // Gears 3 to 8, engine sounds from 0, horns from 1.
+    list(71, S::Transmission, "NumberOfGears", "Combo1", Conversion::ListNumber,
+         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+          QStringLiteral("6")},
+         3);
     checked(72, S::Transmission, "GearShiftDelay", u"Задержка", u" (трансмисия)");
-    box(73, S::Transmission, "Automatic", AutomaticGearbox, Conversion::WholeNumberFlag);
+    box(73, S::Transmission, "Automatic", "Check2", Conversion::WholeNumberFlag);
     static const char *const gearKeys[] = {
         "GearRatios_0", "GearRatios_1", "GearRatios_2", "GearRatios_3",
         "GearRatios_4", "GearRatios_5", "GearRatios_6", "GearRatios_7",
@@ -96,11 +154,11 @@ QVector<FieldInfo> buildTable()
     checked(110, S::TireFront, "WheelDiameter", u"Диаметр дисков", u" (передних)");
     checked(112, S::TireFront, "PeakFriction", u"Наибольшее сцепление", u" (передних колёс)");
     checked(120, S::BrakeRear, "BrakeDiameter", u"Диаметр задних колёс");
-    box(121, S::BrakeRear, "ABS", RearAbs);
+    box(121, S::BrakeRear, "ABS", "Check4");
     checked(124, S::BrakeFront, "BrakeDiameter", u"Диаметр передних колёс");
-    box(125, S::BrakeFront, "ABS", FrontAbs);
-    list(126, S::Audio, "enginetype", EngineSound, Conversion::SpacedListNumber);
-    list(127, S::Audio, "horntype", HornSound, Conversion::SpacedListNumber);
+    box(125, S::BrakeFront, "ABS", "Check3");
+    list(126, S::Audio, "enginetype", "Combo2", Conversion::SpacedListNumber, engineItems(), 0);
+    list(127, S::Audio, "horntype", "Combo3", Conversion::SpacedListNumber, hornItems(), 1);
     return t;
 }
 
@@ -199,64 +257,28 @@ QString errorLabel(int slot)
     return info ? info->errorLabel : QString();
 }
 
-const QStringList &comboItems(ComboId combo)
+const QVector<int> &checkBoxSlots()
 {
-    static const QStringList gears = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                      QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")};
-    static const QStringList engines = {
-        QStringLiteral("Lamborghini Diablo VT 6.0  Statistics/Lamborghini Murcielago Statistics"),
-        QStringLiteral("Ferrari F50 Statistics"),
-        QStringLiteral("Porsche Carrera GT Statistics"),
-        QStringLiteral("McLaren F1/LM"),
-        QStringLiteral("Lotus Elise Statistics/Jaguar XKR Statistics/Traffic Cars"),
-        QStringLiteral("Porsche 911 Turbo Statistics"),
-        QStringLiteral("BMW M5 Stats"),
-        QStringLiteral("Opel Speedster Statistics/Vauxhall VX220 Statistics"),
-        QStringLiteral("Holden HSV Coupe GTS Statistics"),
-        QStringLiteral("Ford Mustang Cobra R Statistics"),
-        QStringLiteral("Aston Martin Vanquish Statistics"),
-        QStringLiteral("Mercedes CL55 AMG Statistics"),
-        QStringLiteral("Ferrari 360 Modena stats"),
-        QStringLiteral("Chevrolet Corvette Z06 Statistics"),
-        QStringLiteral("Lotus Elise Statistics"),
-        QStringLiteral("Crown Victoria Stats/BMW Z8 Statistics"),
-        QStringLiteral("Ferrari Barchetta Statistics"),
-        QStringLiteral("Mercedes CLK-GTR Statistics"),
-        QStringLiteral("Falcon TS50 stats"),
-        QStringLiteral("Dodge Viper GTS Statistics"),
-    };
-    static const QStringList horns = {
-        QStringLiteral("Lamborghini Diablo VT 6.0  Statistics"),
-        QStringLiteral("Porsche 911 Turbo Statistics"),
-        QStringLiteral("Aston Martin Vanquish Statistics/Jaguar XKR Statistics"),
-        QStringLiteral("BMW M5 Stats/BMW Z8 Statistics"),
-        QStringLiteral("Mercedes CL55 AMG Statistics/Mercedes CLK-GTR Statistics"),
-        QStringLiteral("Ferrari Barchetta Statistics/Ferrari 360 Modena stats"),
-        QStringLiteral("Chevrolet Corvette Z06 Statistics"),
-        QStringLiteral("Ford Mustang Cobra R Statistics/Crown Victoria Stats/Holden HSV Coupe GTS "
-                       "Statistics/Falcon TS50 stats"),
-        QStringLiteral("McLaren F1  Statistics/McLaren F1 LM Statistics"),
-        QStringLiteral("Porsche Carrera GT Statistics"),
-        QStringLiteral("Opel Speedster Statistics/Lotus Elise Statistics/Vauxhall VX220 "
-                       "Statistics/Traffic Cars"),
-        QStringLiteral("Ferrari F50 Statistics/Lamborghini Murcielago Statistics"),
-        QStringLiteral("Dodge Viper GTS Statistics"),
-        QStringLiteral("Lotus Elise Statistics"),
-    };
-    switch (combo) {
-    case GearCount: return gears;
-    case EngineSound: return engines;
-    case HornSound: return horns;
-    case kComboCount: break;
-    }
-    return gears;
+    static const QVector<int> result = slotsWhere([](const FieldInfo &info) { return info.control == Control::CheckBox; });
+    return result;
 }
 
-int comboOffset(ComboId combo)
+const QVector<int> &listSlots()
 {
-    // Gears 3 to 8, engine sounds from 0, horns from 1.
-    static constexpr int kOffsets[kComboCount] = {3, 0, 1};
-    return kOffsets[combo];
+    static const QVector<int> result = slotsWhere([](const FieldInfo &info) { return info.control == Control::ComboBox; });
+    return result;
+}
+
+bool isCheckBoxSlot(int slot)
+{
+    const FieldInfo *info = bySlot(slot);
+    return info && info->control == Control::CheckBox;
+}
+
+bool isListSlot(int slot)
+{
+    const FieldInfo *info = bySlot(slot);
+    return info && info->control == Control::ComboBox;
 }
 
 } // namespace tuneks::Fields

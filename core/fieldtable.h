@@ -11,17 +11,18 @@
 // index in keyLine (line of its key) and in edited (edited flag).
 //
 // A row of the table is the whole description of a field: where its key
-// stands, which control shows it, how its value is read and written back,
-// whether the field check examines it and under which label, and whether New
-// empties it. Every list the editor works through is derived from the rows,
-// so a new field is one row plus its place on a page.
+// stands, which control shows it and under which name, what that control
+// holds before any document (a list's items too), how its value is read and
+// written back, whether the field check examines it and under which label,
+// and whether New empties it. Every list the editor works through is derived
+// from the rows, and check boxes and lists are known by their slot like text
+// boxes, so a new field of any kind is one row plus its place on a page.
 
 namespace tuneks::Fields {
 
 constexpr int kNameSlot = 1;
 constexpr int kFirstTorqueSlot = 41;
 constexpr int kLastTorqueSlot = 64;
-constexpr int kNumberOfGearsSlot = 71;
 // One past the highest slot number.
 constexpr int kSlotLimit = 128;
 
@@ -42,25 +43,11 @@ enum class Section {
     Render,
 };
 
-// The check boxes of the main window, named after the key each one writes.
-enum CheckBoxId {
-    DriveFrontLeft,
-    DriveRearLeft,
-    DriveFrontRight,
-    DriveRearRight,
-    AutomaticGearbox,
-    FrontAbs,
-    RearAbs,
-    kCheckBoxCount
-};
-// The drop-down lists of the main window.
-enum ComboId { GearCount, EngineSound, HornSound, kComboCount };
-
 enum class Control {
     MainText,   // Text(slot) of the main window
     TorqueText, // Text21(slot) of the torque window
-    CheckBox,   // controlIndex is a CheckBoxId
-    ComboBox,   // controlIndex is a ComboId
+    CheckBox,   // a check box of the main window
+    ComboBox,   // a drop-down list of the main window
 };
 
 // How a value travels between its line and its control.
@@ -102,7 +89,17 @@ struct FieldInfo {
     // "\"Задержка\" (трансмисия)"; empty when no check examines the field.
     QString errorLabel;
     bool clearedByNew;
-    int controlIndex = 0; // CheckBoxId or ComboId where the control is one
+    // The objectName of a check box or list ("Check1(0)", "Combo2"); empty
+    // for a text box, which is named after its slot.
+    QString controlName = QString();
+    // What the control holds before any document: a text box's text, a
+    // check box's value (0) or a list's position (-1, nothing chosen).
+    QString initialText = QString();
+    int initialValue = 0;
+    // A list's items in list order, and the offset between a position in
+    // the list and the number in the file.
+    QStringList items = QStringList();
+    int listOffset = 0;
 };
 
 // Every slot in ascending order.
@@ -127,9 +124,10 @@ int rpmOfTorqueSlot(int slot);
 // The error label of a slot (see FieldInfo), empty for an unchecked one.
 QString errorLabel(int slot);
 
-// Items of the three lists, in list order.
-const QStringList &comboItems(ComboId combo);
-// Offset between list position and the number in the file (3, 0, 1).
-int comboOffset(ComboId combo);
+// The check boxes and the lists, by slot.
+const QVector<int> &checkBoxSlots();
+const QVector<int> &listSlots();
+bool isCheckBoxSlot(int slot);
+bool isListSlot(int slot);
 
 } // namespace tuneks::Fields

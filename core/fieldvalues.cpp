@@ -19,11 +19,11 @@ int checkValueOf(Conversion conversion, const QByteArray &value)
     return value == "1" ? 1 : 0;
 }
 
-int listPositionOf(Fields::ComboId list, const QByteArray &value)
+int listPositionOf(const Fields::FieldInfo &list, const QByteArray &value)
 {
-    const double number = leadingNumber(Codepage::decode(value)) - Fields::comboOffset(list);
+    const double number = leadingNumber(Codepage::decode(value)) - list.listOffset;
     const double position = std::nearbyint(number);
-    if (!std::isfinite(position) || position < 0 || position >= Fields::comboItems(list).size())
+    if (!std::isfinite(position) || position < 0 || position >= list.items.size())
         return -1;
     return int(position);
 }
@@ -51,14 +51,13 @@ QByteArray writtenBackLine(const Fields::FieldInfo &info, const QByteArray &line
         return edited ? withValue(line, Codepage::encode(form.text(info.slot))) : line;
     case Conversion::Flag:
     case Conversion::WholeNumberFlag:
-        return QByteArray(info.key) + '=' + QByteArray::number(form.check(Fields::CheckBoxId(info.controlIndex)));
+        return QByteArray(info.key) + '=' + QByteArray::number(form.check(info.slot));
     case Conversion::ListNumber:
     case Conversion::SpacedListNumber: {
-        const auto list = Fields::ComboId(info.controlIndex);
-        const int position = form.combo(list);
+        const int position = form.combo(info.slot);
         if (position == -1)
             return line;
-        const QByteArray number = QByteArray::number(position + Fields::comboOffset(list));
+        const QByteArray number = QByteArray::number(position + info.listOffset);
         if (info.conversion == Conversion::SpacedListNumber)
             return withValue(line, ' ' + number);
         return edited ? withValue(line, number) : line;

@@ -17,7 +17,7 @@ int checkValueOf(Fields::Conversion conversion, const QByteArray &value);
 // List position for the number a value begins with, minus the list's offset,
 // rounded to the nearest whole number (ties to even); -1 when that is no
 // position of the list.
-int listPositionOf(Fields::ComboId list, const QByteArray &value);
+int listPositionOf(const Fields::FieldInfo &list, const QByteArray &value);
 
 // The key line of `info` as the write-back leaves it, given the field's
 // state in `form` and whether the field was edited.

@@ -37,10 +37,10 @@ public:
     enum class Item {
         Text,            // index: slot (main Text(i) or torque Text21(i))
         TextEnabled,     // index: slot
-        Check,           // index: Fields::CheckBoxId
-        CheckEnabled,    // index: Fields::CheckBoxId
-        Combo,           // index: Fields::ComboId (selected position)
-        ComboEnabled,    // index: Fields::ComboId
+        Check,           // index: the check box's slot
+        CheckEnabled,    // index: the check box's slot
+        Combo,           // index: the list's slot (selected position)
+        ComboEnabled,    // index: the list's slot
         Caption,         // main window caption
         PageTitle,       // text of Text3
         FrameVisible,    // index: frame number 1..9
@@ -59,23 +59,25 @@ public:
 
     explicit FormState(QObject *parent = nullptr);
 
-    // Text(i) / Text21(i). Torque fields start as "0", the others empty.
+    // Text(i) / Text21(i). Each starts with its row's initial text.
     QString text(int slot) const;
     void setText(int slot, const QString &text);
     bool textEnabled(int slot) const;
     void setTextEnabled(int slot, bool enabled);
 
-    // Check box values: 0 clear, 1 ticked, 2 greyed.
-    int check(Fields::CheckBoxId box) const;
-    void setCheck(Fields::CheckBoxId box, int value);
-    bool checkEnabled(Fields::CheckBoxId box) const;
-    void setCheckEnabled(Fields::CheckBoxId box, bool enabled);
+    // Check box values by slot: 0 clear, 1 ticked, 2 greyed. A slot that is
+    // no check box reads as clear and disabled and ignores every change.
+    int check(int slot) const;
+    void setCheck(int slot, int value);
+    bool checkEnabled(int slot) const;
+    void setCheckEnabled(int slot, bool enabled);
 
-    // Selected list position, -1 for none.
-    int combo(Fields::ComboId list) const;
-    void setCombo(Fields::ComboId list, int position);
-    bool comboEnabled(Fields::ComboId list) const;
-    void setComboEnabled(Fields::ComboId list, bool enabled);
+    // Selected list position by slot, -1 for none. A slot that is no list
+    // reads as -1 and disabled and ignores every change.
+    int combo(int slot) const;
+    void setCombo(int slot, int position);
+    bool comboEnabled(int slot) const;
+    void setComboEnabled(int slot, bool enabled);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -117,13 +119,11 @@ signals:
     void changed(FormState::Item item, int index);
 
 private:
-    // Indexed by slot number; only the text slots are used.
+    // Indexed by slot number: a text box's text, a check box's value or a
+    // list's position, and whether the control is enabled.
     std::array<QString, Fields::kSlotLimit> m_texts;
-    std::array<bool, Fields::kSlotLimit> m_textEnabled{};
-    int m_checks[Fields::kCheckBoxCount] = {};
-    bool m_checkEnabled[Fields::kCheckBoxCount];
-    int m_combos[Fields::kComboCount] = {-1, -1, -1};
-    bool m_comboEnabled[Fields::kComboCount] = {true, true, true};
+    std::array<int, Fields::kSlotLimit> m_values{};
+    std::array<bool, Fields::kSlotLimit> m_enabled{};
     QString m_caption;
     QString m_pageTitle;
     bool m_frames[10] = {};

@@ -36,10 +36,10 @@ void EditorCore::clearFieldsForNewCar()
             putText(slot, QString());
             break;
         case Fields::Control::CheckBox:
-            m_form.setCheck(Fields::CheckBoxId(info.controlIndex), 0);
+            m_form.setCheck(slot, 0);
             break;
         case Fields::Control::ComboBox:
-            m_form.setCombo(Fields::ComboId(info.controlIndex), -1);
+            m_form.setCombo(slot, -1);
             break;
         }
     }

@@ -176,25 +176,25 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
         const auto why = [&found]() -> std::ostringstream & { return found ? *found : found.emplace(); };
         switch (info->control) {
         case Fields::Control::CheckBox: {
-            const auto box = Fields::CheckBoxId(info->controlIndex);
+            const int box = info->slot;
             const int digit = form.check(box);
             const int plain = plainNumber(value);
-            if (box != Fields::AutomaticGearbox && digit != (value == "1" ? 1 : 0))
+            if (box != 73 && digit != (value == "1" ? 1 : 0))
                 why() << "box of " << info->key << " shows " << digit << " for " << shown(value);
-            else if (box == Fields::AutomaticGearbox && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
+            else if (box == 73 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
                 why() << "automatic box shows " << digit << " for " << shown(value);
             target = key + '=' + QByteArray::number(digit);
             break;
         }
         case Fields::Control::ComboBox: {
-            const auto list = Fields::ComboId(info->controlIndex);
-            if (list == Fields::GearCount)
+            const int list = info->slot;
+            if (list == 71)
                 break;
             const int position = form.combo(list);
-            const int offset = Fields::comboOffset(list);
+            const int offset = info->listOffset;
             const int plain = plainNumber(value);
             if (plain >= 0) {
-                const int want = plain - offset >= 0 && plain - offset < Fields::comboItems(list).size()
+                const int want = plain - offset >= 0 && plain - offset < info->items.size()
                                      ? plain - offset
                                      : -1;
                 if (position != want)
@@ -231,13 +231,13 @@ struct Snapshot {
                 texts << form.text(info.slot);
                 enabled << form.textEnabled(info.slot);
             }
-        for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
-            values << form.check(Fields::CheckBoxId(box));
-            enabled << form.checkEnabled(Fields::CheckBoxId(box));
+        for (int box : Fields::checkBoxSlots()) {
+            values << form.check(box);
+            enabled << form.checkEnabled(box);
         }
-        for (int list = 0; list < Fields::kComboCount; ++list) {
-            values << form.combo(Fields::ComboId(list));
-            enabled << form.comboEnabled(Fields::ComboId(list));
+        for (int list : Fields::listSlots()) {
+            values << form.combo(list);
+            enabled << form.comboEnabled(list);
         }
     }
 

@@ -128,11 +128,11 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
 
     const std::function<void()> edits[] = {
         [this] { core.labelClicked(); },
-        [this] { core.clickCheckBox(Fields::DriveFrontLeft); },
-        [this] { core.clickCheckBox(Fields::AutomaticGearbox); },
-        [this] { core.clickCheckBox(Fields::FrontAbs); },
-        [this] { core.chooseComboItem(Fields::GearCount, 0); },
-        [this] { core.chooseComboItem(Fields::HornSound, 3); },
+        [this] { core.clickCheckBox(24); },
+        [this] { core.clickCheckBox(73); },
+        [this] { core.clickCheckBox(125); },
+        [this] { core.chooseComboItem(71, 0); },
+        [this] { core.chooseComboItem(127, 3); },
         [this] { core.typeText(50, QStringLiteral("1")); },
         [this] { EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €"))); },
     };

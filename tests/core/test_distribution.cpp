@@ -114,27 +114,27 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
         "[brake_rear]", "ABS=2",
         "[brake_front]", "ABS=1",
     });
-    EXPECT_EQ(form.check(Fields::DriveFrontLeft), 1);
-    EXPECT_EQ(form.check(Fields::DriveFrontRight), 1); // driveWheels_1 is the top right box
-    EXPECT_EQ(form.check(Fields::DriveRearRight), 0); // "1 " is not "1"
-    EXPECT_EQ(form.check(Fields::DriveRearLeft), 0);
-    EXPECT_EQ(form.check(Fields::AutomaticGearbox), 2);   // greyed
-    EXPECT_EQ(form.check(Fields::RearAbs), 0);   // rear ABS: only "1" ticks
-    EXPECT_EQ(form.check(Fields::FrontAbs), 1);   // front ABS
+    EXPECT_EQ(form.check(24), 1);
+    EXPECT_EQ(form.check(25), 1); // driveWheels_1 is the top right box
+    EXPECT_EQ(form.check(26), 0); // "1 " is not "1"
+    EXPECT_EQ(form.check(27), 0);
+    EXPECT_EQ(form.check(73), 2);   // greyed
+    EXPECT_EQ(form.check(121), 0);   // rear ABS: only "1" ticks
+    EXPECT_EQ(form.check(125), 1);   // front ABS
     EXPECT_EQ(core.doc().keyLine[25], 3);
     EXPECT_EQ(core.doc().keyLine[121], 9);
     EXPECT_EQ(core.doc().keyLine[125], 11);
 
     // The other way round: each wheel's key ticks its own box alone.
     openLines({"' Car", "[basic]", "driveWheels_0=0", "driveWheels_1=0", "driveWheels_2=1", "driveWheels_3=1"});
-    EXPECT_EQ(form.check(Fields::DriveFrontLeft), 0);
-    EXPECT_EQ(form.check(Fields::DriveFrontRight), 0);
-    EXPECT_EQ(form.check(Fields::DriveRearRight), 1); // bottom right
-    EXPECT_EQ(form.check(Fields::DriveRearLeft), 1); // bottom left
+    EXPECT_EQ(form.check(24), 0);
+    EXPECT_EQ(form.check(25), 0);
+    EXPECT_EQ(form.check(26), 1); // bottom right
+    EXPECT_EQ(form.check(27), 1); // bottom left
 
     for (const char *automatic : {"Automatic=7", "Automatic=abc", "Automatic=-1"}) {
         openLines({"' Car", "[basic]", "[transmission]", automatic});
-        EXPECT_EQ(form.check(Fields::AutomaticGearbox), 0) << automatic;
+        EXPECT_EQ(form.check(73), 0) << automatic;
     }
 }
 
@@ -153,11 +153,11 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
     for (const auto &c : cases) {
         openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,
                    "[audio]", QByteArray("enginetype=") + c.engine, QByteArray("horntype=") + c.horn});
-        EXPECT_EQ(form.combo(Fields::GearCount), c.gearsPos) << c.gears;
-        EXPECT_EQ(form.combo(Fields::EngineSound), c.enginePos) << c.engine;
-        EXPECT_EQ(form.combo(Fields::HornSound), c.hornPos) << c.horn;
-        EXPECT_TRUE(form.comboEnabled(Fields::EngineSound));
-        EXPECT_TRUE(form.comboEnabled(Fields::HornSound));
+        EXPECT_EQ(form.combo(71), c.gearsPos) << c.gears;
+        EXPECT_EQ(form.combo(126), c.enginePos) << c.engine;
+        EXPECT_EQ(form.combo(127), c.hornPos) << c.horn;
+        EXPECT_TRUE(form.comboEnabled(126));
+        EXPECT_TRUE(form.comboEnabled(127));
     }
 }
 
@@ -166,8 +166,8 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
     openLines(physicsLines());
     for (const Fields::FieldInfo &info : Fields::all())
         EXPECT_TRUE(!Fields::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
-    EXPECT_TRUE(form.checkEnabled(Fields::RearAbs));
-    EXPECT_TRUE(form.comboEnabled(Fields::GearCount));
+    EXPECT_TRUE(form.checkEnabled(121));
+    EXPECT_TRUE(form.comboEnabled(71));
 
     // No [audio]: the sound lists are disabled and empty too, and no key keeps
     // the old file's line number.
@@ -176,9 +176,9 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
         EXPECT_TRUE(form.textEnabled(slot)) << slot;
     for (const int slot : {5, 41})
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
-    EXPECT_FALSE(form.checkEnabled(Fields::RearAbs));
-    EXPECT_FALSE(form.comboEnabled(Fields::GearCount));
-    for (const Fields::ComboId list : {Fields::EngineSound, Fields::HornSound}) {
+    EXPECT_FALSE(form.checkEnabled(121));
+    EXPECT_FALSE(form.comboEnabled(71));
+    for (const int list : {126, 127}) {
         EXPECT_FALSE(form.comboEnabled(list));
         EXPECT_EQ(form.combo(list), -1);
     }

@@ -32,10 +32,10 @@ TEST(FormStateModel, StartsWithEveryFieldEnabledTheTorqueFieldsAtZeroAndNothingS
         EXPECT_EQ(form.textEnabled(slot), Fields::isTextSlot(slot)) << slot;
         EXPECT_EQ(form.text(slot), Fields::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
     }
-    for (int box = 0; box < Fields::kCheckBoxCount; ++box)
-        EXPECT_TRUE(form.checkEnabled(Fields::CheckBoxId(box)) && form.check(Fields::CheckBoxId(box)) == 0);
-    for (int list = 0; list < Fields::kComboCount; ++list)
-        EXPECT_TRUE(form.comboEnabled(Fields::ComboId(list)) && form.combo(Fields::ComboId(list)) == -1);
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_TRUE(form.checkEnabled(box) && form.check(box) == 0);
+    for (int list : Fields::listSlots())
+        EXPECT_TRUE(form.comboEnabled(list) && form.combo(list) == -1);
     for (int frame = 0; frame <= 10; ++frame)
         EXPECT_FALSE(form.frameVisible(frame));
     EXPECT_FALSE(form.pageButtonsEnabled() || form.menuSaveEnabled() || form.menuSaveAsEnabled()
@@ -55,11 +55,11 @@ TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot
         {[&] { form.setText(2, QStringLiteral("1")); }, {Item::Text, 2}},
         {[&] { form.setText(64, QString()); }, {Item::Text, 64}},
         {[&] { form.setTextEnabled(41, false); }, {Item::TextEnabled, 41}},
-        {[&] { form.setCheck(Fields::FrontAbs, 2); }, {Item::Check, Fields::FrontAbs}},
-        {[&] { form.setCheckEnabled(Fields::RearAbs, false); }, {Item::CheckEnabled, Fields::RearAbs}},
-        {[&] { form.setCombo(Fields::HornSound, 13); }, {Item::Combo, Fields::HornSound}}, // its last item
-        {[&] { form.setCombo(Fields::GearCount, 5); }, {Item::Combo, Fields::GearCount}},
-        {[&] { form.setComboEnabled(Fields::EngineSound, false); }, {Item::ComboEnabled, Fields::EngineSound}},
+        {[&] { form.setCheck(125, 2); }, {Item::Check, 125}},
+        {[&] { form.setCheckEnabled(121, false); }, {Item::CheckEnabled, 121}},
+        {[&] { form.setCombo(127, 13); }, {Item::Combo, 127}}, // its last item
+        {[&] { form.setCombo(71, 5); }, {Item::Combo, 71}},
+        {[&] { form.setComboEnabled(126, false); }, {Item::ComboEnabled, 126}},
         {[&] { form.setCaption(QStringLiteral("c")); }, {Item::Caption, 0}},
         {[&] { form.setPageTitle(QStringLiteral("t")); }, {Item::PageTitle, 0}},
         {[&] { form.setFrameVisible(9, true); }, {Item::FrameVisible, 9}},
@@ -79,8 +79,8 @@ TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot
     }
     EXPECT_EQ(form.text(2), QStringLiteral("1"));
     EXPECT_FALSE(form.textEnabled(41));
-    EXPECT_EQ(form.check(Fields::FrontAbs), 2);
-    EXPECT_EQ(form.combo(Fields::HornSound), 13);
+    EXPECT_EQ(form.check(125), 2);
+    EXPECT_EQ(form.combo(127), 13);
     EXPECT_TRUE(form.frameVisible(9) && form.frameVisible(1) && !form.frameVisible(2));
     EXPECT_TRUE(form.menuSaveAsEnabled() && !form.errorsButtonsEnabled());
 
@@ -110,15 +110,15 @@ TEST(FormStateModel, ValuesNoControlCanShowAreRefusedWithoutAWord)
         EXPECT_EQ(form.text(slot), QString()) << slot;
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
     }
-    form.setCheck(Fields::AutomaticGearbox, 3);
-    form.setCheck(Fields::AutomaticGearbox, -1);
-    form.setCombo(Fields::GearCount, 6); // one past the gears
-    form.setCombo(Fields::EngineSound, 20);
-    form.setCombo(Fields::HornSound, -2);
+    form.setCheck(73, 3);
+    form.setCheck(73, -1);
+    form.setCombo(71, 6); // one past the gears
+    form.setCombo(126, 20);
+    form.setCombo(127, -2);
     form.setFrameVisible(0, true);
     form.setFrameVisible(10, true);
     EXPECT_TRUE(recorder.take().empty());
-    EXPECT_EQ(form.check(Fields::AutomaticGearbox), 0);
-    EXPECT_EQ(form.combo(Fields::GearCount), -1);
+    EXPECT_EQ(form.check(73), 0);
+    EXPECT_EQ(form.combo(71), -1);
     EXPECT_FALSE(form.frameVisible(0) || form.frameVisible(10));
 }

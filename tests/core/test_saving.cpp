@@ -28,7 +28,7 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
     ASSERT_TRUE(host.messages.isEmpty());
     core.typeText(2, QStringLiteral("1500.25"));
     core.typeText(41, QStringLiteral("77"));
-    core.clickCheckBox(Fields::DriveFrontRight); // driveWheels_1, ticked in the file
+    core.clickCheckBox(25); // driveWheels_1, ticked in the file
     const QString out = saveAs(QStringLiteral("out.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[0] = "' Round Trip";
@@ -46,15 +46,15 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
     // Read as position 3, but written back as "6" only once picked.
     lines[lineIndex(lines, "NumberOfGears")] = "NumberOfGears=6.0";
     open(writeFile(QStringLiteral("gears.ini"), joinCrLf(lines)));
-    form.setCombo(Fields::EngineSound, 7); // set by the program, not picked
-    core.chooseComboItem(Fields::HornSound, 0);
+    form.setCombo(126, 7); // set by the program, not picked
+    core.chooseComboItem(127, 0);
     QString out = saveAs(QStringLiteral("lists.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[lineIndex(expected, "enginetype")] = "enginetype= 7";
     expected[lineIndex(expected, "horntype")] = "horntype= 1";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
 
-    core.chooseComboItem(Fields::GearCount, 2);
+    core.chooseComboItem(71, 2);
     EXPECT_TRUE(core.doc().unsavedChanges);
     mainWindow.saveCommand();
     expected[lineIndex(expected, "NumberOfGears")] = "NumberOfGears=5";
@@ -119,7 +119,7 @@ TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
 {
     const QVector<QByteArray> small = openLines({"' Small", "[basic]", "Mass=1"});
     core.typeText(5, QStringLiteral("9"));
-    form.setCheck(Fields::RearAbs, 1);
+    form.setCheck(121, 1);
     mainWindow.saveAsCommand(); // lists errors: the other fields are empty
     host.saveNames.append(path(QStringLiteral("small-out.ini")));
     errors.saveAnyway();

@@ -59,13 +59,13 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
             s.texts << form.text(info.slot);
             s.enabled << form.textEnabled(info.slot);
         }
-    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
-        s.values << form.check(Fields::CheckBoxId(box));
-        s.enabled << form.checkEnabled(Fields::CheckBoxId(box));
+    for (int box : Fields::checkBoxSlots()) {
+        s.values << form.check(box);
+        s.enabled << form.checkEnabled(box);
     }
-    for (int list = 0; list < Fields::kComboCount; ++list) {
-        s.values << form.combo(Fields::ComboId(list));
-        s.enabled << form.comboEnabled(Fields::ComboId(list));
+    for (int list : Fields::listSlots()) {
+        s.values << form.combo(list);
+        s.enabled << form.comboEnabled(list);
     }
     return s;
 }
@@ -113,7 +113,7 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
             if (info.control == Fields::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
             else if (info.control == Fields::Control::ComboBox)
-                value = info.slot == Fields::kNumberOfGearsSlot ? "6" : info.controlIndex == Fields::EngineSound ? "5" : "2";
+                value = info.slot == 71 ? "6" : info.slot == 126 ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

@@ -76,11 +76,11 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
         EXPECT_FALSE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
 
     // The lists hold the core's items, none chosen and none typed.
-    for (int list = 0; list < Fields::kComboCount; ++list) {
-        auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
+    for (int list : Fields::listSlots()) {
+        auto *combo = editor.find<QComboBox>(Fields::bySlot(list)->controlName);
         EXPECT_FALSE(combo->isEditable());
         EXPECT_EQ(combo->currentIndex(), -1);
-        EXPECT_EQ(combo->count(), Fields::comboItems(Fields::ComboId(list)).size());
+        EXPECT_EQ(combo->count(), Fields::bySlot(list)->items.size());
     }
     EXPECT_EQ(w.centralWidget()->size(), QSize(593, 242));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
@@ -149,16 +149,15 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         EXPECT_EQ(edit->text(), editor.form.text(slot)) << slot;
         EXPECT_EQ(edit->isEnabled(), editor.form.textEnabled(slot)) << slot;
     }
-    for (int list = 0; list < Fields::kComboCount; ++list)
-        EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1))->currentIndex(),
-                  editor.form.combo(Fields::ComboId(list)));
+    for (int list : Fields::listSlots())
+        EXPECT_EQ(editor.find<QComboBox>(Fields::bySlot(list)->controlName)->currentIndex(),
+                  editor.form.combo(list));
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
-    const char *boxes[] = {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2", "Check3", "Check4"};
     const Qt::CheckState shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    for (int box = 0; box < Fields::kCheckBoxCount; ++box)
-        EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(boxes[box]))->checkState(),
-                  shown[editor.form.check(Fields::CheckBoxId(box))])
-            << boxes[box];
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_EQ(editor.find<QCheckBox>(Fields::bySlot(box)->controlName)->checkState(),
+                  shown[editor.form.check(box)])
+            << box;
 
     // Each page button and arrow reaches its page command; the titles are the core's.
     const struct {
@@ -233,15 +232,15 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // by the model shows greyed and a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
-    const int before = editor.form.check(Fields::FrontAbs);
+    const int before = editor.form.check(125);
     QTest::mouseClick(abs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Fields::FrontAbs), before == 1 ? 0 : 1);
+    EXPECT_EQ(editor.form.check(125), before == 1 ? 0 : 1);
     EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
-    editor.form.setCheck(Fields::RearAbs, 2);
+    editor.form.setCheck(121, 2);
     auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
     EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
     QTest::mouseClick(rearAbs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Fields::RearAbs), 1);
+    EXPECT_EQ(editor.form.check(121), 1);
 
     // A list's choice is an edit too.
     editor.host.answers = {MessageAnswer::No};
@@ -249,7 +248,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     ASSERT_FALSE(editor.core.doc().unsavedChanges);
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
     emit horn->activated(13);
-    EXPECT_EQ(editor.form.combo(Fields::HornSound), 13);
+    EXPECT_EQ(editor.form.combo(127), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
     EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }

@@ -196,20 +196,18 @@ void MainWindow::connectControls()
     }
     for (FieldLabel *label : std::as_const(m_widgets.labels))
         connect(label, &FieldLabel::clicked, this, [this] { m_core.labelClicked(); });
-    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
-        const auto id = Fields::CheckBoxId(box);
-        connect(m_widgets.checks[box], &ValueCheckBox::userClicked, this, [this, id] {
-            m_core.clickCheckBox(id);
-        });
+    for (auto it = m_widgets.checks.cbegin(); it != m_widgets.checks.cend(); ++it) {
+        const int slot = it.key();
+        connect(it.value(), &ValueCheckBox::userClicked, this, [this, slot] { m_core.clickCheckBox(slot); });
     }
-    for (int list = 0; list < Fields::kComboCount; ++list) {
-        const auto id = Fields::ComboId(list);
-        connect(m_widgets.combos[list], qOverload<int>(&QComboBox::activated), this,
-                [this, id](int position) {
-                    m_core.chooseComboItem(id, position);
-                    // A pick the model did not take is taken back.
-                    m_widgets.combos[id]->setCurrentIndex(m_core.form().combo(id));
-                });
+    for (auto it = m_widgets.combos.cbegin(); it != m_widgets.combos.cend(); ++it) {
+        const int slot = it.key();
+        QComboBox *list = it.value();
+        connect(list, qOverload<int>(&QComboBox::activated), this, [this, slot, list](int position) {
+            m_core.chooseComboItem(slot, position);
+            // A pick the model did not take is taken back.
+            list->setCurrentIndex(m_core.form().combo(slot));
+        });
     }
 }
 
@@ -245,16 +243,20 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
             edit->setEnabled(form.textEnabled(index));
         break;
     case FormState::Item::Check:
-        m_widgets.checks[index]->showValue(form.check(Fields::CheckBoxId(index)));
+        if (ValueCheckBox *box = m_widgets.checks.value(index))
+            box->showValue(form.check(index));
         break;
     case FormState::Item::CheckEnabled:
-        m_widgets.checks[index]->setEnabled(form.checkEnabled(Fields::CheckBoxId(index)));
+        if (ValueCheckBox *box = m_widgets.checks.value(index))
+            box->setEnabled(form.checkEnabled(index));
         break;
     case FormState::Item::Combo:
-        m_widgets.combos[index]->setCurrentIndex(form.combo(Fields::ComboId(index)));
+        if (QComboBox *list = m_widgets.combos.value(index))
+            list->setCurrentIndex(form.combo(index));
         break;
     case FormState::Item::ComboEnabled:
-        m_widgets.combos[index]->setEnabled(form.comboEnabled(Fields::ComboId(index)));
+        if (QComboBox *list = m_widgets.combos.value(index))
+            list->setEnabled(form.comboEnabled(index));
         break;
     case FormState::Item::Caption:
         setWindowTitle(form.caption());
@@ -291,13 +293,13 @@ void MainWindow::syncAll()
         syncText(it.key());
         onModelChanged(FormState::Item::TextEnabled, it.key());
     }
-    for (int box = 0; box < Fields::kCheckBoxCount; ++box) {
-        onModelChanged(FormState::Item::Check, box);
-        onModelChanged(FormState::Item::CheckEnabled, box);
+    for (int slot : m_widgets.checks.keys()) {
+        onModelChanged(FormState::Item::Check, slot);
+        onModelChanged(FormState::Item::CheckEnabled, slot);
     }
-    for (int list = 0; list < Fields::kComboCount; ++list) {
-        onModelChanged(FormState::Item::Combo, list);
-        onModelChanged(FormState::Item::ComboEnabled, list);
+    for (int slot : m_widgets.combos.keys()) {
+        onModelChanged(FormState::Item::Combo, slot);
+        onModelChanged(FormState::Item::ComboEnabled, slot);
     }
     // Until the core names the car, the window keeps its own caption.
     if (!form.caption().isEmpty())
