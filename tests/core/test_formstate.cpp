@@ -28,18 +28,18 @@ struct Recorder {
 TEST(FormStateModel, StartsWithEveryFieldEnabledTheTorqueFieldsAtZeroAndNothingShown)
 {
     const FormState form;
-    for (int slot = 0; slot < Slots::kSlotLimit; ++slot) {
-        EXPECT_EQ(form.textEnabled(slot), Slots::isTextSlot(slot)) << slot;
-        EXPECT_EQ(form.text(slot), Slots::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
+    for (int slot = 0; slot < Fields::kSlotLimit; ++slot) {
+        EXPECT_EQ(form.textEnabled(slot), Fields::isTextSlot(slot)) << slot;
+        EXPECT_EQ(form.text(slot), Fields::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
     }
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        EXPECT_TRUE(form.checkEnabled(Slots::CheckBoxId(box)) && form.check(Slots::CheckBoxId(box)) == 0);
-    for (int list = 0; list < Slots::kComboCount; ++list)
-        EXPECT_TRUE(form.comboEnabled(Slots::ComboId(list)) && form.combo(Slots::ComboId(list)) == -1);
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_TRUE(form.checkEnabled(box) && form.check(box) == 0);
+    for (int list : Fields::listSlots())
+        EXPECT_TRUE(form.comboEnabled(list) && form.combo(list) == -1);
     for (int frame = 0; frame <= 10; ++frame)
         EXPECT_FALSE(form.frameVisible(frame));
     EXPECT_FALSE(form.pageButtonsEnabled() || form.menuSaveEnabled() || form.menuSaveAsEnabled()
-                 || form.menuProverkaEnabled());
+                 || form.menuCheckEnabled());
     EXPECT_TRUE(form.errorsButtonsEnabled());
     EXPECT_EQ(form.chooserOption(), FormState::NoChoice);
 }
@@ -55,11 +55,11 @@ TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot
         {[&] { form.setText(2, QStringLiteral("1")); }, {Item::Text, 2}},
         {[&] { form.setText(64, QString()); }, {Item::Text, 64}},
         {[&] { form.setTextEnabled(41, false); }, {Item::TextEnabled, 41}},
-        {[&] { form.setCheck(Slots::Check3, 2); }, {Item::Check, Slots::Check3}},
-        {[&] { form.setCheckEnabled(Slots::Check4, false); }, {Item::CheckEnabled, Slots::Check4}},
-        {[&] { form.setCombo(Slots::Combo3, 13); }, {Item::Combo, Slots::Combo3}}, // its last item
-        {[&] { form.setCombo(Slots::Combo1, 5); }, {Item::Combo, Slots::Combo1}},
-        {[&] { form.setComboEnabled(Slots::Combo2, false); }, {Item::ComboEnabled, Slots::Combo2}},
+        {[&] { form.setCheck(125, 2); }, {Item::Check, 125}},
+        {[&] { form.setCheckEnabled(121, false); }, {Item::CheckEnabled, 121}},
+        {[&] { form.setCombo(127, 13); }, {Item::Combo, 127}}, // its last item
+        {[&] { form.setCombo(71, 5); }, {Item::Combo, 71}},
+        {[&] { form.setComboEnabled(126, false); }, {Item::ComboEnabled, 126}},
         {[&] { form.setCaption(QStringLiteral("c")); }, {Item::Caption, 0}},
         {[&] { form.setPageTitle(QStringLiteral("t")); }, {Item::PageTitle, 0}},
         {[&] { form.setFrameVisible(9, true); }, {Item::FrameVisible, 9}},
@@ -67,7 +67,7 @@ TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot
         {[&] { form.setPageButtonsEnabled(true); }, {Item::PageButtons, 0}},
         {[&] { form.setMenuSaveEnabled(true); }, {Item::MenuSave, 0}},
         {[&] { form.setMenuSaveAsEnabled(true); }, {Item::MenuSaveAs, 0}},
-        {[&] { form.setMenuProverkaEnabled(true); }, {Item::MenuProverka, 0}},
+        {[&] { form.setMenuCheckEnabled(true); }, {Item::MenuCheck, 0}},
         {[&] { form.setErrorsButtonsEnabled(false); }, {Item::ErrorsButtons, 0}},
         {[&] { form.setChooserOption(FormState::PorscheChoice); }, {Item::ChooserOption, 0}},
     };
@@ -79,8 +79,8 @@ TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot
     }
     EXPECT_EQ(form.text(2), QStringLiteral("1"));
     EXPECT_FALSE(form.textEnabled(41));
-    EXPECT_EQ(form.check(Slots::Check3), 2);
-    EXPECT_EQ(form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(form.check(125), 2);
+    EXPECT_EQ(form.combo(127), 13);
     EXPECT_TRUE(form.frameVisible(9) && form.frameVisible(1) && !form.frameVisible(2));
     EXPECT_TRUE(form.menuSaveAsEnabled() && !form.errorsButtonsEnabled());
 
@@ -110,15 +110,15 @@ TEST(FormStateModel, ValuesNoControlCanShowAreRefusedWithoutAWord)
         EXPECT_EQ(form.text(slot), QString()) << slot;
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
     }
-    form.setCheck(Slots::Check2, 3);
-    form.setCheck(Slots::Check2, -1);
-    form.setCombo(Slots::Combo1, 6); // one past the gears
-    form.setCombo(Slots::Combo2, 20);
-    form.setCombo(Slots::Combo3, -2);
+    form.setCheck(73, 3);
+    form.setCheck(73, -1);
+    form.setCombo(71, 6); // one past the gears
+    form.setCombo(126, 20);
+    form.setCombo(127, -2);
     form.setFrameVisible(0, true);
     form.setFrameVisible(10, true);
     EXPECT_TRUE(recorder.take().empty());
-    EXPECT_EQ(form.check(Slots::Check2), 0);
-    EXPECT_EQ(form.combo(Slots::Combo1), -1);
+    EXPECT_EQ(form.check(73), 0);
+    EXPECT_EQ(form.combo(71), -1);
     EXPECT_FALSE(form.frameVisible(0) || form.frameVisible(10));
 }

@@ -45,7 +45,7 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 {
     while (lines.size() < 120)
         lines.append("' padding");
-    if (core.doc().AvtoSoxranenie)
+    if (core.doc().unsavedChanges)
         host.answers.prepend(MessageAnswer::No); // the leave question: do not save
     open(writeFile(QStringLiteral("lines%1.ini").arg(++m_filesOpened), joinCrLf(lines)));
     return lines;
@@ -54,18 +54,18 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
 {
     DocumentSnapshot s{core.documentLines(), core.doc(), {}, {}, {}, form.caption()};
-    for (const Slots::SlotInfo &info : Slots::all())
-        if (Slots::isTextSlot(info.slot)) {
+    for (const Fields::FieldInfo &info : Fields::all())
+        if (Fields::isTextSlot(info.slot)) {
             s.texts << form.text(info.slot);
             s.enabled << form.textEnabled(info.slot);
         }
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        s.values << form.check(Slots::CheckBoxId(box));
-        s.enabled << form.checkEnabled(Slots::CheckBoxId(box));
+    for (int box : Fields::checkBoxSlots()) {
+        s.values << form.check(box);
+        s.enabled << form.checkEnabled(box);
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        s.values << form.combo(Slots::ComboId(list));
-        s.enabled << form.comboEnabled(Slots::ComboId(list));
+    for (int list : Fields::listSlots()) {
+        s.values << form.combo(list);
+        s.enabled << form.comboEnabled(list);
     }
     return s;
 }
@@ -76,11 +76,10 @@ DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &f
     const DocumentSnapshot now = DocumentSnapshot::of(core, form);
     const std::pair<bool, const char *> parts[] = {
         {now.lines == before.lines, "the lines of the document"},
-        {now.doc.NStr == before.doc.NStr, "the line numbers of the fields"},
-        {now.doc.Izm == before.doc.Izm, "the edited flags"},
-        {now.doc.AvtoSoxranenie == before.doc.AvtoSoxranenie, "the unsaved-changes flag"},
-        {now.doc.NePervoeSoxranenie == before.doc.NePervoeSoxranenie
-             && now.doc.FNameSaveOld == before.doc.FNameSaveOld, "the save target"},
+        {now.doc.keyLine == before.doc.keyLine, "the line numbers of the fields"},
+        {now.doc.edited == before.doc.edited, "the edited flags"},
+        {now.doc.unsavedChanges == before.doc.unsavedChanges, "the unsaved-changes flag"},
+        {now.doc.saveTarget == before.doc.saveTarget, "the save target"},
         {now.texts == before.texts && now.values == before.values, "the fields"},
         {now.enabled == before.enabled, "which fields are enabled"},
         {now.caption == before.caption, "the caption"},
@@ -107,14 +106,14 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
     QVector<QByteArray> lines = {"' " + name};
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
-        for (const Slots::SlotInfo &info : Slots::all()) {
+        for (const Fields::FieldInfo &info : Fields::all()) {
             if (int(info.section) != section || !info.key)
                 continue;
             QByteArray value = QByteArray::number(info.slot) + ".5";
-            if (info.control == Slots::Control::CheckBox)
+            if (info.control == Fields::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
-            else if (info.control == Slots::Control::ComboBox)
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::Combo2 ? "5" : "2";
+            else if (info.control == Fields::Control::ComboBox)
+                value = info.slot == 71 ? "6" : info.slot == 126 ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

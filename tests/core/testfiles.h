@@ -1,12 +1,12 @@
 #pragma once
 
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 #include "editorcore.h"
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 #include "fakehost.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "texts.h"
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -28,7 +28,7 @@ TEST_F(EditedDocument, APastedLineBreakNeverSplitsALineOfTheFile)
         EXPECT_EQ(saved.count('\r'), lines.size());
         EXPECT_EQ(saved.count('\n'), lines.size());
         open(target);
-        EXPECT_EQ(core.doc().e, lines.size());
+        EXPECT_EQ(core.doc().lines.size(), lines.size());
         EXPECT_NE(form.text(5), QStringLiteral("1.5"));
     }
 }

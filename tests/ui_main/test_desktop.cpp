@@ -222,7 +222,7 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRulesAndStoreNothing
     typeIntoNextFileDialog(QStringLiteral("saved"));
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(editor.core.doc().unsavedChanges);
     run.reset(); // as the program ends
     // Other test programs may use Qt's dialogs meanwhile: on Windows they
     // share the registry, so there nothing of this run's folders may remain.
@@ -259,7 +259,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
     editor.host.answers = {MessageAnswer::No};
     EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Only one local file is taken.
     const struct {
@@ -274,7 +274,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
         std::unique_ptr<QMimeData> data(filesData(row.paths));
         EXPECT_FALSE(dropOn(editor.window.get(), data.get())) << row.what;
     }
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Text dragged into a field still lands in the field.
     editor.click(QStringLiteral("Command1"));
@@ -289,7 +289,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
 TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
 {
     Editor editor;
-    editor.host.showWindow(WindowId::Form3); // a child window of Form1
+    editor.host.showWindow(WindowId::Torque); // a child window of Form1
 
     QStringList names;
     QList<QWidget *> fields;

@@ -3,7 +3,7 @@
 #include "uitestsupport.h"
 
 #include "dialogparts.h"
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ TEST(Dialogs, TemplateChooser)
     editor.trigger(QStringLiteral("New"));
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // The choice made once is still there the next time, which is centred too.
     whenModalShown([&] {
@@ -73,7 +73,7 @@ TEST(Dialogs, TemplateChooser)
         clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
     });
     editor.trigger(QStringLiteral("New"));
-    EXPECT_EQ(editor.core.doc().e, 164);
+    EXPECT_EQ(editor.core.doc().lines.size(), 164);
     bool stillChosen = false;
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
@@ -142,13 +142,13 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     editor.form.setText(2, QStringLiteral("1500"));
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command1"));
     EXPECT_TRUE(errors->isVisible());
-    EXPECT_EQ(list->count(), Slots::checkedSlots(Slots::Check::Field).size() - 1);
+    EXPECT_EQ(list->count(), Fields::checkedSlots(Fields::Check::Field).size() - 1);
 
     // The close box destroys the window; the next check shows a fresh one.
     errors->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
-    EXPECT_FALSE(editor.core.doc().Otkr);
+    EXPECT_FALSE(editor.core.doc().errorsWindowOpen);
     editor.trigger(QStringLiteral("save"));
     QWidget *fresh = Editor::topLevel(QStringLiteral("Form2"));
     ASSERT_TRUE(fresh);

@@ -4,7 +4,7 @@
 
 #include "uitestsupport.h"
 
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QAction>
@@ -76,11 +76,11 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
         EXPECT_FALSE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
 
     // The lists hold the core's items, none chosen and none typed.
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
+    for (int list : Fields::listSlots()) {
+        auto *combo = editor.find<QComboBox>(Fields::bySlot(list)->controlName);
         EXPECT_FALSE(combo->isEditable());
         EXPECT_EQ(combo->currentIndex(), -1);
-        EXPECT_EQ(combo->count(), Slots::comboItems(Slots::ComboId(list)).size());
+        EXPECT_EQ(combo->count(), Fields::bySlot(list)->items.size());
     }
     EXPECT_EQ(w.centralWidget()->size(), QSize(593, 242));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
@@ -109,7 +109,7 @@ TEST(MainWindow, ControlsStandOnTheirPagesInPixelsOfFifteenTwips)
     }
     // Every element of the Text and Label1 arrays exists exactly once, by the
     // name assistive tools and scripts look for.
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(editor.window->findChildren<QLineEdit *>(QStringLiteral("Text(%1)").arg(slot)).size(), 1);
     for (int i = 0; i <= 49; ++i)
         EXPECT_EQ(editor.window->findChildren<QLabel *>(QStringLiteral("Label1(%1)").arg(i)).size(), 1);
@@ -146,21 +146,20 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 
     // Every widget shows the model's value and enabled state.
     EXPECT_FALSE(editor.find(QStringLiteral("Text(2)"))->isEnabled());
-    for (int slot : Slots::mainTextSlots()) {
+    for (int slot : Fields::mainTextSlots()) {
         auto *edit = editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
         EXPECT_EQ(edit->text(), editor.form.text(slot)) << slot;
         EXPECT_EQ(edit->isEnabled(), editor.form.textEnabled(slot)) << slot;
     }
-    for (int list = 0; list < Slots::kComboCount; ++list)
-        EXPECT_EQ(editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1))->currentIndex(),
-                  editor.form.combo(Slots::ComboId(list)));
+    for (int list : Fields::listSlots())
+        EXPECT_EQ(editor.find<QComboBox>(Fields::bySlot(list)->controlName)->currentIndex(),
+                  editor.form.combo(list));
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
-    const char *boxes[] = {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2", "Check3", "Check4"};
     const Qt::CheckState shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        EXPECT_EQ(editor.find<QCheckBox>(QString::fromLatin1(boxes[box]))->checkState(),
-                  shown[editor.form.check(Slots::CheckBoxId(box))])
-            << boxes[box];
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_EQ(editor.find<QCheckBox>(Fields::bySlot(box)->controlName)->checkState(),
+                  shown[editor.form.check(box)])
+            << box;
 
     // Each page button and arrow reaches its page command; the titles are the core's.
     const struct {
@@ -174,7 +173,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         EXPECT_TRUE(onlyFrameVisible(editor, step.frame)) << step.button;
         EXPECT_EQ(title(editor), editor.form.pageTitle()) << step.button;
     }
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "neither opening nor switching pages is an edit";
+    EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
     // Command9 shows the modeless torque window; about and listing are modal.
     editor.click(QStringLiteral("Command8"));
@@ -242,33 +241,33 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // A click on a caption counts as an edit.
     editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 
     // A click toggles the model, the box shows the model; a greyed box set
     // by the model shows greyed and a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
-    const int before = editor.form.check(Slots::Check3);
+    const int before = editor.form.check(125);
     QTest::mouseClick(abs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check3), before == 1 ? 0 : 1);
+    EXPECT_EQ(editor.form.check(125), before == 1 ? 0 : 1);
     EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
-    editor.form.setCheck(Slots::Check4, 2);
+    editor.form.setCheck(121, 2);
     auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
     EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
     QTest::mouseClick(rearAbs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check4), 1);
+    EXPECT_EQ(editor.form.check(121), 1);
 
     // A list's choice is an edit too.
     editor.host.answers = {MessageAnswer::No};
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
     emit horn->activated(13);
-    EXPECT_EQ(editor.form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(editor.form.combo(127), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }
 
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)

@@ -54,7 +54,7 @@ TEST(ScaledTorqueGraph, LinesTicksAndTheCurveStayEvenAndSharp)
     FakeHost host;
     FormState form;
     EditorCore core(form, host);
-    core.ShablonPorsche();
+    core.loadTemplate(Template::Porsche);
     TorqueWindow window(core);
     window.show();
     // A rising curve: its first segment climbs steeply from the origin, left
