@@ -113,6 +113,21 @@ TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
     open(writeFile(QStringLiteral("other.ini"), joinCrLf(physicsLines())));
     mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 4);
+
+    // Even for a save that the errors window held over from the file before:
+    // "save anyway" asks for a name instead of writing over the old file.
+    host.saveNames.append(path(QStringLiteral("second.ini")));
+    mainWindow.saveCommand();
+    const QByteArray second = readFile(QStringLiteral("second.ini"));
+    core.typeText(5, QStringLiteral("bad"));
+    mainWindow.saveCommand();
+    ASSERT_TRUE(host.isVisible(WindowId::FieldErrors));
+    host.answers.append(MessageAnswer::No); // drop the edit
+    open(writeFile(QStringLiteral("third.ini"), joinCrLf(physicsLines(120, "Third"))));
+    EXPECT_EQ(form.text(1), QStringLiteral("Third"));
+    errors.saveAnyway();
+    EXPECT_EQ(host.saveDialogs, 6);
+    EXPECT_EQ(readFile(QStringLiteral("second.ini")), second);
 }
 
 TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
