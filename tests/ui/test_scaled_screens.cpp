@@ -37,6 +37,7 @@
 
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <set>
@@ -96,13 +97,15 @@ void checkButton(QAbstractButton *button, QStringList &clipped)
         clipped << describe(button, text);
 }
 
-// A list's items are read in its drop-down as it opens.
+// A list's items are read in its drop-down as it opens, which is as wide as
+// they need as far as the screen allows (the offscreen one is 800 pixels).
 void checkComboBox(QComboBox *combo, QStringList &clipped)
 {
     const bool wasEnabled = combo->isEnabled();
     combo->setEnabled(true);
     combo->showPopup();
-    const int room = combo->view()->viewport()->width();
+    const bool screenWide = combo->view()->window()->width() >= combo->screen()->availableGeometry().width();
+    const int room = screenWide ? std::numeric_limits<int>::max() : combo->view()->viewport()->width();
     const QFontMetrics metrics(combo->view()->font());
     for (int i = 0; i < combo->count(); ++i)
         if (metrics.horizontalAdvance(combo->itemText(i)) > room)
