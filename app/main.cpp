@@ -26,7 +26,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TUNEKS_APP_ID));
-    QApplication::setWindowIcon(editorIcon());
     UiFace::applyToApplication();
 
     // The buttons of message boxes and file dialogs speak Russian like the
@@ -49,5 +48,6 @@ int main(int argc, char *argv[])
     EditorCore core(form, host);
     MainWindow window(core, host);
     window.show();
+    giveWindowIconAfterFirstFrame(window);
     return app.exec();
 }

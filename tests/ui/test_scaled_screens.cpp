@@ -31,6 +31,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTest>
 #include <QtMath>
 
 #include <gtest/gtest.h>
@@ -464,6 +465,14 @@ TEST(ScaledScreens, PicturesAndTheIconAreDrawnForTheScreensPixels)
     const QImage drawn(QStringLiteral(":/icons/22.png"));
     EXPECT_EQ(icon.pixmap(QSize(22, 22), 1.0).toImage().convertToFormat(drawn.format()), drawn);
     EXPECT_EQ(icon.pixmap(QSize(48, 48), 2.0).size(), QSize(96, 96)) << "made from a larger drawing";
+
+    // A shown window gets it once it has been exposed.
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    window.show();
+    giveWindowIconAfterFirstFrame(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }));
+    EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
 }
 
 // The torque graph drawn for the screen's pixels at the canvas coordinates,

@@ -76,13 +76,4 @@ void placeOnPrimaryScreen(QWidget *window, QRect where, const QWidget *reference
     window->setGeometry(QRect(keptInside(outer, screen->availableGeometry()) + border, client.size()));
 }
 
-void showKeptText(QLineEdit *edit, const QString &typed, int cursor, bool taken, const QString &kept)
-{
-    if (edit->text() == kept)
-        return;
-    edit->setText(kept);
-    const int caret = taken ? cursor : cursor - int(typed.size() - kept.size());
-    edit->setCursorPosition(qBound(0, caret, int(kept.size())));
-}
-
 } // namespace tuneks

@@ -11,8 +11,7 @@ class QWidget;
 namespace tuneks {
 
 // Pieces the windows share: the twips layout of every window, the button
-// maker of the small dialogs, where a window goes on the screen, and how a
-// field shows typing that the core did not take as it was.
+// maker of the small dialogs and where a window goes on the screen.
 
 // Positions are laid out in twips, 15 to a pixel at the normal 96 dots per
 // inch; Qt scales the pixels for high-DPI screens.
@@ -49,11 +48,5 @@ void centreOnScreen(QWidget *window, const QWidget *reference);
 // the top-left corner of the primary screen, moved inside the screen's
 // available area where it would reach past it. `reference` as above.
 void placeOnPrimaryScreen(QWidget *window, QRect where, const QWidget *reference);
-
-// After the core was handed `typed` from `edit`, with the caret at `cursor`:
-// shows the model's text `kept` when it differs. A refused edit puts the
-// caret where the refused input began; a cut one keeps it where it was, as
-// far as the text reaches.
-void showKeptText(QLineEdit *edit, const QString &typed, int cursor, bool taken, const QString &kept);
 
 } // namespace tuneks

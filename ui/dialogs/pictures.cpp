@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
+#include <QWindow>
 #include <QtMath>
 
 namespace tuneks {
@@ -102,6 +103,41 @@ private:
 QIcon editorIcon()
 {
     return QIcon(new IconSetEngine);
+}
+
+namespace {
+
+class IconAfterFirstFrame final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWindow *>(watched);
+        if (event->type() == QEvent::Expose && window && window->isExposed()) {
+            window->removeEventFilter(this);
+            // Queued, so that it runs once the expose has painted the window.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(editorIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void giveWindowIconAfterFirstFrame(QWidget &window)
+{
+    QWindow *handle = window.windowHandle();
+    if (!handle || handle->isExposed()) {
+        QApplication::setWindowIcon(editorIcon());
+        return;
+    }
+    handle->installEventFilter(new IconAfterFirstFrame(handle));
 }
 
 SharpPicture::SharpPicture(const QString &resource, QWidget *parent, bool loadWhenShown)

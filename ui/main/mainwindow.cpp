@@ -4,6 +4,7 @@
 #include "crispframe.h"
 #include "dialogparts.h"
 #include "editorcore.h"
+#include "fieldbindings.h"
 #include "filedrop.h"
 #include "listingwindow.h"
 #include "pagebuilder.h"
@@ -180,10 +181,9 @@ void MainWindow::connectControls()
     connect(m_widgets.commands.value(9), &QPushButton::clicked, this,
             [this] { m_host.showWindow(WindowId::Form3); });
 
-    for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it) {
-        const int slot = it.key();
-        connect(it.value(), &QLineEdit::textEdited, this, [this, slot] { onTextEdited(slot); });
-    }
+    auto *fields = new FieldBindings(m_core, this);
+    for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it)
+        fields->bind(it.key(), it.value());
     for (FieldLabel *label : std::as_const(m_widgets.labels))
         connect(label, &FieldLabel::clicked, this, [this] { m_core.labelClicked(); });
     for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
@@ -203,37 +203,10 @@ void MainWindow::connectControls()
     }
 }
 
-void MainWindow::onTextEdited(int slot)
-{
-    QLineEdit *edit = m_widgets.texts.value(slot);
-    const QString typed = edit->text();
-    const int cursor = edit->cursorPosition();
-    const bool taken = m_core.typeText(slot, typed);
-    showKeptText(edit, typed, cursor, taken, m_core.form().text(slot));
-}
-
-void MainWindow::syncText(int slot)
-{
-    QLineEdit *edit = m_widgets.texts.value(slot);
-    if (!edit)
-        return; // a torque slot, shown by the torque window
-    const QString text = m_core.form().text(slot);
-    // Setting only a different text keeps the caret while the user types.
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
 void MainWindow::onModelChanged(FormState::Item item, int index)
 {
     const FormState &form = m_core.form();
     switch (item) {
-    case FormState::Item::Text:
-        syncText(index);
-        break;
-    case FormState::Item::TextEnabled:
-        if (QLineEdit *edit = m_widgets.texts.value(index))
-            edit->setEnabled(form.textEnabled(index));
-        break;
     case FormState::Item::Check:
         m_widgets.checks[index]->showValue(form.check(Slots::CheckBoxId(index)));
         break;
@@ -270,17 +243,13 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
         m_check->setEnabled(form.menuProverkaEnabled());
         break;
     default:
-        break; // items of the other windows
+        break; // the text fields follow their bindings; the rest are other windows' items
     }
 }
 
 void MainWindow::syncAll()
 {
     const FormState &form = m_core.form();
-    for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it) {
-        syncText(it.key());
-        onModelChanged(FormState::Item::TextEnabled, it.key());
-    }
     for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
         onModelChanged(FormState::Item::Check, box);
         onModelChanged(FormState::Item::CheckEnabled, box);

@@ -40,8 +40,6 @@ private:
     void connectControls();
     void onModelChanged(FormState::Item item, int index);
     void syncAll();
-    void syncText(int slot);
-    void onTextEdited(int slot);
     void exitRequested();
     void endProgram();
 

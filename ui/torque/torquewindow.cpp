@@ -2,8 +2,9 @@
 
 #include "uiface.h"
 
-#include "dialogparts.h"
 #include "editorcore.h"
+#include "fieldbindings.h"
+#include "formstate.h"
 #include "slots.h"
 
 #include <QBitmap>
@@ -125,6 +126,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
     m_heading->setObjectName(QStringLiteral("Label2"));
     m_heading->setGeometry(16, 24, 161, 17);
 
+    auto *bindings = new FieldBindings(m_core, this);
     struct Column { int labelLeft, fieldLeft, firstSlot, rows; };
     const Column columns[] = {{56, 144, 41, 10}, {224, 320, 51, 10}, {400, 496, 61, 4}};
     for (const Column &column : columns) {
@@ -141,6 +143,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             edit->setAccessibleName(QStringLiteral("Крутящий момент при %1 о/м")
                                         .arg(Slots::rpmOfTorqueSlot(slot)));
             m_fields.append(edit);
+            bindings->bind(slot, edit);
         }
     }
     auto makeButton = [this](const char *name, const QString &text, int top) {
@@ -168,11 +171,6 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
         previous = next;
     }
 
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot) {
-        refreshField(slot);
-        connect(field(slot), &QLineEdit::textEdited, this, [this, slot] { onFieldEdited(slot); });
-    }
-    connect(&m_core.form(), &FormState::changed, this, &TorqueWindow::onFormChanged);
     connect(m_build, &QPushButton::clicked, this, &TorqueWindow::Command1_Click);
     connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::Command2_Click);
     connect(m_close, &QPushButton::clicked, this, &TorqueWindow::Command3_Click);
@@ -225,40 +223,6 @@ void TorqueWindow::Command2_Click()
 void TorqueWindow::Command3_Click()
 {
     m_commands.closeWindow();
-}
-
-void TorqueWindow::onFormChanged(FormState::Item item, int index)
-{
-    if ((item == FormState::Item::Text || item == FormState::Item::TextEnabled)
-        && Slots::isTorqueSlot(index))
-        refreshField(index);
-}
-
-void TorqueWindow::onFieldEdited(int slot)
-{
-    QLineEdit *edit = field(slot);
-    const QString typed = edit->text();
-    const int cursor = edit->cursorPosition();
-    const bool taken = m_core.typeText(slot, typed);
-    showKeptText(edit, typed, cursor, taken, m_core.form().text(slot));
-}
-
-void TorqueWindow::refreshField(int slot)
-{
-    QLineEdit *edit = field(slot);
-    const FormState &form = m_core.form();
-    const QString text = form.text(slot);
-    if (edit->text() != text) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(text);
-        edit->setCursorPosition(std::min(cursor, int(text.size())));
-    }
-    edit->setEnabled(form.textEnabled(slot));
-}
-
-QLineEdit *TorqueWindow::field(int slot) const
-{
-    return m_fields.at(slot - Slots::kFirstTorqueSlot);
 }
 
 } // namespace tuneks

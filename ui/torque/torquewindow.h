@@ -1,6 +1,5 @@
 #pragma once
 
-#include "formstate.h"
 #include "torquecommands.h"
 #include "torqueplot.h"
 
@@ -13,10 +12,9 @@ class QPushButton;
 namespace tuneks {
 
 // Form3: the torque curve window. A thin view over the core's torque slots
-// 41..64: its fields Text21(41)..Text21(64) mirror FormState and pass the
-// user's typing to EditorCore::typeText. The window is modeless and lives
-// for the whole run; hiding it keeps its fields, its plot table and what is
-// drawn on its canvas.
+// 41..64, which its fields Text21(41)..Text21(64) are bound to. The window is
+// modeless and lives for the whole run; hiding it keeps its fields, its plot
+// table and what is drawn on its canvas.
 //
 // Closing the window through its frame does what "Закрыть" does: the core
 // runs the torque check and hides the window through the host. A close that
@@ -39,12 +37,6 @@ private:
     void Command2_Click();
     // Command3_Click: "Закрыть".
     void Command3_Click();
-
-    void onFormChanged(FormState::Item item, int index);
-    void onFieldEdited(int slot);
-    // Shows the model's text and enabled state of one field.
-    void refreshField(int slot);
-    QLineEdit *field(int slot) const;
 
     EditorCore &m_core;
     TorqueCommands m_commands;

@@ -142,10 +142,12 @@ TEST(MainWindow, EveryControlStandsOnItsPageOnceByTheNameToolsLookFor)
 
 TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 {
-    // Without the key of a field the field stays disabled.
+    // Without the key of a field the field stays disabled, in a torque
+    // window made later too.
     Editor editor;
     QVector<QByteArray> withoutMass = Templates::porsche();
     withoutMass.removeAll(QByteArray("Mass=1439.0"));
+    withoutMass.removeAll(QByteArray("torqueCurve_3=380.0"));
     editor.openFile(editor.writeFile(QStringLiteral("porsche.ini"), withoutMass));
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
     EXPECT_TRUE(onlyFrameVisible(editor, 1));
@@ -175,6 +177,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
     editor.click(QStringLiteral("Command9"));
     QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
     ASSERT_TRUE(torque && torque->isVisible());
+    EXPECT_FALSE(torque->findChild<QWidget *>(QStringLiteral("Text21(44)"))->isEnabled());
     EXPECT_TRUE(editor.window->isEnabled());
 }
 
@@ -205,6 +208,20 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
     EXPECT_EQ(editor.form.text(72), delay->text());
     EXPECT_EQ(editor.host.beeps, 2);
+    // A key in the middle of a full field: the main window's field cuts its
+    // end, the torque window's keeps it, and in both the caret stays after the key.
+    editor.form.setText(41, QString(100, QLatin1Char('7')));
+    editor.click(QStringLiteral("Command8"));
+    editor.click(QStringLiteral("Command9"));
+    const struct { QWidget *window; const char *field; int kept; } full[] = {
+        {editor.window.get(), "Text(72)", 100}, {Editor::topLevel(QStringLiteral("Form3")), "Text21(41)", 101}};
+    for (const auto &row : full) {
+        auto *edit = row.window->findChild<QLineEdit *>(QString::fromLatin1(row.field));
+        edit->setCursorPosition(4);
+        QTest::keyClick(edit, 'x');
+        EXPECT_EQ(edit->text(), QString(100, QLatin1Char('7')).insert(4, QLatin1Char('x')).left(row.kept));
+        EXPECT_EQ(edit->cursorPosition(), 5) << row.field;
+    }
 
     // A click on a caption counts as an edit.
     editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
