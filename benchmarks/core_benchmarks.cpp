@@ -5,12 +5,12 @@
 //   write-back and atomic save  vs  a bare QSaveFile write of the same bytes
 // plus New from each built-in car. The ratios of the medians are printed at
 // the end; run with --benchmark_repetitions=N for medians over N runs.
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 #include "codepage.h"
 #include "editorcore.h"
 #include "fakehost.h"
 #include "formstate.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "samplefile.h"
 #include "templates.h"
 
@@ -94,7 +94,7 @@ BENCHMARK(ReadAndSplitLines);
 void OpenToFilledFormState(benchmark::State &state)
 {
     OpenDocument doc(workspace().input);
-    if (doc.core.doc().e != 1000 || !doc.host.messages.isEmpty())
+    if (doc.core.doc().lines.size() != 1000 || !doc.host.messages.isEmpty())
         state.SkipWithError("the file was not loaded");
     for (auto _ : state) {
         doc.host.openNames.append(workspace().input);
@@ -134,7 +134,7 @@ void WriteBackAndSave(benchmark::State &state)
         doc.core.typeText(2, (state.iterations() & 1) ? QStringLiteral("1439.5") : QStringLiteral("1439.0"));
         doc.mainWindow.saveCommand();
     }
-    if (doc.core.doc().AvtoSoxranenie)
+    if (doc.core.doc().unsavedChanges)
         state.SkipWithError("the save did not write");
 }
 BENCHMARK(WriteBackAndSave);
@@ -149,7 +149,7 @@ void NewFromTemplate(benchmark::State &state)
     form.setChooserOption(choice);
     for (auto _ : state) {
         chooser.create();
-        benchmark::DoNotOptimize(core.doc().e);
+        benchmark::DoNotOptimize(core.doc().lines.size());
     }
     state.SetLabel(choice == FormState::PorscheChoice ? "Porsche" : "Lamborghini");
 }

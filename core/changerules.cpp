@@ -23,24 +23,17 @@ bool addsControlCharacter(const QString &before, const QString &text)
 
 } // namespace
 
-EditorCore::EditorCore(FormState &form, Host &host) : EditorCore(form, host, diskFiles()) {}
-
-EditorCore::EditorCore(FormState &form, Host &host, FileAccess &files)
-    : m_form(form), m_host(host), m_files(files)
+void EditorCore::markEdited(int slot)
 {
-}
-
-void EditorCore::Izm_(int slot)
-{
-    if (m_doc.b)
-        m_doc.Izm[size_t(slot)] = true;
+    if (m_doc.hasDocument)
+        m_doc.edited[size_t(slot)] = true;
 }
 
 void EditorCore::putText(int slot, const QString &text)
 {
     if (m_form.text(slot) == text)
         return;
-    if (Slots::isTorqueSlot(slot)) {
+    if (Fields::isTorqueSlot(slot)) {
         m_form.setText(slot, text);
     } else {
         // The fields of the main window hold at most 100 characters, and the
@@ -48,15 +41,15 @@ void EditorCore::putText(int slot, const QString &text)
         if (text.size() > kMaxFieldLength)
             m_host.beep();
         m_form.setText(slot, text.left(kMaxFieldLength));
-        m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
+        m_form.setCaption(Texts::editingCaption(m_form.text(Fields::kNameSlot)));
     }
-    m_doc.AvtoSoxranenie = true;
-    Izm_(slot);
+    m_doc.unsavedChanges = true;
+    markEdited(slot);
 }
 
 bool EditorCore::typeText(int slot, const QString &text)
 {
-    if (!Slots::isTextSlot(slot))
+    if (!Fields::isTextSlot(slot))
         return false;
     // A character the file's code page cannot hold could only be written as
     // a substitute, and a line break would split the key's line in two (the
@@ -73,31 +66,32 @@ bool EditorCore::typeText(int slot, const QString &text)
     return true;
 }
 
-void EditorCore::chooseComboItem(Slots::ComboId list, int position)
+void EditorCore::chooseComboItem(int slot, int position)
 {
-    m_form.setCombo(list, position);
-    m_doc.AvtoSoxranenie = true;
-    // The number of gears is written back only when the user picked it.
-    if (list == Slots::Combo1)
-        Izm_(Slots::kNumberOfGearsSlot);
+    const Fields::FieldInfo *info = Fields::bySlot(slot);
+    if (!info || info->control != Fields::Control::ComboBox)
+        return;
+    m_form.setCombo(slot, position);
+    m_doc.unsavedChanges = true;
+    // A list that is written back only when the user picked an item (the
+    // number of gears) counts as edited; the others are written every time.
+    if (info->conversion == Fields::Conversion::ListNumber)
+        markEdited(slot);
 }
 
-void EditorCore::clickCheckBox(Slots::CheckBoxId box)
+void EditorCore::clickCheckBox(int slot)
 {
+    if (!Fields::isCheckBoxSlot(slot))
+        return;
     // Every check box counts as an edit, the automatic gearbox included: its
     // value is written on the next save like the others.
-    m_form.setCheck(box, m_form.check(box) == 1 ? 0 : 1);
-    m_doc.AvtoSoxranenie = true;
+    m_form.setCheck(slot, m_form.check(slot) == 1 ? 0 : 1);
+    m_doc.unsavedChanges = true;
 }
 
 void EditorCore::labelClicked()
 {
-    m_doc.AvtoSoxranenie = true;
-}
-
-void EditorCore::markEverythingEdited()
-{
-    m_doc.Izm.fill(true);
+    m_doc.unsavedChanges = true;
 }
 
 } // namespace tuneks

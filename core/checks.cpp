@@ -29,21 +29,21 @@ FieldVerdict examine(const QString &text)
 
 } // namespace
 
-std::optional<QString> EditorCore::ProverkaZnakov2(const QString &text, int slot)
+std::optional<QString> EditorCore::fieldError(const QString &text, int slot)
 {
     switch (examine(text)) {
     case FieldVerdict::Ok: return std::nullopt;
-    case FieldVerdict::Empty: return QStringLiteral("Не заполнено окно ") + Slots::errorLabel(slot);
+    case FieldVerdict::Empty: return QStringLiteral("Не заполнено окно ") + Fields::errorLabel(slot);
     case FieldVerdict::BadCharacter: break;
     }
-    return QStringLiteral("Не допустимый символ в окне ") + Slots::errorLabel(slot);
+    return QStringLiteral("Не допустимый символ в окне ") + Fields::errorLabel(slot);
 }
 
-QStringList EditorCore::errorsOf(Slots::Check check) const
+QStringList EditorCore::errorsOf(Fields::Check check) const
 {
     QStringList errors;
-    for (int slot : Slots::checkedSlots(check))
-        if (const std::optional<QString> error = ProverkaZnakov2(m_form.text(slot), slot))
+    for (int slot : Fields::checkedSlots(check))
+        if (const std::optional<QString> error = fieldError(m_form.text(slot), slot))
             errors.append(*error);
     return errors;
 }
@@ -55,9 +55,9 @@ void EditorCore::setErrorsRun(SaveKind kind)
     m_form.setErrorsButtonsEnabled(kind != SaveKind::CheckOnly);
 }
 
-SaveOutcome EditorCore::ProverkaZnakov(SaveKind kind)
+SaveOutcome EditorCore::checkFieldsThenSave(SaveKind kind)
 {
-    if (m_doc.Otkr) {
+    if (m_doc.errorsWindowOpen) {
         // The open window's buttons go on with the latest request; one that
         // only checks never turns into a save.
         if (m_doc.errorsRun != SaveKind::CheckOnly)
@@ -68,11 +68,11 @@ SaveOutcome EditorCore::ProverkaZnakov(SaveKind kind)
         return SaveOutcome::ErrorsWindowOpen;
     }
     setErrorsRun(kind);
-    const QStringList Oshibki2 = errorsOf(Slots::Check::Field);
-    if (!Oshibki2.isEmpty()) {
-        m_form.appendErrors(Oshibki2);
-        m_host.showWindow(WindowId::Form2);
-        m_doc.Otkr = true;
+    const QStringList fieldErrors = errorsOf(Fields::Check::Field);
+    if (!fieldErrors.isEmpty()) {
+        m_form.appendErrors(fieldErrors);
+        m_host.showWindow(WindowId::FieldErrors);
+        m_doc.errorsWindowOpen = true;
         return SaveOutcome::ErrorsListed;
     }
     if (kind == SaveKind::CheckOnly) {
@@ -80,25 +80,25 @@ SaveOutcome EditorCore::ProverkaZnakov(SaveKind kind)
                        MessageIcon::Exclamation, MessageButtons::Ok);
         setErrorsRun(SaveKind::Save);
     }
-    return saveSequence(kind);
+    return saveWithoutCheck(kind);
 }
 
 void EditorCore::errorsWindowClosed()
 {
-    m_doc.Otkr = false;
+    m_doc.errorsWindowOpen = false;
     setErrorsRun(SaveKind::Save);
     m_form.clearErrors();
 }
 
-void EditorCore::ProverkaOborotov1()
+void EditorCore::checkTorque()
 {
-    const QStringList Oshibki2_2 = errorsOf(Slots::Check::Torque);
-    if (!Oshibki2_2.isEmpty()) {
-        m_form.appendTorqueErrors(Oshibki2_2);
+    const QStringList torqueErrors = errorsOf(Fields::Check::Torque);
+    if (!torqueErrors.isEmpty()) {
+        m_form.appendTorqueErrors(torqueErrors);
         // Returns once the window is closed, which empties its list.
-        m_host.showWindowModal(WindowId::Form2_2);
+        m_host.showWindowModal(WindowId::TorqueErrors);
     }
-    m_host.hideWindow(WindowId::Form3);
+    m_host.hideWindow(WindowId::Torque);
 }
 
 } // namespace tuneks

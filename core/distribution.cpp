@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "editorcore.h"
 #include "fieldvalues.h"
-#include "templates.h"
 #include "texts.h"
 
 namespace tuneks {
@@ -12,24 +11,24 @@ namespace {
 
 constexpr int kMinLines = 100;
 
-// The line number of the name line when the head of `lines` is a physics
-// file's: at least 100 lines, the first three not empty, and "[basic]" right
-// after the name line, which may follow a "#" comment. 0 otherwise.
-int nameLineOf(const QVector<QByteArray> &lines)
+// The index of the name line when the head of `lines` is a physics file's:
+// at least 100 lines, the first three not empty, and "[basic]" right after
+// the name line, which may follow a "#" comment. Nothing otherwise.
+std::optional<int> nameLineOf(const QVector<QByteArray> &lines)
 {
     if (lines.size() < kMinLines || lines[0].isEmpty() || lines[1].isEmpty() || lines[2].isEmpty())
-        return 0;
+        return std::nullopt;
     if (lines[0].startsWith('#'))
-        return lines[2] == "[basic]" ? 2 : 0;
-    return lines[1] == "[basic]" ? 1 : 0;
+        return lines[2] == "[basic]" ? std::optional<int>(1) : std::nullopt;
+    return lines[1] == "[basic]" ? std::optional<int>(0) : std::nullopt;
 }
 
 } // namespace
 
-bool EditorCore::Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes)
+bool EditorCore::takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArray &lineBytes)
 {
-    const int nameLine = nameLineOf(lines);
-    if (nameLine == 0) {
+    const std::optional<int> nameLine = nameLineOf(lines);
+    if (!nameLine) {
         m_host.message(QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"),
                        Texts::loadErrorCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return false;
@@ -39,126 +38,112 @@ bool EditorCore::Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes
     // key this file lacks can never point at a line of an earlier file.
     // The lines move over as they are: copying a thousand of them costs a
     // reference count each, and freeing the copies as much again.
-    m_doc.e = int(lines.size());
-    lines.prepend(QByteArray());
-    m_doc.a = std::move(lines);
+    m_doc.lines = std::move(lines);
     m_doc.lineBytes = lineBytes;
-    m_doc.NStr.fill(0);
-    m_doc.Izm.fill(false);
-    m_doc.NePervoeSoxranenie = false;
-    for (Slots::ComboId list : {Slots::Combo2, Slots::Combo3}) {
-        m_form.setCombo(list, -1);
-        m_form.setComboEnabled(list, false);
+    m_doc.keyLine.fill(DocumentState::kNoLine);
+    m_doc.edited.fill(false);
+    m_doc.saveTarget.reset();
+    // A list written on every save is enabled only by a value in the file.
+    for (int slot : Fields::listSlots()) {
+        if (Fields::bySlot(slot)->conversion != Fields::Conversion::SpacedListNumber)
+            continue;
+        m_form.setCombo(slot, -1);
+        m_form.setComboEnabled(slot, false);
     }
 
-    m_doc.NStr[Slots::kNameSlot] = int16_t(nameLine);
-    putText(Slots::kNameSlot, Codepage::decode(m_doc.a[nameLine].mid(2)));
-    m_form.setCaption(Texts::editingCaption(m_form.text(Slots::kNameSlot)));
-    Raspredelenie1();
+    m_doc.keyLine[Fields::kNameSlot] = int16_t(*nameLine);
+    putText(Fields::kNameSlot, Codepage::decode(m_doc.lines[*nameLine].mid(2)));
+    m_form.setCaption(Texts::editingCaption(m_form.text(Fields::kNameSlot)));
+    distributeValues();
     // Filling the fields raised their change rules, which mark the slots of a
     // second or later document as edited. Nothing was edited: a value cut to
     // the field's 100 characters must not be written back shorter than read.
-    m_doc.Izm.fill(false);
+    m_doc.edited.fill(false);
     enableFieldsOfDocument();
     return true;
 }
 
-void EditorCore::Raspredelenie1()
+void EditorCore::distributeValues()
 {
-    Slots::Section x = Slots::Section::None;
-    for (int f = 1; f <= m_doc.e; ++f) {
-        const Slots::Section header = Slots::sectionOfHeader(m_doc.a[f]);
-        if (header != Slots::Section::None)
-            x = header;
+    Fields::Section section = Fields::Section::None;
+    for (int index = 0; index < int(m_doc.lines.size()); ++index) {
+        const Fields::Section header = Fields::sectionOfHeader(m_doc.lines[index]);
+        if (header != Fields::Section::None)
+            section = header;
         else
-            Rasborka(x, f);
+            readKeyLine(section, index);
     }
-    m_doc.AvtoSoxranenie = false;
+    m_doc.unsavedChanges = false;
 }
 
-void EditorCore::Rasborka(Slots::Section section, int f)
+void EditorCore::readKeyLine(Fields::Section section, int lineIndex)
 {
-    const QByteArray &line = m_doc.a[f];
+    const QByteArray &line = m_doc.lines[lineIndex];
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return;
     // Key and value are looked at in place: most lines have no slot, and
     // copying each key would cost an allocation per line.
-    const Slots::SlotInfo *info = Slots::find(section, QByteArray::fromRawData(line.constData(), equals));
+    const Fields::FieldInfo *info = Fields::find(section, QByteArray::fromRawData(line.constData(), equals));
     if (!info)
         return;
     const QByteArray value = QByteArray::fromRawData(line.constData() + equals + 1, line.size() - equals - 1);
     switch (info->conversion) {
-    case Slots::Conversion::NameLine:
+    case Fields::Conversion::NameLine:
         break;
-    case Slots::Conversion::Text:
+    case Fields::Conversion::Text:
         putText(info->slot, Codepage::decode(value));
         break;
-    case Slots::Conversion::Flag:
-    case Slots::Conversion::WholeNumberFlag:
-        m_form.setCheck(Slots::CheckBoxId(info->controlIndex), checkValueOf(info->conversion, value));
+    case Fields::Conversion::Flag:
+    case Fields::Conversion::WholeNumberFlag:
+        m_form.setCheck(info->slot, checkValueOf(info->conversion, value));
         break;
-    case Slots::Conversion::SpacedListNumber:
-        m_form.setComboEnabled(Slots::ComboId(info->controlIndex), true);
+    case Fields::Conversion::SpacedListNumber:
+        m_form.setComboEnabled(info->slot, true);
         [[fallthrough]];
-    case Slots::Conversion::ListNumber: {
-        const auto list = Slots::ComboId(info->controlIndex);
-        m_form.setCombo(list, listPositionOf(list, value));
+    case Fields::Conversion::ListNumber:
+        m_form.setCombo(info->slot, listPositionOf(*info, value));
         break;
     }
-    }
-    m_doc.NStr[size_t(info->slot)] = int16_t(f);
+    m_doc.keyLine[size_t(info->slot)] = int16_t(lineIndex);
 }
 
 // A field whose key the document lacks could never be saved, so it is
-// disabled; every other field is enabled. The engine and horn lists follow
-// their own rule in the distribution.
+// disabled; every other field is enabled. The lists written on every save
+// follow their own rule in the distribution.
 void EditorCore::enableFieldsOfDocument()
 {
-    for (const Slots::SlotInfo &info : Slots::all()) {
-        const bool present = m_doc.NStr[size_t(info.slot)] != 0;
+    for (const Fields::FieldInfo &info : Fields::all()) {
+        const bool present = m_doc.keyLine[size_t(info.slot)] != DocumentState::kNoLine;
         switch (info.control) {
-        case Slots::Control::MainText:
-        case Slots::Control::TorqueText:
+        case Fields::Control::MainText:
+        case Fields::Control::TorqueText:
             m_form.setTextEnabled(info.slot, present);
             break;
-        case Slots::Control::CheckBox:
-            m_form.setCheckEnabled(Slots::CheckBoxId(info.controlIndex), present);
+        case Fields::Control::CheckBox:
+            m_form.setCheckEnabled(info.slot, present);
             break;
-        case Slots::Control::ComboBox:
-            if (info.conversion == Slots::Conversion::ListNumber)
-                m_form.setComboEnabled(Slots::ComboId(info.controlIndex), present);
+        case Fields::Control::ComboBox:
+            if (info.conversion == Fields::Conversion::ListNumber)
+                m_form.setComboEnabled(info.slot, present);
             break;
         }
     }
 }
 
-void EditorCore::Razblokirovka()
+void EditorCore::unlockPages()
 {
     m_form.setPageButtonsEnabled(true);
-    m_form.setFrameVisible(1, true);
+    m_form.setFrameVisible(int(Page::General), true);
     m_form.setPageTitle(Texts::firstPageTitle());
-    m_form.setFrameVisible(8, false);
+    m_form.setFrameVisible(int(Page::Brakes), false);
 }
 
 void EditorCore::enableDocumentMenus()
 {
     m_form.setMenuSaveEnabled(true);
     m_form.setMenuSaveAsEnabled(true);
-    m_form.setMenuProverkaEnabled(true);
+    m_form.setMenuCheckEnabled(true);
 }
-
-void EditorCore::loadTemplate(const QVector<QByteArray> &lines)
-{
-    // A new document has no file yet.
-    if (Proverka(lines))
-        forgetFileOnDisk();
-    Razblokirovka();
-    m_doc.b = true;
-}
-
-void EditorCore::ShablonPorsche() { loadTemplate(Templates::porsche()); }
-
-void EditorCore::ShablonLamborghini() { loadTemplate(Templates::lamborghini()); }
 
 } // namespace tuneks

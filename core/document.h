@@ -1,6 +1,7 @@
 #pragma once
 
-#include "fileaccess.h"
+#include "fieldtable.h"
+#include "files/fileaccess.h"
 #include "saveoutcome.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace tuneks {
 
@@ -16,34 +18,31 @@ namespace tuneks {
 // time; loading a file or creating one from a template refills this state.
 struct DocumentState {
     static constexpr int kMaxLines = 1000;
-    static constexpr int kSlotArraySize = 1001;
+    // The key line of a field whose key the document does not hold.
+    static constexpr int16_t kNoLine = -1;
 
-    DocumentState() : a(1) {}
+    DocumentState() { keyLine.fill(kNoLine); }
 
-    // a: the line buffer, raw bytes exactly as read; line n is a[n] for
-    // n = 1..e; a[0] is never part of a document. It holds at least e + 1
-    // elements, at most kMaxLines + 1.
-    QVector<QByteArray> a;
-    // lineBytes: the bytes of the file read, which the lines of a that were
-    // never changed point into; empty for a document made from a template.
+    // The document's lines, raw bytes exactly as read, at most kMaxLines.
+    QVector<QByteArray> lines;
+    // The bytes of the file read, which the lines that were never changed
+    // point into; empty for a document made from a template.
     QByteArray lineBytes;
-    // e: number of lines of the document, 0..1000.
-    int e = 0;
-    // NStr: line number of each slot's key line; 0 means no line.
-    std::array<int16_t, kSlotArraySize> NStr{};
-    // Izm: the slot was edited since the document was loaded.
-    std::array<bool, kSlotArraySize> Izm{};
-    // b: a document has been loaded or created in this run; until then edits
-    // are not marked in Izm.
-    bool b = false;
-    // AvtoSoxranenie: there are unsaved changes.
-    bool AvtoSoxranenie = false;
-    // NePervoeSoxranenie: the document has a save target (was written once).
-    bool NePervoeSoxranenie = false;
-    // FNameSaveOld: the save target, the name last chosen in Save As.
-    QString FNameSaveOld;
-    // Otkr: the errors window is shown.
-    bool Otkr = false;
+    // The index in `lines` of each field's key line, by slot; kNoLine when
+    // the document does not hold the field's key.
+    std::array<int16_t, Fields::kSlotLimit> keyLine;
+    // The field was edited since the document was loaded, by slot.
+    std::array<bool, Fields::kSlotLimit> edited{};
+    // A document has been loaded or created in this run; until then edits
+    // are not marked as edited.
+    bool hasDocument = false;
+    // There are changes that no save has written yet.
+    bool unsavedChanges = false;
+    // The file a plain Save writes to: the name the document was last
+    // written under. None until the document is first written.
+    std::optional<QString> saveTarget;
+    // The errors window of the field check is shown.
+    bool errorsWindowOpen = false;
     // The kind of save that the errors window's buttons go on with: the
     // request of the check that filled it.
     SaveKind errorsRun = SaveKind::Save;

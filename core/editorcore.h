@@ -1,10 +1,11 @@
 #pragma once
 
 #include "document.h"
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 #include "formstate.h"
 #include "host.h"
 #include "saveoutcome.h"
+#include "templates.h"
 
 #include <optional>
 
@@ -16,9 +17,8 @@ namespace tuneks {
 // the Host, so everything here runs without a widget. The commands of each
 // window (see commands/) are built on these operations.
 //
-// The operations are split over several source files by job: loading.cpp,
-// distribution.cpp, changerules.cpp, saving.cpp, checks.cpp and
-// externalchanges.cpp.
+// Each operation lives in the source file named after its job, as the
+// sections below say; editorcore.cpp holds only the construction.
 class EditorCore {
 public:
     // Reads and writes files on disk.
@@ -29,52 +29,66 @@ public:
     FormState &form() { return m_form; }
     const FormState &form() const { return m_form; }
     Host &host() { return m_host; }
+    // The document state, read-only: for tests and measurements. The
+    // commands ask the questions below instead.
     const DocumentState &doc() const { return m_doc; }
+
+    // ---- Questions about the document --------------------------------------
+    // The user changed something that no save has written yet.
+    bool hasUnsavedChanges() const { return m_doc.unsavedChanges; }
+    // The document has been written to a file, which a plain Save rewrites.
+    bool hasSaveTarget() const { return m_doc.saveTarget.has_value(); }
+    // The save that the errors window's buttons go on with.
+    SaveKind errorsWindowSaveKind() const { return m_doc.errorsRun; }
 
     // ---- Edits (changerules.cpp) -----------------------------------------
     // The user typed into Text(i) or Text21(i). Text with a character that
     // Windows-1251 cannot hold, or with a line break or another new control
     // character, is refused with a beep and false is returned.
     bool typeText(int slot, const QString &text);
-    // The user picked an item of a list.
-    void chooseComboItem(Slots::ComboId list, int position);
-    // The user clicked a check box: a clear or greyed box is ticked, a
-    // ticked one cleared.
-    void clickCheckBox(Slots::CheckBoxId box);
+    // The user picked an item of the list of `slot`.
+    void chooseComboItem(int slot, int position);
+    // The user clicked the check box of `slot`: a clear or greyed box is
+    // ticked, a ticked one cleared.
+    void clickCheckBox(int slot);
     // The user clicked a field label.
     void labelClicked();
-    // A new document: every field counts as edited, so its first save
-    // writes them all.
+
+    // ---- New documents (newdocument.cpp) ------------------------------------
+    // The template chooser's "&Создать": a new, unnamed and empty car made
+    // from `which`, every field marked as edited so that its first save
+    // writes them all; the chooser is hidden.
+    void newDocument(Template which);
+    // Puts a built-in car into the line buffer as it is, with its values.
+    void loadTemplate(Template which);
+    // Empties every field for a new, unnamed car.
+    void clearFieldsForNewCar();
+    // Every field counts as edited, so the next save writes them all.
     void markEverythingEdited();
 
-    // ---- Loading and new documents (loading.cpp, distribution.cpp) --------
-    // zagr: loads the named file (the name the open dialog returned).
-    void zagr(const QString &chosenName);
-    // Otchistka: empties every field for a new, unnamed car.
-    void Otchistka();
-    // ShablonPorsche / ShablonLamborghini: put a built-in car into the buffer.
-    void ShablonPorsche();
-    void ShablonLamborghini();
-    // Razblokirovka: the page buttons and the first page, once a document
+    // ---- Loading (loading.cpp, distribution.cpp) ---------------------------
+    // Loads the named file (the name the open dialog returned).
+    void openFile(const QString &chosenName);
+    // Enables the page buttons and shows the first page, once a document
     // is there.
-    void Razblokirovka();
-    // The menu items that work on a document: save, saveas and Proverka.
+    void unlockPages();
+    // The menu items that work on a document: Save, Save As and Check.
     void enableDocumentMenus();
 
     // ---- Checks and saving (checks.cpp, saving.cpp) ------------------------
-    // ProverkaZnakov: the field check, then the save of `kind` when clean.
-    SaveOutcome ProverkaZnakov(SaveKind kind);
+    // The field check, then the save of `kind` when clean.
+    SaveOutcome checkFieldsThenSave(SaveKind kind);
     // The save of `kind` without a check ("save anyway").
-    SaveOutcome saveSequence(SaveKind kind);
-    // ProverkaOborotov1: the torque check; hides the torque window.
-    void ProverkaOborotov1();
+    SaveOutcome saveWithoutCheck(SaveKind kind);
+    // The torque check; hides the torque window.
+    void checkTorque();
     // The errors window was closed: the next check starts afresh.
     void errorsWindowClosed();
-    // Soxranenie1: the write-back: the document's lines with the fields'
+    // The write-back: the document's lines with the fields'
     // values in their key lines. The line buffer is not touched. Unchanged
     // lines point into the document's bytes: for use before the next
     // document replaces them.
-    QVector<QByteArray> Soxranenie1() const;
+    QVector<QByteArray> linesToWrite() const;
     // The lines of the document as read or as last written, with bytes of
     // their own, so that they outlive the document.
     QVector<QByteArray> documentLines() const;
@@ -87,33 +101,35 @@ private:
     // 100-character cut (with a beep), the caption, the unsaved-changes mark
     // and the edited flag. Typing and loading alike go through here.
     void putText(int slot, const QString &text);
-    // Izm_: marks `slot` as edited once a document is there.
-    void Izm_(int slot);
+    // Marks `slot` as edited once a document is there.
+    void markEdited(int slot);
     // loading.cpp
     // The file's lines, or nothing after telling the user why not.
     std::optional<QVector<QByteArray>> readLines(const QString &fileName, QByteArray &contents);
     // distribution.cpp
-    // Proverka: recognises the head of `lines`; on success takes them over as
+    // Recognises the head of `lines`; on success takes them over as
     // the document and distributes them, otherwise refuses with a message and
     // leaves the document as it was.
     // `lineBytes`: the bytes that the lines point into, if they do.
-    bool Proverka(QVector<QByteArray> lines, const QByteArray &lineBytes = QByteArray());
-    void Raspredelenie1();
-    // Rasborka: takes the value of line f into its field, when the line's
+    bool takeOverIfPhysicsFile(QVector<QByteArray> lines, const QByteArray &lineBytes = QByteArray());
+    // Walks the document's lines and fills every field whose key they hold.
+    void distributeValues();
+    // Takes the value of line `lineNumber` into its field, when the line's
     // key is a field's key in `section`.
-    void Rasborka(Slots::Section section, int f);
+    void readKeyLine(Fields::Section section, int lineNumber);
     void enableFieldsOfDocument();
-    void loadTemplate(const QVector<QByteArray> &lines);
+    // newdocument.cpp
+    void takeOverTemplate(const QVector<QByteArray> &lines);
     // checks.cpp
-    // ProverkaZnakov2 / ProverkaOborotov2: the error text of one field, or
-    // nothing when its text passes.
-    static std::optional<QString> ProverkaZnakov2(const QString &text, int slot);
+    // The error text of one field (in the field check and the torque check
+    // alike), or nothing when its text passes.
+    static std::optional<QString> fieldError(const QString &text, int slot);
     // The error texts of every field that `check` examines, in slot order.
-    QStringList errorsOf(Slots::Check check) const;
+    QStringList errorsOf(Fields::Check check) const;
     void setErrorsRun(SaveKind kind);
     // saving.cpp
-    SaveOutcome Soxranenie4(const QString &fileName, const QVector<QByteArray> &lines);
-    SaveOutcome Soxranenie5(const QVector<QByteArray> &lines);
+    SaveOutcome writeDocument(const QString &fileName, const QVector<QByteArray> &lines);
+    SaveOutcome writeToChosenName(const QVector<QByteArray> &lines);
     // externalchanges.cpp
     void rememberFileOnDisk(const QString &fileName, const QByteArray &contents);
     void forgetFileOnDisk();

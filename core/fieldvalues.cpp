@@ -8,7 +8,7 @@
 
 namespace tuneks {
 
-using Slots::Conversion;
+using Fields::Conversion;
 
 int checkValueOf(Conversion conversion, const QByteArray &value)
 {
@@ -19,11 +19,11 @@ int checkValueOf(Conversion conversion, const QByteArray &value)
     return value == "1" ? 1 : 0;
 }
 
-int listPositionOf(Slots::ComboId list, const QByteArray &value)
+int listPositionOf(const Fields::FieldInfo &list, const QByteArray &value)
 {
-    const double number = leadingNumber(Codepage::decode(value)) - Slots::comboOffset(list);
+    const double number = leadingNumber(Codepage::decode(value)) - list.listOffset;
     const double position = std::nearbyint(number);
-    if (!std::isfinite(position) || position < 0 || position >= Slots::comboItems(list).size())
+    if (!std::isfinite(position) || position < 0 || position >= list.items.size())
         return -1;
     return int(position);
 }
@@ -39,7 +39,7 @@ QByteArray withValue(const QByteArray &line, const QByteArray &value)
 
 } // namespace
 
-QByteArray writtenBackLine(const Slots::SlotInfo &info, const QByteArray &line, const FormState &form,
+QByteArray writtenBackLine(const Fields::FieldInfo &info, const QByteArray &line, const FormState &form,
                            bool edited)
 {
     switch (info.conversion) {
@@ -51,14 +51,13 @@ QByteArray writtenBackLine(const Slots::SlotInfo &info, const QByteArray &line, 
         return edited ? withValue(line, Codepage::encode(form.text(info.slot))) : line;
     case Conversion::Flag:
     case Conversion::WholeNumberFlag:
-        return QByteArray(info.key) + '=' + QByteArray::number(form.check(Slots::CheckBoxId(info.controlIndex)));
+        return QByteArray(info.key) + '=' + QByteArray::number(form.check(info.slot));
     case Conversion::ListNumber:
     case Conversion::SpacedListNumber: {
-        const auto list = Slots::ComboId(info.controlIndex);
-        const int position = form.combo(list);
+        const int position = form.combo(info.slot);
         if (position == -1)
             return line;
-        const QByteArray number = QByteArray::number(position + Slots::comboOffset(list));
+        const QByteArray number = QByteArray::number(position + info.listOffset);
         if (info.conversion == Conversion::SpacedListNumber)
             return withValue(line, ' ' + number);
         return edited ? withValue(line, number) : line;

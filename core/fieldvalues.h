@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QByteArray>
 
@@ -13,15 +13,15 @@ class FormState;
 // state becomes the line written back. Nothing here changes the document.
 
 // Check-box state 0, 1 or 2 for a Flag or WholeNumberFlag value.
-int checkValueOf(Slots::Conversion conversion, const QByteArray &value);
+int checkValueOf(Fields::Conversion conversion, const QByteArray &value);
 // List position for the number a value begins with, minus the list's offset,
 // rounded to the nearest whole number (ties to even); -1 when that is no
 // position of the list.
-int listPositionOf(Slots::ComboId list, const QByteArray &value);
+int listPositionOf(const Fields::FieldInfo &list, const QByteArray &value);
 
 // The key line of `info` as the write-back leaves it, given the field's
 // state in `form` and whether the field was edited.
-QByteArray writtenBackLine(const Slots::SlotInfo &info, const QByteArray &line, const FormState &form,
+QByteArray writtenBackLine(const Fields::FieldInfo &info, const QByteArray &line, const FormState &form,
                            bool edited);
 
 } // namespace tuneks

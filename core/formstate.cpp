@@ -4,26 +4,23 @@ namespace tuneks {
 
 FormState::FormState(QObject *parent) : QObject(parent)
 {
-    // Before any document every field is enabled and the torque fields show "0".
-    for (const Slots::SlotInfo &info : Slots::all()) {
-        if (!Slots::isTextSlot(info.slot))
-            continue;
-        m_textEnabled[size_t(info.slot)] = true;
-        if (info.control == Slots::Control::TorqueText)
-            m_texts[size_t(info.slot)] = QStringLiteral("0");
+    // Before any document every control is enabled and holds its row's
+    // initial text or value.
+    for (const Fields::FieldInfo &info : Fields::all()) {
+        m_enabled[size_t(info.slot)] = true;
+        m_texts[size_t(info.slot)] = info.initialText;
+        m_values[size_t(info.slot)] = info.initialValue;
     }
-    for (bool &enabled : m_checkEnabled)
-        enabled = true;
 }
 
 QString FormState::text(int slot) const
 {
-    return Slots::isTextSlot(slot) ? m_texts[size_t(slot)] : QString();
+    return Fields::isTextSlot(slot) ? m_texts[size_t(slot)] : QString();
 }
 
 void FormState::setText(int slot, const QString &text)
 {
-    if (!Slots::isTextSlot(slot) || m_texts[size_t(slot)] == text)
+    if (!Fields::isTextSlot(slot) || m_texts[size_t(slot)] == text)
         return;
     m_texts[size_t(slot)] = text;
     emit changed(Item::Text, slot);
@@ -31,55 +28,56 @@ void FormState::setText(int slot, const QString &text)
 
 bool FormState::textEnabled(int slot) const
 {
-    return Slots::isTextSlot(slot) && m_textEnabled[size_t(slot)];
+    return Fields::isTextSlot(slot) && m_enabled[size_t(slot)];
 }
 
 void FormState::setTextEnabled(int slot, bool enabled)
 {
-    if (!Slots::isTextSlot(slot) || m_textEnabled[size_t(slot)] == enabled)
+    if (!Fields::isTextSlot(slot) || m_enabled[size_t(slot)] == enabled)
         return;
-    m_textEnabled[size_t(slot)] = enabled;
+    m_enabled[size_t(slot)] = enabled;
     emit changed(Item::TextEnabled, slot);
 }
 
-int FormState::check(Slots::CheckBoxId box) const { return m_checks[box]; }
+int FormState::check(int slot) const { return Fields::isCheckBoxSlot(slot) ? m_values[size_t(slot)] : 0; }
 
-void FormState::setCheck(Slots::CheckBoxId box, int value)
+void FormState::setCheck(int slot, int value)
 {
-    if (value < 0 || value > 2 || m_checks[box] == value)
+    if (!Fields::isCheckBoxSlot(slot) || value < 0 || value > 2 || m_values[size_t(slot)] == value)
         return;
-    m_checks[box] = value;
-    emit changed(Item::Check, box);
+    m_values[size_t(slot)] = value;
+    emit changed(Item::Check, slot);
 }
 
-bool FormState::checkEnabled(Slots::CheckBoxId box) const { return m_checkEnabled[box]; }
+bool FormState::checkEnabled(int slot) const { return Fields::isCheckBoxSlot(slot) && m_enabled[size_t(slot)]; }
 
-void FormState::setCheckEnabled(Slots::CheckBoxId box, bool enabled)
+void FormState::setCheckEnabled(int slot, bool enabled)
 {
-    if (m_checkEnabled[box] == enabled)
+    if (!Fields::isCheckBoxSlot(slot) || m_enabled[size_t(slot)] == enabled)
         return;
-    m_checkEnabled[box] = enabled;
-    emit changed(Item::CheckEnabled, box);
+    m_enabled[size_t(slot)] = enabled;
+    emit changed(Item::CheckEnabled, slot);
 }
 
-int FormState::combo(Slots::ComboId list) const { return m_combos[list]; }
+int FormState::combo(int slot) const { return Fields::isListSlot(slot) ? m_values[size_t(slot)] : -1; }
 
-void FormState::setCombo(Slots::ComboId list, int position)
+void FormState::setCombo(int slot, int position)
 {
-    if (position < -1 || position >= Slots::comboItems(list).size() || m_combos[list] == position)
+    if (!Fields::isListSlot(slot) || position < -1 || position >= Fields::bySlot(slot)->items.size()
+        || m_values[size_t(slot)] == position)
         return;
-    m_combos[list] = position;
-    emit changed(Item::Combo, list);
+    m_values[size_t(slot)] = position;
+    emit changed(Item::Combo, slot);
 }
 
-bool FormState::comboEnabled(Slots::ComboId list) const { return m_comboEnabled[list]; }
+bool FormState::comboEnabled(int slot) const { return Fields::isListSlot(slot) && m_enabled[size_t(slot)]; }
 
-void FormState::setComboEnabled(Slots::ComboId list, bool enabled)
+void FormState::setComboEnabled(int slot, bool enabled)
 {
-    if (m_comboEnabled[list] == enabled)
+    if (!Fields::isListSlot(slot) || m_enabled[size_t(slot)] == enabled)
         return;
-    m_comboEnabled[list] = enabled;
-    emit changed(Item::ComboEnabled, list);
+    m_enabled[size_t(slot)] = enabled;
+    emit changed(Item::ComboEnabled, slot);
 }
 
 void FormState::setCaption(const QString &caption)
@@ -142,10 +140,10 @@ void FormState::setMenuSaveAsEnabled(bool enabled)
         emit changed(Item::MenuSaveAs, 0);
 }
 
-void FormState::setMenuProverkaEnabled(bool enabled)
+void FormState::setMenuCheckEnabled(bool enabled)
 {
-    if (assign(m_menuProverka, enabled))
-        emit changed(Item::MenuProverka, 0);
+    if (assign(m_menuCheck, enabled))
+        emit changed(Item::MenuCheck, 0);
 }
 
 void FormState::appendErrors(const QStringList &lines)

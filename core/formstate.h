@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QObject>
 #include <QString>
@@ -9,6 +9,20 @@
 #include <array>
 
 namespace tuneks {
+
+// The pages of the main window. Each value is the number of the frame that
+// holds the page (Frame1..Frame9).
+enum class Page {
+    General = 1,
+    Gearbox = 2,
+    FrontWheels = 3,
+    Suspension = 4,
+    Aerodynamics = 5,
+    DriveTrain = 6,
+    Engine = 7,
+    Brakes = 8,
+    RearWheels = 9,
+};
 
 // The form state: everything the user sees and edits in the windows, kept
 // without a single widget. The document core reads and writes it and applies
@@ -23,17 +37,17 @@ public:
     enum class Item {
         Text,            // index: slot (main Text(i) or torque Text21(i))
         TextEnabled,     // index: slot
-        Check,           // index: Slots::CheckBoxId
-        CheckEnabled,    // index: Slots::CheckBoxId
-        Combo,           // index: Slots::ComboId (selected position)
-        ComboEnabled,    // index: Slots::ComboId
+        Check,           // index: the check box's slot
+        CheckEnabled,    // index: the check box's slot
+        Combo,           // index: the list's slot (selected position)
+        ComboEnabled,    // index: the list's slot
         Caption,         // main window caption
         PageTitle,       // text of Text3
         FrameVisible,    // index: frame number 1..9
         PageButtons,     // Command1..Command6 and Command8 enabled
         MenuSave,        // menu item "save" enabled
         MenuSaveAs,      // menu item "saveas" enabled
-        MenuProverka,    // menu item "Proverka" enabled
+        MenuCheck,    // menu item "Proverka" enabled
         ErrorsList,      // Form2.List1
         ErrorsButtons,   // Form2.Command1 and Command2 enabled
         TorqueErrorsList,// Form2_2.List1
@@ -45,23 +59,25 @@ public:
 
     explicit FormState(QObject *parent = nullptr);
 
-    // Text(i) / Text21(i). Torque fields start as "0", the others empty.
+    // Text(i) / Text21(i). Each starts with its row's initial text.
     QString text(int slot) const;
     void setText(int slot, const QString &text);
     bool textEnabled(int slot) const;
     void setTextEnabled(int slot, bool enabled);
 
-    // Check box values: 0 clear, 1 ticked, 2 greyed.
-    int check(Slots::CheckBoxId box) const;
-    void setCheck(Slots::CheckBoxId box, int value);
-    bool checkEnabled(Slots::CheckBoxId box) const;
-    void setCheckEnabled(Slots::CheckBoxId box, bool enabled);
+    // Check box values by slot: 0 clear, 1 ticked, 2 greyed. A slot that is
+    // no check box reads as clear and disabled and ignores every change.
+    int check(int slot) const;
+    void setCheck(int slot, int value);
+    bool checkEnabled(int slot) const;
+    void setCheckEnabled(int slot, bool enabled);
 
-    // Selected list position, -1 for none.
-    int combo(Slots::ComboId list) const;
-    void setCombo(Slots::ComboId list, int position);
-    bool comboEnabled(Slots::ComboId list) const;
-    void setComboEnabled(Slots::ComboId list, bool enabled);
+    // Selected list position by slot, -1 for none. A slot that is no list
+    // reads as -1 and disabled and ignores every change.
+    int combo(int slot) const;
+    void setCombo(int slot, int position);
+    bool comboEnabled(int slot) const;
+    void setComboEnabled(int slot, bool enabled);
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -79,8 +95,8 @@ public:
     void setMenuSaveEnabled(bool enabled);
     bool menuSaveAsEnabled() const { return m_menuSaveAs; }
     void setMenuSaveAsEnabled(bool enabled);
-    bool menuProverkaEnabled() const { return m_menuProverka; }
-    void setMenuProverkaEnabled(bool enabled);
+    bool menuCheckEnabled() const { return m_menuCheck; }
+    void setMenuCheckEnabled(bool enabled);
 
     // Form2: the error list and the enabled state of "&Проверить ещё раз" and
     // "&Всё равно сохранить"; disabled buttons mean a check-only run.
@@ -103,20 +119,18 @@ signals:
     void changed(FormState::Item item, int index);
 
 private:
-    // Indexed by slot number; only the text slots are used.
-    std::array<QString, Slots::kSlotLimit> m_texts;
-    std::array<bool, Slots::kSlotLimit> m_textEnabled{};
-    int m_checks[Slots::kCheckBoxCount] = {};
-    bool m_checkEnabled[Slots::kCheckBoxCount];
-    int m_combos[Slots::kComboCount] = {-1, -1, -1};
-    bool m_comboEnabled[Slots::kComboCount] = {true, true, true};
+    // Indexed by slot number: a text box's text, a check box's value or a
+    // list's position, and whether the control is enabled.
+    std::array<QString, Fields::kSlotLimit> m_texts;
+    std::array<int, Fields::kSlotLimit> m_values{};
+    std::array<bool, Fields::kSlotLimit> m_enabled{};
     QString m_caption;
     QString m_pageTitle;
     bool m_frames[10] = {};
     bool m_pageButtons = false;
     bool m_menuSave = false;
     bool m_menuSaveAs = false;
-    bool m_menuProverka = false;
+    bool m_menuCheck = false;
     QStringList m_errors;
     bool m_errorsButtons = true;
     QStringList m_torqueErrors;

@@ -26,10 +26,10 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // The secondary windows the core shows and hides.
 enum class WindowId {
-    Form2,   // errors window of the field check (modeless)
-    Form2_2, // errors window of the torque check (modal)
-    Form3,   // torque curve window (modeless)
-    Form5,   // template chooser (modal)
+    FieldErrors,     // errors window of the field check (modeless)
+    TorqueErrors,    // errors window of the torque check (modal)
+    Torque,          // torque curve window (modeless)
+    TemplateChooser, // template chooser (modal)
 };
 
 class Host {

@@ -1,6 +1,6 @@
-// Loading a physics file into the line buffer, and clearing the fields.
+// Opening a physics file: reading it and splitting it into lines.
 #include "editorcore.h"
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 #include "texts.h"
 
 #include <cerrno>
@@ -71,7 +71,7 @@ std::optional<QVector<QByteArray>> EditorCore::readLines(const QString &fileName
     return lines;
 }
 
-void EditorCore::zagr(const QString &chosenName)
+void EditorCore::openFile(const QString &chosenName)
 {
     if (chosenName.isEmpty())
         return;
@@ -105,34 +105,10 @@ void EditorCore::zagr(const QString &chosenName)
     std::optional<QVector<QByteArray>> lines = readLines(fileName, contents);
     if (!lines)
         return;
-    if (Proverka(std::move(*lines), contents))
+    if (takeOverIfPhysicsFile(std::move(*lines), contents))
         rememberFileOnDisk(fileName, contents);
-    Razblokirovka();
-    m_doc.b = true;
-}
-
-void EditorCore::Otchistka()
-{
-    for (int slot : Slots::slotsClearedByNew()) {
-        const Slots::SlotInfo &info = *Slots::bySlot(slot);
-        switch (info.control) {
-        case Slots::Control::MainText:
-        case Slots::Control::TorqueText:
-            putText(slot, QString());
-            break;
-        case Slots::Control::CheckBox:
-            m_form.setCheck(Slots::CheckBoxId(info.controlIndex), 0);
-            break;
-        case Slots::Control::ComboBox:
-            m_form.setCombo(Slots::ComboId(info.controlIndex), -1);
-            break;
-        }
-    }
-    // The caption names the unnamed car even when the name was empty before.
-    m_form.setCaption(Texts::editingCaption(QString()));
-    // Emptying the fields raised their change rules; clearing leaves no
-    // unsaved-changes mark of its own.
-    m_doc.AvtoSoxranenie = false;
+    unlockPages();
+    m_doc.hasDocument = true;
 }
 
 } // namespace tuneks

@@ -3,23 +3,23 @@
 // takes them over only once the file holds them.
 #include "editorcore.h"
 #include "fieldvalues.h"
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 #include "texts.h"
 
 #include <cstring>
 
 namespace tuneks {
 
-QVector<QByteArray> EditorCore::Soxranenie1() const
+QVector<QByteArray> EditorCore::linesToWrite() const
 {
-    QVector<QByteArray> lines = m_doc.a.mid(1, m_doc.e);
-    for (const Slots::SlotInfo &info : Slots::all()) {
+    QVector<QByteArray> lines = m_doc.lines;
+    for (const Fields::FieldInfo &info : Fields::all()) {
         // A slot whose key the document does not hold has no line to write.
-        const int n = m_doc.NStr[size_t(info.slot)];
-        if (n == 0)
+        const int index = m_doc.keyLine[size_t(info.slot)];
+        if (index == DocumentState::kNoLine)
             continue;
-        QByteArray &line = lines[n - 1];
-        line = writtenBackLine(info, line, m_form, m_doc.Izm[size_t(info.slot)]);
+        QByteArray &line = lines[index];
+        line = writtenBackLine(info, line, m_form, m_doc.edited[size_t(info.slot)]);
     }
     return lines;
 }
@@ -29,9 +29,9 @@ QVector<QByteArray> EditorCore::documentLines() const
     // Lines with bytes of their own: those of a file read point into its
     // bytes, which the next document replaces.
     QVector<QByteArray> lines;
-    lines.reserve(m_doc.e);
-    for (int n = 1; n <= m_doc.e; ++n)
-        lines.append(QByteArray(m_doc.a[n].constData(), m_doc.a[n].size()));
+    lines.reserve(m_doc.lines.size());
+    for (const QByteArray &line : m_doc.lines)
+        lines.append(QByteArray(line.constData(), line.size()));
     return lines;
 }
 
@@ -51,7 +51,7 @@ QByteArray EditorCore::fileBytes(const QVector<QByteArray> &lines)
     return contents;
 }
 
-SaveOutcome EditorCore::Soxranenie4(const QString &fileName, const QVector<QByteArray> &lines)
+SaveOutcome EditorCore::writeDocument(const QString &fileName, const QVector<QByteArray> &lines)
 {
     if (!changedOnDiskAllowsWrite(fileName))
         return SaveOutcome::NotWritten;
@@ -62,14 +62,14 @@ SaveOutcome EditorCore::Soxranenie4(const QString &fileName, const QVector<QByte
                        Texts::saveCaption(), MessageIcon::Critical, MessageButtons::Ok);
         return SaveOutcome::WriteFailed;
     }
-    std::copy(lines.cbegin(), lines.cend(), m_doc.a.begin() + 1);
+    std::copy(lines.cbegin(), lines.cend(), m_doc.lines.begin());
     rememberFileOnDisk(fileName, contents);
-    m_doc.NePervoeSoxranenie = true;
-    m_doc.AvtoSoxranenie = false;
+    m_doc.saveTarget = fileName;
+    m_doc.unsavedChanges = false;
     return SaveOutcome::Written;
 }
 
-SaveOutcome EditorCore::Soxranenie5(const QVector<QByteArray> &lines)
+SaveOutcome EditorCore::writeToChosenName(const QVector<QByteArray> &lines)
 {
     QString name = m_host.askSaveFileName();
     if (name.isEmpty())
@@ -86,21 +86,18 @@ SaveOutcome EditorCore::Soxranenie5(const QVector<QByteArray> &lines)
         if (answer != MessageAnswer::Yes)
             return SaveOutcome::NotWritten;
     }
-    const SaveOutcome outcome = Soxranenie4(name, lines);
-    if (outcome == SaveOutcome::Written)
-        m_doc.FNameSaveOld = name;
-    return outcome;
+    return writeDocument(name, lines);
 }
 
-SaveOutcome EditorCore::saveSequence(SaveKind kind)
+SaveOutcome EditorCore::saveWithoutCheck(SaveKind kind)
 {
     if (kind == SaveKind::CheckOnly)
         return SaveOutcome::NotWritten;
-    const QVector<QByteArray> lines = Soxranenie1();
+    const QVector<QByteArray> lines = linesToWrite();
     // Without a save target there is nothing to write to but a new name.
-    if (kind == SaveKind::Save && !m_doc.FNameSaveOld.isEmpty())
-        return Soxranenie4(m_doc.FNameSaveOld, lines);
-    return Soxranenie5(lines);
+    if (kind == SaveKind::Save && m_doc.saveTarget)
+        return writeDocument(*m_doc.saveTarget, lines);
+    return writeToChosenName(lines);
 }
 
 } // namespace tuneks

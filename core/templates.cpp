@@ -447,6 +447,11 @@ const QVector<QByteArray> &porsche()
     return lines;
 }
 
+const QVector<QByteArray> &linesOf(Template which)
+{
+    return which == Template::Porsche ? porsche() : lamborghini();
+}
+
 const QVector<QByteArray> &lamborghini()
 {
     static const QVector<QByteArray> lines = toLines(kLamborghiniLines);

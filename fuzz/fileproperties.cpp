@@ -1,12 +1,12 @@
 #include "fileproperties.h"
 
 #include "editorcore.h"
-#include "errorscommands.h"
-#include "mainwindowcommands.h"
+#include "commands/errorscommands.h"
+#include "commands/mainwindowcommands.h"
 #include "fakehost.h"
 #include "fieldsnapshot.h"
 #include "formstate.h"
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,7 +119,7 @@ QMap<int, int> slotLines(const QVector<QByteArray> &lines)
     // Slots by section and key, from the slot table's data.
     static const QHash<QPair<int, QByteArray>, QVector<int>> slotsByKey = [] {
         QHash<QPair<int, QByteArray>, QVector<int>> index;
-        for (const Slots::SlotInfo &info : Slots::all())
+        for (const Fields::FieldInfo &info : Fields::all())
             if (info.key)
                 index[{int(info.section), QByteArray(info.key)}].append(info.slot);
         return index;
@@ -165,7 +165,7 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
     // the field's 100 characters, as long as nobody edits it.
     out[nameLine - 1] = "' " + lines[nameLine - 1].mid(2);
     for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
-        const Slots::SlotInfo *info = Slots::bySlot(it.key());
+        const Fields::FieldInfo *info = Fields::bySlot(it.key());
         const QByteArray &line = lines[it.value() - 1];
         const qsizetype equals = line.indexOf('=');
         // Looked at in place: the model runs several times for every input.
@@ -176,26 +176,26 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
         std::optional<std::ostringstream> found;
         const auto why = [&found]() -> std::ostringstream & { return found ? *found : found.emplace(); };
         switch (info->control) {
-        case Slots::Control::CheckBox: {
-            const auto box = Slots::CheckBoxId(info->controlIndex);
+        case Fields::Control::CheckBox: {
+            const int box = info->slot;
             const int digit = form.check(box);
             const int plain = plainNumber(value);
-            if (box != Slots::Check2 && digit != (value == "1" ? 1 : 0))
+            if (box != 73 && digit != (value == "1" ? 1 : 0))
                 why() << "box of " << info->key << " shows " << digit << " for " << shown(value);
-            else if (box == Slots::Check2 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
+            else if (box == 73 && (digit < 0 || digit > 2 || (plain >= 0 && plain <= 2 && digit != plain)))
                 why() << "automatic box shows " << digit << " for " << shown(value);
             target = key + '=' + QByteArray::number(digit);
             break;
         }
-        case Slots::Control::ComboBox: {
-            const auto list = Slots::ComboId(info->controlIndex);
-            if (list == Slots::Combo1)
+        case Fields::Control::ComboBox: {
+            const int list = info->slot;
+            if (list == 71)
                 break;
             const int position = form.combo(list);
-            const int offset = Slots::comboOffset(list);
+            const int offset = info->listOffset;
             const int plain = plainNumber(value);
             if (plain >= 0) {
-                const int want = plain - offset >= 0 && plain - offset < Slots::comboItems(list).size()
+                const int want = plain - offset >= 0 && plain - offset < info->items.size()
                                      ? plain - offset
                                      : -1;
                 if (position != want)
@@ -205,8 +205,8 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
                 target = line.left(equals + 1) + ' ' + QByteArray::number(position + offset);
             break;
         }
-        case Slots::Control::MainText:
-        case Slots::Control::TorqueText:
+        case Fields::Control::MainText:
+        case Fields::Control::TorqueText:
             // Not edited: the line stays as read, even where the field shows
             // only the first 100 characters, in a first or later document.
             break;
@@ -244,7 +244,7 @@ struct Session {
             QFile::remove(name);
         host.saveNames.append(name);
         mainWindow.saveAsCommand();
-        if (host.isVisible(WindowId::Form2))
+        if (host.isVisible(WindowId::FieldErrors))
             errors.saveAnyway();
     }
 };
@@ -359,7 +359,7 @@ std::string FileProperties::check(const QByteArray &bytes)
                    + (written.endsWith("\r\n") ? "" : "; no CR LF at the end");
         if (s.core.documentLines() != expected)
             return "buffer after the save differs: " + firstDifference(s.core.documentLines(), expected);
-        if (!s.core.doc().NePervoeSoxranenie || s.core.doc().AvtoSoxranenie || s.core.doc().FNameSaveOld != target)
+        if (s.core.doc().unsavedChanges || s.core.doc().saveTarget != target)
             return "flags or save target wrong after the save";
         return {};
     };
@@ -368,12 +368,12 @@ std::string FileProperties::check(const QByteArray &bytes)
     {
         Session s(m_memory);
         s.open(m_input);
-        if (s.core.doc().e > kMaxLines)
+        if (s.core.doc().lines.size() > kMaxLines)
             return "first document: more than 1000 lines stored";
         if (name == 0) {
             if (s.host.messages.size() != 1 || s.host.messages[0].icon != MessageIcon::Critical)
                 return "first document: a refused file gave messages:" + messageList(s.host);
-            if (s.core.doc().e != 0)
+            if (s.core.doc().lines.size() != 0)
                 return "first document: a refused file left a document";
         } else {
             if (!s.host.messages.isEmpty())
@@ -401,12 +401,12 @@ std::string FileProperties::check(const QByteArray &bytes)
     // 2. After another document with an unsaved edit.
     {
         Session s(m_memory);
-        s.core.ShablonPorsche();
+        s.core.loadTemplate(Template::Porsche);
         s.core.typeText(2, QStringLiteral("1500.5"));
         const FieldSnapshot before(s.core, s.form);
         s.host.answers.append(MessageAnswer::No); // drop the unsaved edit
         s.open(m_input);
-        if (s.core.doc().e > kMaxLines)
+        if (s.core.doc().lines.size() > kMaxLines)
             return "second document: more than 1000 lines stored";
         if (s.host.messages.isEmpty() || !s.host.messages[0].text.contains(QStringLiteral("Сохранить")))
             return "second document: no question about the unsaved edit";
@@ -429,15 +429,15 @@ std::string FileProperties::check(const QByteArray &bytes)
     // else, and the value must come back when the saved file is opened. A
     // text with a line feed (the last line holds any byte but CR) is refused.
     if (name != 0) {
-        QVector<int> fields = Slots::mainTextSlots();
-        for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+        QVector<int> fields = Fields::mainTextSlots();
+        for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
             fields.append(slot);
         const int slot = fields[int(bytes.size() % fields.size())];
         // Made once: opening a converter costs more than a whole edit check.
         // Windows-1251 keeps no state between calls.
         static QStringDecoder decoder("windows-1251");
         const QString typed = decoder.decode(lines.last());
-        const QString kept = Slots::isTorqueSlot(slot) ? typed : typed.left(kFieldLength);
+        const QString kept = Fields::isTorqueSlot(slot) ? typed : typed.left(kFieldLength);
 
         Session s(m_memory);
         s.open(m_input);
@@ -464,10 +464,10 @@ std::string FileProperties::check(const QByteArray &bytes)
         if (!s.host.messages.isEmpty())
             return "edit: the save gave messages:" + messageList(s.host);
         QVector<QByteArray> expected = expectedSave(lines, name, owners, s.form, &error);
-        const int line = slot == Slots::kNameSlot ? name : owners.value(slot);
+        const int line = slot == Fields::kNameSlot ? name : owners.value(slot);
         static QStringEncoder encoder("windows-1251");
         const QByteArray keptBytes = encoder.encode(kept);
-        if (line != 0 && slot == Slots::kNameSlot && !refused)
+        if (line != 0 && slot == Fields::kNameSlot && !refused)
             expected[line - 1] = "' " + keptBytes;
         else if (line != 0 && changes)
             expected[line - 1] = lines[line - 1].left(lines[line - 1].indexOf('=') + 1) + keptBytes;

@@ -7,10 +7,10 @@
 //   document_memory small   the first built-in car, about 3 KB
 //   document_memory 1000    the same car padded to 1000 lines, about 60 KB
 #include "editorcore.h"
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 #include "fakehost.h"
 #include "formstate.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "samplefile.h"
 
 #include <QFile>
@@ -61,15 +61,15 @@ int main(int argc, char **argv)
     const size_t held = heapInUse() - before;
     host.saveNames.append(dir.filePath(QStringLiteral("saved.ini")));
     mainWindow.saveAsCommand();
-    if (host.isVisible(WindowId::Form2))
+    if (host.isVisible(WindowId::FieldErrors))
         errors.saveAnyway();
-    if (core.doc().e == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
+    if (core.doc().lines.size() == 0 || !host.messages.isEmpty() || !QFile::exists(dir.filePath(QStringLiteral("saved.ini")))) {
         std::fprintf(stderr, "the file was not opened and saved\n");
         return 1;
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("file %lld bytes, %d lines\nheap held by the open document %zu bytes\npeak RSS %ld KiB\n",
-                static_cast<long long>(bytes.size()), core.doc().e, held, usage.ru_maxrss);
+                static_cast<long long>(bytes.size()), int(core.doc().lines.size()), held, usage.ru_maxrss);
     return 0;
 }

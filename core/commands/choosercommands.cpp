@@ -1,27 +1,16 @@
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 
 namespace tuneks {
 
 void ChooserCommands::create()
 {
-    FormState &form = m_core.form();
-    if (form.chooserOption() == FormState::PorscheChoice)
-        m_core.ShablonPorsche();
-    else
-        m_core.ShablonLamborghini();
-    m_core.Razblokirovka();
-    form.setFrameVisible(9, false);
-    m_core.enableDocumentMenus();
-    m_core.host().hideWindow(WindowId::Form5);
-    // The new car is unnamed and empty: every field is written on its first
-    // save.
-    m_core.Otchistka();
-    m_core.markEverythingEdited();
+    m_core.newDocument(m_core.form().chooserOption() == FormState::PorscheChoice ? Template::Porsche
+                                                                                 : Template::Lamborghini);
 }
 
 void ChooserCommands::cancel()
 {
-    m_core.host().hideWindow(WindowId::Form5);
+    m_core.host().hideWindow(WindowId::TemplateChooser);
 }
 
 void ChooserCommands::notes()

@@ -1,4 +1,4 @@
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 
 namespace tuneks {
 
@@ -6,14 +6,14 @@ SaveOutcome ErrorsCommands::recheck()
 {
     // Does what the notes promise: checks everything again, with the same
     // kind of save as the run that opened the window.
-    const SaveKind kind = m_core.doc().errorsRun;
+    const SaveKind kind = m_core.errorsWindowSaveKind();
     close();
-    return m_core.ProverkaZnakov(kind);
+    return m_core.checkFieldsThenSave(kind);
 }
 
 SaveOutcome ErrorsCommands::saveAnyway()
 {
-    const SaveOutcome outcome = m_core.saveSequence(m_core.doc().errorsRun);
+    const SaveOutcome outcome = m_core.saveWithoutCheck(m_core.errorsWindowSaveKind());
     close();
     return outcome;
 }
@@ -21,7 +21,7 @@ SaveOutcome ErrorsCommands::saveAnyway()
 void ErrorsCommands::close()
 {
     m_core.errorsWindowClosed();
-    m_core.host().hideWindow(WindowId::Form2);
+    m_core.host().hideWindow(WindowId::FieldErrors);
 }
 
 void ErrorsCommands::notes()

@@ -1,4 +1,4 @@
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 
 #include "texts.h"
 
@@ -6,24 +6,22 @@ namespace tuneks {
 
 namespace {
 
-struct PageCommand {
-    int command;
-    int frame;
-    const char16_t *title; // nullptr: the title stays as it was
+struct PageTitle {
+    Page page;
+    const char16_t *title;
 };
 
-const PageCommand kPageCommands[] = {
-    {1, 1, u" --==[ Общее ]==--"},
-    {2, 2, u" --==[ Коробка Переключения Передач ]==--"},
-    {3, 3, u" --==[ Колёса ]==--"},
-    {4, 4, u" --==[ Подвеска ]==--"},
-    {5, 5, u" --==[ Аэродинамика ]==--"},
-    {6, 8, u" --==[ Тормозная система ]==--"},
-    {8, 7, u" --==[ Двигатель ]==--"},
-    {10, 6, u" --==[ Трансмиссия ]==--"},
-    {11, 2, u" --==[ Коробка Переключения Передач ]==--"},
-    {13, 9, nullptr},
-    {14, 3, nullptr},
+// The rear wheels' page has no title of its own: it is the second half of
+// the wheels' page and keeps the title shown before.
+const PageTitle kPageTitles[] = {
+    {Page::General, u" --==[ Общее ]==--"},
+    {Page::Gearbox, u" --==[ Коробка Переключения Передач ]==--"},
+    {Page::FrontWheels, u" --==[ Колёса ]==--"},
+    {Page::Suspension, u" --==[ Подвеска ]==--"},
+    {Page::Aerodynamics, u" --==[ Аэродинамика ]==--"},
+    {Page::DriveTrain, u" --==[ Трансмиссия ]==--"},
+    {Page::Engine, u" --==[ Двигатель ]==--"},
+    {Page::Brakes, u" --==[ Тормозная система ]==--"},
 };
 
 } // namespace
@@ -34,22 +32,18 @@ void MainWindowCommands::windowLoaded()
     m_core.form().setPageTitle(Texts::notLoadedText());
 }
 
-void MainWindowCommands::pageCommand(int commandNumber)
+void MainWindowCommands::showPage(Page page)
 {
-    for (const PageCommand &page : kPageCommands) {
-        if (page.command != commandNumber)
-            continue;
-        if (page.title)
-            m_core.form().setPageTitle(QString::fromUtf16(page.title));
-        for (int frame = 1; frame <= 9; ++frame)
-            m_core.form().setFrameVisible(frame, frame == page.frame);
-        return;
-    }
+    for (const PageTitle &entry : kPageTitles)
+        if (entry.page == page)
+            m_core.form().setPageTitle(QString::fromUtf16(entry.title));
+    for (int frame = 1; frame <= 9; ++frame)
+        m_core.form().setFrameVisible(frame, frame == int(page));
 }
 
 SaveKind MainWindowCommands::plainSave() const
 {
-    return m_core.doc().NePervoeSoxranenie ? SaveKind::Save : SaveKind::SaveAs;
+    return m_core.hasSaveTarget() ? SaveKind::Save : SaveKind::SaveAs;
 }
 
 MessageAnswer MainWindowCommands::askLeaveQuestion(MessageButtons buttons)
@@ -61,10 +55,10 @@ MessageAnswer MainWindowCommands::askLeaveQuestion(MessageButtons buttons)
 
 bool MainWindowCommands::leaveQuestionAllowsReplacing()
 {
-    if (!m_core.doc().AvtoSoxranenie)
+    if (!m_core.hasUnsavedChanges())
         return true;
     switch (askLeaveQuestion(MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes: return m_core.ProverkaZnakov(plainSave()) == SaveOutcome::Written;
+    case MessageAnswer::Yes: return m_core.checkFieldsThenSave(plainSave()) == SaveOutcome::Written;
     case MessageAnswer::No: return true;
     default: return false;
     }
@@ -87,25 +81,25 @@ void MainWindowCommands::openDroppedFile(const QString &fileName)
 
 void MainWindowCommands::openChosenFile(const QString &fileName)
 {
-    m_core.zagr(fileName);
+    m_core.openFile(fileName);
     m_core.enableDocumentMenus();
 }
 
-SaveOutcome MainWindowCommands::saveCommand() { return m_core.ProverkaZnakov(plainSave()); }
+SaveOutcome MainWindowCommands::saveCommand() { return m_core.checkFieldsThenSave(plainSave()); }
 
-SaveOutcome MainWindowCommands::saveAsCommand() { return m_core.ProverkaZnakov(SaveKind::SaveAs); }
+SaveOutcome MainWindowCommands::saveAsCommand() { return m_core.checkFieldsThenSave(SaveKind::SaveAs); }
 
-SaveOutcome MainWindowCommands::checkCommand() { return m_core.ProverkaZnakov(SaveKind::CheckOnly); }
+SaveOutcome MainWindowCommands::checkCommand() { return m_core.checkFieldsThenSave(SaveKind::CheckOnly); }
 
 bool MainWindowCommands::exitCommand()
 {
-    if (!m_core.doc().AvtoSoxranenie)
+    if (!m_core.hasUnsavedChanges())
         return true;
     switch (askLeaveQuestion(MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
         // The window stays open; a second Exit leaves once the save went
         // through.
-        m_core.ProverkaZnakov(plainSave());
+        m_core.checkFieldsThenSave(plainSave());
         return false;
     case MessageAnswer::No: return true;
     default: return false;
@@ -114,7 +108,7 @@ bool MainWindowCommands::exitCommand()
 
 bool MainWindowCommands::closeRequested()
 {
-    if (!m_core.doc().AvtoSoxranenie)
+    if (!m_core.hasUnsavedChanges())
         return true;
     // The box has no escape: only No lets the edits go. A box closed without
     // an answer refuses the close, so the edits are never lost by accident.
@@ -123,7 +117,7 @@ bool MainWindowCommands::closeRequested()
     case MessageAnswer::Yes:
         // Close only when the edits reached the file; otherwise (errors
         // listed, Save As cancelled, write failed) the window stays with them.
-        return m_core.ProverkaZnakov(plainSave()) == SaveOutcome::Written;
+        return m_core.checkFieldsThenSave(plainSave()) == SaveOutcome::Written;
     default: return false;
     }
 }
@@ -132,7 +126,7 @@ void MainWindowCommands::newCommand()
 {
     if (!leaveQuestionAllowsReplacing())
         return;
-    m_core.host().showWindowModal(WindowId::Form5);
+    m_core.host().showWindowModal(WindowId::TemplateChooser);
 }
 
 } // namespace tuneks

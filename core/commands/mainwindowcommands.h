@@ -12,9 +12,8 @@ public:
 
     // Window load: the program's caption and the not-loaded message in Text3.
     void windowLoaded();
-    // Page buttons Command1..Command6, Command8 and arrows Command10,
-    // Command11, Command13, Command14.
-    void pageCommand(int commandNumber);
+    // A page button or a page's arrow: shows `page` alone under its title.
+    void showPage(Page page);
     // Menu "open": leave question, open dialog, load, enable the save items.
     void openCommand();
     // A file dropped on the main window: as Open, with the dropped name in

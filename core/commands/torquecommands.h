@@ -11,12 +11,12 @@ public:
     explicit TorqueCommands(EditorCore &core) : m_core(core) {}
 
     // "Закрыть" of Form3, also its close box: the torque check.
-    void closeWindow() { m_core.ProverkaOborotov1(); }
+    void closeWindow() { m_core.checkTorque(); }
     // "Закрыть", Esc or the close box of Form2_2.
     void closeErrors()
     {
         m_core.form().clearTorqueErrors();
-        m_core.host().hideWindow(WindowId::Form2_2);
+        m_core.host().hideWindow(WindowId::TorqueErrors);
     }
 
 private:

@@ -13,7 +13,7 @@ struct Checks : CoreTest {
     // The errors window is hidden with an empty list and no longer blocks a check.
     bool errorsWindowClosed() const
     {
-        return !host.isVisible(WindowId::Form2) && form.errorsList().isEmpty() && !core.doc().Otkr;
+        return !host.isVisible(WindowId::FieldErrors) && form.errorsList().isEmpty() && !core.doc().errorsWindowOpen;
     }
 };
 
@@ -38,10 +38,10 @@ TEST_F(Checks, FieldCharactersAreJudgedOneFieldOneError)
         // Set as a file's value would be: typing refuses the control characters.
         form.setText(72, c.text);
         mainWindow.saveAsCommand();
-        EXPECT_EQ(host.isVisible(WindowId::Form2), !c.prefix.isNull());
+        EXPECT_EQ(host.isVisible(WindowId::FieldErrors), !c.prefix.isNull());
         EXPECT_EQ(form.errorsList(), c.prefix.isNull() ? QStringList()
                                      : QStringList{c.prefix + QStringLiteral("\"Задержка\" (трансмисия)")});
-        EXPECT_EQ(core.doc().Otkr, !c.prefix.isNull());
+        EXPECT_EQ(core.doc().errorsWindowOpen, !c.prefix.isNull());
         errors.close();
     }
 }
@@ -66,7 +66,7 @@ TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksT
 {
     core.typeText(2, QString());
     mainWindow.saveCommand();
-    ASSERT_TRUE(core.doc().Otkr);
+    ASSERT_TRUE(core.doc().errorsWindowOpen);
     mainWindow.checkCommand();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Ошибка..."), MessageIcon::Critical,
@@ -83,7 +83,7 @@ TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksT
     // Closing re-enables the buttons and empties the list, so a fresh run
     // lists only its own errors.
     mainWindow.checkCommand();
-    EXPECT_TRUE(host.isVisible(WindowId::Form2));
+    EXPECT_TRUE(host.isVisible(WindowId::FieldErrors));
     EXPECT_FALSE(form.errorsButtonsEnabled());
     errors.close();
     EXPECT_TRUE(errorsWindowClosed());
@@ -109,7 +109,7 @@ TEST_F(Checks, ACheckOnlyRunListsOrReportsButNeverSavesAndTheErrorsWindowBlocksT
     core.typeText(2, QStringLiteral("1600"));
     mainWindow.checkCommand();
     EXPECT_TRUE(readFile(QStringLiteral("after.ini")).contains("\r\nMass=1500\r\n"));
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(core.doc().unsavedChanges);
 }
 
 TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsTheyStand)
@@ -127,33 +127,33 @@ TEST_F(Checks, RecheckRepeatsTheSameKindOfSaveAndSaveAnywayWritesTheFieldsAsThey
 
     core.typeText(2, QString());
     mainWindow.saveCommand();
-    ASSERT_TRUE(host.isVisible(WindowId::Form2));
+    ASSERT_TRUE(host.isVisible(WindowId::FieldErrors));
     core.typeText(5, QStringLiteral("edited after"));
     errors.saveAnyway(); // to the target, without a dialog
     EXPECT_EQ(host.saveDialogs, 2);
     const QByteArray saved = readFile(QStringLiteral("rechecked.ini"));
     EXPECT_TRUE(saved.contains("\r\nMass=\r\n")); // an empty field leaves the key and "="
     EXPECT_TRUE(saved.contains("\r\nFrontTrackWidth=edited after\r\n"));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(core.doc().unsavedChanges);
     EXPECT_TRUE(errorsWindowClosed());
 }
 
 TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
 {
-    host.showWindow(WindowId::Form3);
+    host.showWindow(WindowId::Torque);
     core.typeText(43, QString());
     core.typeText(60, QStringLiteral("1,5"));
     QStringList shown;
     host.onModal = [&](WindowId window) {
-        EXPECT_EQ(window, WindowId::Form2_2);
-        EXPECT_TRUE(host.isVisible(WindowId::Form3)); // hidden only after the errors window
+        EXPECT_EQ(window, WindowId::TorqueErrors);
+        EXPECT_TRUE(host.isVisible(WindowId::Torque)); // hidden only after the errors window
         shown = form.torqueErrorsList();
         torque.closeErrors();
     };
     torque.closeWindow();
     EXPECT_EQ(shown, QStringList({QStringLiteral("Не заполнено окно \"Крутящий момент при 1500 о/м\""),
                                   QStringLiteral("Не допустимый символ в окне \"Крутящий момент при 10000 о/м\"")}));
-    EXPECT_FALSE(host.isVisible(WindowId::Form3));
+    EXPECT_FALSE(host.isVisible(WindowId::Torque));
     EXPECT_TRUE(form.torqueErrorsList().isEmpty());
     // Torque errors never block a save: the faulty values are written.
     const QByteArray saved = readFile(saveAs(QStringLiteral("torque.ini")));
@@ -162,10 +162,10 @@ TEST_F(Checks, TorqueCheckListsErrorsModallyThenHidesTheTorqueWindow)
 
     // Clean values hide the window at once.
     host.modalShown.clear();
-    host.showWindow(WindowId::Form3);
+    host.showWindow(WindowId::Torque);
     core.typeText(43, QStringLiteral("10"));
     core.typeText(60, QStringLiteral("15"));
     torque.closeWindow();
     EXPECT_TRUE(host.modalShown.isEmpty());
-    EXPECT_FALSE(host.isVisible(WindowId::Form3));
+    EXPECT_FALSE(host.isVisible(WindowId::Torque));
 }

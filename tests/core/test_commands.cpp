@@ -25,14 +25,14 @@ TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
     EXPECT_EQ(form.pageTitle(), QStringLiteral("\r\n     Файл не загружен!\r\n\r\n          Для начала "
                                                "работы загрузите или создайте новый файл."));
     EXPECT_EQ(Texts::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
-    for (int slot = 0; slot < Slots::kSlotLimit; ++slot) {
-        EXPECT_EQ(form.textEnabled(slot), Slots::isTextSlot(slot)) << slot;
-        EXPECT_EQ(form.text(slot), Slots::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
+    for (int slot = 0; slot < Fields::kSlotLimit; ++slot) {
+        EXPECT_EQ(form.textEnabled(slot), Fields::isTextSlot(slot)) << slot;
+        EXPECT_EQ(form.text(slot), Fields::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
     }
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        EXPECT_TRUE(form.checkEnabled(Slots::CheckBoxId(box)) && form.check(Slots::CheckBoxId(box)) == 0);
-    for (int list = 0; list < Slots::kComboCount; ++list)
-        EXPECT_TRUE(form.comboEnabled(Slots::ComboId(list)) && form.combo(Slots::ComboId(list)) == -1);
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_TRUE(form.checkEnabled(box) && form.check(box) == 0);
+    for (int list : Fields::listSlots())
+        EXPECT_TRUE(form.comboEnabled(list) && form.combo(list) == -1);
     EXPECT_TRUE(form.errorsButtonsEnabled());
     EXPECT_EQ(form.chooserOption(), FormState::NoChoice);
     for (bool enabled : {false, true}) {
@@ -41,35 +41,44 @@ TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
         EXPECT_FALSE(form.pageButtonsEnabled());
         EXPECT_EQ(form.menuSaveEnabled(), enabled);
         EXPECT_EQ(form.menuSaveAsEnabled(), enabled);
-        EXPECT_EQ(form.menuProverkaEnabled(), enabled);
+        EXPECT_EQ(form.menuCheckEnabled(), enabled);
         mainWindow.openCommand(); // the dialog is cancelled: nothing is loaded
     }
     EXPECT_EQ(host.openDialogs, 2);
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_EQ(core.doc().e, 0);
+    EXPECT_EQ(core.doc().lines.size(), 0);
 }
 
 TEST_F(Commands, PageCommandsShowOnePageAndSetTheirTitles)
 {
     openCar();
-    const struct { int command, frame; const char *title; } cases[] = {
-        {2, 2, " --==[ Коробка Переключения Передач ]==--"}, {10, 6, " --==[ Трансмиссия ]==--"},
-        {11, 2, " --==[ Коробка Переключения Передач ]==--"}, {3, 3, " --==[ Колёса ]==--"},
-        {13, 9, " --==[ Колёса ]==--"}, // keeps the title shown before
-        {14, 3, " --==[ Колёса ]==--"},      {4, 4, " --==[ Подвеска ]==--"},
-        {5, 5, " --==[ Аэродинамика ]==--"}, {6, 8, " --==[ Тормозная система ]==--"},
-        {8, 7, " --==[ Двигатель ]==--"},    {13, 9, " --==[ Двигатель ]==--"},
-        {1, 1, " --==[ Общее ]==--"},
+    const struct {
+        Page page;
+        int frame;
+        const char *title;
+    } cases[] = {
+        {Page::Gearbox, 2, " --==[ Коробка Переключения Передач ]==--"},
+        {Page::DriveTrain, 6, " --==[ Трансмиссия ]==--"},
+        {Page::Gearbox, 2, " --==[ Коробка Переключения Передач ]==--"},
+        {Page::FrontWheels, 3, " --==[ Колёса ]==--"},
+        {Page::RearWheels, 9, " --==[ Колёса ]==--"}, // keeps the title shown before
+        {Page::FrontWheels, 3, " --==[ Колёса ]==--"},
+        {Page::Suspension, 4, " --==[ Подвеска ]==--"},
+        {Page::Aerodynamics, 5, " --==[ Аэродинамика ]==--"},
+        {Page::Brakes, 8, " --==[ Тормозная система ]==--"},
+        {Page::Engine, 7, " --==[ Двигатель ]==--"},
+        {Page::RearWheels, 9, " --==[ Двигатель ]==--"},
+        {Page::General, 1, " --==[ Общее ]==--"},
     };
     for (const auto &c : cases) {
-        mainWindow.pageCommand(c.command);
-        EXPECT_EQ(form.pageTitle(), QString::fromUtf8(c.title)) << c.command;
+        mainWindow.showPage(c.page);
+        EXPECT_EQ(form.pageTitle(), QString::fromUtf8(c.title)) << c.frame;
         for (int frame = 1; frame <= 9; ++frame)
-            EXPECT_EQ(form.frameVisible(frame), frame == c.frame) << c.command << " " << frame;
+            EXPECT_EQ(form.frameVisible(frame), frame == c.frame) << c.frame << " " << frame;
     }
     // Loading shows the general page over those shown and hides only the
     // brakes page.
-    mainWindow.pageCommand(6);
+    mainWindow.showPage(Page::Brakes);
     form.setFrameVisible(4, true);
     openCar();
     EXPECT_TRUE(form.frameVisible(1));
@@ -82,8 +91,8 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
 {
     core.typeText(1, QStringLiteral("Моя"));
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Моя (Тюнекс)"));
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
-    EXPECT_FALSE(core.doc().Izm[1]); // nothing is marked before a document exists
+    EXPECT_TRUE(core.doc().unsavedChanges);
+    EXPECT_FALSE(core.doc().edited[1]); // nothing is marked before a document exists
     core.typeText(1, QString());
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
 
@@ -91,13 +100,13 @@ TEST_F(Commands, FieldChangesKeepTheCaptionAndCutAtAHundredCharacters)
     openCar();
     core.typeText(2, QString(99, QLatin1Char('1')));
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_TRUE(core.doc().Izm[2]);
+    EXPECT_TRUE(core.doc().edited[2]);
     core.typeText(2, QString(250, QLatin1Char('2')));
     EXPECT_EQ(form.text(2), QString(100, QLatin1Char('2')));
     EXPECT_EQ(host.beeps, 1);
     core.typeText(43, QString(150, QLatin1Char('3'))); // torque fields are not cut
     EXPECT_EQ(form.text(43).size(), 150);
-    EXPECT_TRUE(core.doc().Izm[43]);
+    EXPECT_TRUE(core.doc().edited[43]);
     EXPECT_EQ(host.beeps, 1);
 }
 
@@ -124,24 +133,24 @@ TEST_F(Commands, EveryKindOfEditCountsAsAnUnsavedChangeAndRefusedTextIsNone)
     EXPECT_EQ(host.beeps, int(std::size(refused)) - 1); // the unknown field gives no beep
     for (const int slot : {1, 2, 5, 41})
         EXPECT_EQ(form.text(slot), slot == 1 ? QStringLiteral("Car") : QString::number(slot) + QStringLiteral(".5"));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(core.doc().unsavedChanges);
 
     const std::function<void()> edits[] = {
         [this] { core.labelClicked(); },
-        [this] { core.clickCheckBox(Slots::Check1_0); },
-        [this] { core.clickCheckBox(Slots::Check2); },
-        [this] { core.clickCheckBox(Slots::Check3); },
-        [this] { core.chooseComboItem(Slots::Combo1, 0); },
-        [this] { core.chooseComboItem(Slots::Combo3, 3); },
+        [this] { core.clickCheckBox(24); },
+        [this] { core.clickCheckBox(73); },
+        [this] { core.clickCheckBox(125); },
+        [this] { core.chooseComboItem(71, 0); },
+        [this] { core.chooseComboItem(127, 3); },
         [this] { core.typeText(50, QStringLiteral("1")); },
         [this] { EXPECT_TRUE(core.typeText(1, QStringLiteral("Машина №5 «Люкс» €"))); },
     };
     int saves = 0;
     for (const auto &edit : edits) {
         saveAs(QStringLiteral("clean%1.ini").arg(++saves));
-        ASSERT_FALSE(core.doc().AvtoSoxranenie);
+        ASSERT_FALSE(core.doc().unsavedChanges);
         edit();
-        EXPECT_TRUE(core.doc().AvtoSoxranenie) << "edit " << saves;
+        EXPECT_TRUE(core.doc().unsavedChanges) << "edit " << saves;
     }
 
     // A control character that the file itself holds in a value does not
@@ -202,7 +211,7 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
                               QStringLiteral("Файл был изменён.\r\n\r\nСохранить изменения?")));
         EXPECT_EQ(f.host.messages[0].buttons, row.buttons);
         EXPECT_EQ(f.form.text(2), QStringLiteral("5"));
-        EXPECT_TRUE(f.core.doc().AvtoSoxranenie);
+        EXPECT_TRUE(f.core.doc().unsavedChanges);
 
         const FieldSnapshot before = f.snapshot();
         f.host.answers = {MessageAnswer::Yes}; // the write fails: stay
@@ -214,7 +223,7 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
         f.core.typeText(2, QStringLiteral("bad"));
         f.host.answers = {MessageAnswer::Yes}; // errors listed: stay
         EXPECT_FALSE(row.run(f));
-        EXPECT_TRUE(f.host.isVisible(WindowId::Form2));
+        EXPECT_TRUE(f.host.isVisible(WindowId::FieldErrors));
         f.host.answers = {MessageAnswer::Yes}; // errors window still open: refused
         EXPECT_FALSE(row.run(f));
         EXPECT_EQ(f.host.messages.last().caption, QStringLiteral("Ошибка..."));

@@ -55,7 +55,7 @@ TEST_F(DiskChanges, OnlyChangedBytesAreAskedAbout)
         mainWindow.saveCommand();
         EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
         EXPECT_TRUE(readFile(target).contains("\r\nMass=4321.5\r\n"));
-        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+        EXPECT_FALSE(core.doc().unsavedChanges);
     }
 }
 
@@ -74,8 +74,8 @@ TEST_F(DiskChanges, NoKeepsTheOtherProgramsFileAndTheEditsYesReplacesIt)
                                                "сохранить под другим именем.")));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(sameBytes(readFile(target), otherProgram));
-    EXPECT_TRUE(core.doc().AvtoSoxranenie) << "the edits are still unsaved";
-    EXPECT_EQ(core.doc().FNameSaveOld, target);
+    EXPECT_TRUE(core.doc().unsavedChanges) << "the edits are still unsaved";
+    EXPECT_EQ(core.doc().saveTarget, target);
     EXPECT_EQ(form.text(2), QStringLiteral("4321.5"));
 
     // Saved under another name, the edits are safe and the file untouched.
@@ -106,7 +106,7 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     EXPECT_EQ(host.messages.size(), 2);
     EXPECT_EQ(changedQuestions(), 1);
     EXPECT_TRUE(sameBytes(readFile(car), otherProgram));
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie) << "still no save target";
+    EXPECT_FALSE(core.doc().saveTarget.has_value()) << "still no save target";
 
     // Leaving: Yes to saving, No to replacing keeps the program open.
     host.messages.clear();
@@ -115,7 +115,7 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     EXPECT_FALSE(mainWindow.closeRequested());
     EXPECT_EQ(changedQuestions(), 1);
     EXPECT_TRUE(sameBytes(readFile(car), otherProgram));
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(core.doc().unsavedChanges);
 
     // A new document belongs to no file: replacing one asks only whether to.
     host.answers = {MessageAnswer::No};
@@ -145,5 +145,5 @@ TEST_F(DiskChanges, ADroppedFileOpensLikeAChosenOneAndARefusedOneLeavesTheGuardO
     host.answers = {MessageAnswer::No};
     mainWindow.openDroppedFile(writeFile(QStringLiteral("dropped.ini"), joinCrLf(physicsLines(120, "Dropped"))));
     EXPECT_EQ(form.text(1), QStringLiteral("Dropped"));
-    EXPECT_TRUE(form.menuSaveEnabled() && form.menuProverkaEnabled());
+    EXPECT_TRUE(form.menuSaveEnabled() && form.menuCheckEnabled());
 }

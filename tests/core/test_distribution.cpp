@@ -31,13 +31,13 @@ TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
         ASSERT_TRUE(host.messages.isEmpty());
         EXPECT_EQ(core.documentLines(), lines);
         EXPECT_EQ(form.text(1), row.name);
-        EXPECT_EQ(core.doc().NStr[1], row.nameLine);
+        EXPECT_EQ(core.doc().keyLine[1], row.nameLine - 1);
         EXPECT_EQ(form.text(2), QString::fromLatin1(row.head.last().mid(5)));
         // The field change that follows the head recomputes the caption.
         EXPECT_EQ(form.caption(), row.name.isEmpty()
                                       ? QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)")
                                       : QStringLiteral("Редактируем - ") + row.name + QStringLiteral(" (Тюнекс)"));
-        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+        EXPECT_FALSE(core.doc().unsavedChanges);
     }
 }
 
@@ -65,13 +65,13 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLoadsMarkNothingAsE
     };
     for (const auto &[slot, text] : texts)
         EXPECT_EQ(form.text(slot), QString::fromUtf8(text)) << slot;
-    EXPECT_EQ(core.doc().NStr[2], 4);
-    EXPECT_EQ(core.doc().NStr[5], 0);
-    EXPECT_FALSE(core.doc().Izm[2]); // nothing is marked before the first document
+    EXPECT_EQ(core.doc().keyLine[2], 3);
+    EXPECT_EQ(core.doc().keyLine[5], DocumentState::kNoLine);
+    EXPECT_FALSE(core.doc().edited[2]); // nothing is marked before the first document
 
     openLines({"' Car", "[basic]", "Mass=5", "RearTrackWidth= 5"});
-    EXPECT_FALSE(core.doc().Izm[2]) << "a later load changed the text, but the user did not";
-    EXPECT_FALSE(core.doc().Izm[6]);
+    EXPECT_FALSE(core.doc().edited[2]) << "a later load changed the text, but the user did not";
+    EXPECT_FALSE(core.doc().edited[6]);
 }
 
 TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUntilEdited)
@@ -85,7 +85,7 @@ TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUnt
         EXPECT_EQ(form.text(2), QString(100, QLatin1Char('7')));
         EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - ") + QString(100, QLatin1Char('N'))
                                       + QStringLiteral(" (Тюнекс)"));
-        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+        EXPECT_FALSE(core.doc().unsavedChanges);
         EXPECT_TRUE(sameBytes(readFile(saveAs(QStringLiteral("long%1.ini").arg(document), {}, true)), joinCrLf(lines)));
     }
     // What the user edits is written as the field shows it.
@@ -105,27 +105,27 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
         "[brake_rear]", "ABS=2",
         "[brake_front]", "ABS=1",
     });
-    EXPECT_EQ(form.check(Slots::Check1_0), 1);
-    EXPECT_EQ(form.check(Slots::Check1_2), 1); // driveWheels_1 is the top right box
-    EXPECT_EQ(form.check(Slots::Check1_3), 0); // "1 " is not "1"
-    EXPECT_EQ(form.check(Slots::Check1_1), 0);
-    EXPECT_EQ(form.check(Slots::Check2), 2);   // greyed
-    EXPECT_EQ(form.check(Slots::Check4), 0);   // rear ABS: only "1" ticks
-    EXPECT_EQ(form.check(Slots::Check3), 1);   // front ABS
-    EXPECT_EQ(core.doc().NStr[25], 4);
-    EXPECT_EQ(core.doc().NStr[121], 10);
-    EXPECT_EQ(core.doc().NStr[125], 12);
+    EXPECT_EQ(form.check(24), 1);
+    EXPECT_EQ(form.check(25), 1); // driveWheels_1 is the top right box
+    EXPECT_EQ(form.check(26), 0); // "1 " is not "1"
+    EXPECT_EQ(form.check(27), 0);
+    EXPECT_EQ(form.check(73), 2);   // greyed
+    EXPECT_EQ(form.check(121), 0);   // rear ABS: only "1" ticks
+    EXPECT_EQ(form.check(125), 1);   // front ABS
+    EXPECT_EQ(core.doc().keyLine[25], 3);
+    EXPECT_EQ(core.doc().keyLine[121], 9);
+    EXPECT_EQ(core.doc().keyLine[125], 11);
 
     // The other way round: each wheel's key ticks its own box alone.
     openLines({"' Car", "[basic]", "driveWheels_0=0", "driveWheels_1=0", "driveWheels_2=1", "driveWheels_3=1"});
-    EXPECT_EQ(form.check(Slots::Check1_0), 0);
-    EXPECT_EQ(form.check(Slots::Check1_2), 0);
-    EXPECT_EQ(form.check(Slots::Check1_3), 1); // bottom right
-    EXPECT_EQ(form.check(Slots::Check1_1), 1); // bottom left
+    EXPECT_EQ(form.check(24), 0);
+    EXPECT_EQ(form.check(25), 0);
+    EXPECT_EQ(form.check(26), 1); // bottom right
+    EXPECT_EQ(form.check(27), 1); // bottom left
 
     for (const char *automatic : {"Automatic=7", "Automatic=abc", "Automatic=-1"}) {
         openLines({"' Car", "[basic]", "[transmission]", automatic});
-        EXPECT_EQ(form.check(Slots::Check2), 0) << automatic;
+        EXPECT_EQ(form.check(73), 0) << automatic;
     }
 }
 
@@ -141,21 +141,21 @@ TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
     for (const auto &c : cases) {
         openLines({"' Car", "[basic]", "[transmission]", QByteArray("NumberOfGears=") + c.gears,
                    "[audio]", QByteArray("enginetype=") + c.engine, QByteArray("horntype=") + c.horn});
-        EXPECT_EQ(form.combo(Slots::Combo1), c.gearsPos) << c.gears;
-        EXPECT_EQ(form.combo(Slots::Combo2), c.enginePos) << c.engine;
-        EXPECT_EQ(form.combo(Slots::Combo3), c.hornPos) << c.horn;
-        EXPECT_TRUE(form.comboEnabled(Slots::Combo2));
-        EXPECT_TRUE(form.comboEnabled(Slots::Combo3));
+        EXPECT_EQ(form.combo(71), c.gearsPos) << c.gears;
+        EXPECT_EQ(form.combo(126), c.enginePos) << c.engine;
+        EXPECT_EQ(form.combo(127), c.hornPos) << c.horn;
+        EXPECT_TRUE(form.comboEnabled(126));
+        EXPECT_TRUE(form.comboEnabled(127));
     }
 }
 
 TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
 {
     openLines(physicsLines());
-    for (const Slots::SlotInfo &info : Slots::all())
-        EXPECT_TRUE(!Slots::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
-    EXPECT_TRUE(form.checkEnabled(Slots::Check4));
-    EXPECT_TRUE(form.comboEnabled(Slots::Combo1));
+    for (const Fields::FieldInfo &info : Fields::all())
+        EXPECT_TRUE(!Fields::isTextSlot(info.slot) || form.textEnabled(info.slot)) << info.slot;
+    EXPECT_TRUE(form.checkEnabled(121));
+    EXPECT_TRUE(form.comboEnabled(71));
 
     // No [audio]: the sound lists are disabled and empty too, and no key keeps
     // the old file's line number.
@@ -164,14 +164,14 @@ TEST_F(Distribution, FieldsWhoseKeyTheDocumentLacksAreDisabled)
         EXPECT_TRUE(form.textEnabled(slot)) << slot;
     for (const int slot : {5, 41})
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
-    EXPECT_FALSE(form.checkEnabled(Slots::Check4));
-    EXPECT_FALSE(form.comboEnabled(Slots::Combo1));
-    for (const Slots::ComboId list : {Slots::Combo2, Slots::Combo3}) {
+    EXPECT_FALSE(form.checkEnabled(121));
+    EXPECT_FALSE(form.comboEnabled(71));
+    for (const int list : {126, 127}) {
         EXPECT_FALSE(form.comboEnabled(list));
         EXPECT_EQ(form.combo(list), -1);
     }
-    EXPECT_EQ(core.doc().NStr[121], 0);
-    EXPECT_EQ(core.doc().NStr[5], 0);
+    EXPECT_EQ(core.doc().keyLine[121], DocumentState::kNoLine);
+    EXPECT_EQ(core.doc().keyLine[5], DocumentState::kNoLine);
 }
 
 TEST_F(Distribution, ALongerDocumentAfterAShorterOneKeepsEveryLine)

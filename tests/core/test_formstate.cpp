@@ -33,26 +33,24 @@ TEST(FormStateModel, EveryRealChangeOfEveryItemIsToldOnceWithItsIndexAndARepeatI
     using Set = std::function<void(int index, bool on)>;
     QList<std::tuple<Set, Item, QList<int>>> setters;
     QList<int> textSlots, boxes, lists, frames{1, 2, 3, 4, 5, 6, 7, 8, 9}, none{0};
-    for (const Slots::SlotInfo &info : Slots::all())
-        if (Slots::isTextSlot(info.slot))
+    for (const Fields::FieldInfo &info : Fields::all())
+        if (Fields::isTextSlot(info.slot))
             textSlots << info.slot;
-    for (int b = 0; b < Slots::kCheckBoxCount; ++b)
-        boxes << b;
-    for (int l = 0; l < Slots::kComboCount; ++l)
-        lists << l;
-    const auto last = [](int l) { return int(Slots::comboItems(Slots::ComboId(l)).size()) - 1; };
+    boxes = QList<int>(Fields::checkBoxSlots().begin(), Fields::checkBoxSlots().end());
+    lists = QList<int>(Fields::listSlots().begin(), Fields::listSlots().end());
+    const auto last = [](int l) { return int(Fields::bySlot(l)->items.size()) - 1; };
     setters = {
         {[&](int i, bool on) { form.setText(i, on ? QStringLiteral("1") : QString()); }, Item::Text, textSlots},
         {[&](int i, bool on) { form.setTextEnabled(i, !on); }, Item::TextEnabled, textSlots},
-        {[&](int i, bool on) { form.setCheck(Slots::CheckBoxId(i), on ? 2 : 0); }, Item::Check, boxes},
-        {[&](int i, bool on) { form.setCheckEnabled(Slots::CheckBoxId(i), !on); }, Item::CheckEnabled, boxes},
-        {[&](int i, bool on) { form.setCombo(Slots::ComboId(i), on ? last(i) : 0); }, Item::Combo, lists},
-        {[&](int i, bool on) { form.setComboEnabled(Slots::ComboId(i), !on); }, Item::ComboEnabled, lists},
+        {[&](int i, bool on) { form.setCheck(i, on ? 2 : 0); }, Item::Check, boxes},
+        {[&](int i, bool on) { form.setCheckEnabled(i, !on); }, Item::CheckEnabled, boxes},
+        {[&](int i, bool on) { form.setCombo(i, on ? last(i) : 0); }, Item::Combo, lists},
+        {[&](int i, bool on) { form.setComboEnabled(i, !on); }, Item::ComboEnabled, lists},
         {[&](int i, bool on) { form.setFrameVisible(i, on); }, Item::FrameVisible, frames},
         {[&](int, bool on) { form.setPageButtonsEnabled(on); }, Item::PageButtons, none},
         {[&](int, bool on) { form.setMenuSaveEnabled(on); }, Item::MenuSave, none},
         {[&](int, bool on) { form.setMenuSaveAsEnabled(on); }, Item::MenuSaveAs, none},
-        {[&](int, bool on) { form.setMenuProverkaEnabled(on); }, Item::MenuProverka, none},
+        {[&](int, bool on) { form.setMenuCheckEnabled(on); }, Item::MenuCheck, none},
         {[&](int, bool on) { form.setErrorsButtonsEnabled(!on); }, Item::ErrorsButtons, none},
         {[&](int, bool on) { form.setCaption(on ? QStringLiteral("c") : QString()); }, Item::Caption, none},
         {[&](int, bool on) { form.setPageTitle(on ? QStringLiteral("t") : QString()); }, Item::PageTitle, none},
@@ -67,11 +65,11 @@ TEST(FormStateModel, EveryRealChangeOfEveryItemIsToldOnceWithItsIndexAndARepeatI
                 set(index, on);
                 EXPECT_TRUE(recorder.take().empty()) << int(item) << " " << index;
             }
-    form.setCheck(Slots::Check3, 2);
-    form.setCombo(Slots::Combo3, 13);
+    form.setCheck(125, 2);
+    form.setCombo(127, 13);
     form.setFrameVisible(9, true);
-    EXPECT_EQ(form.check(Slots::Check3), 2);
-    EXPECT_EQ(form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(form.check(125), 2);
+    EXPECT_EQ(form.combo(127), 13);
     EXPECT_TRUE(form.frameVisible(9) && !form.frameVisible(2));
 
     // The lists grow with every append and tell of it; clearing an empty one is no change.
@@ -95,8 +93,8 @@ TEST(FormStateModel, ValuesNoControlCanShowAreRefusedWithoutAWord)
 {
     FormState form;
     Recorder recorder(form);
-    for (int slot = -1; slot <= Slots::kSlotLimit + 1; ++slot) {
-        if (Slots::isTextSlot(slot))
+    for (int slot = -1; slot <= Fields::kSlotLimit + 1; ++slot) {
+        if (Fields::isTextSlot(slot))
             continue;
         form.setText(slot, QStringLiteral("x"));
         form.setTextEnabled(slot, true);
@@ -104,16 +102,22 @@ TEST(FormStateModel, ValuesNoControlCanShowAreRefusedWithoutAWord)
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
     }
     form.setText(1000, QStringLiteral("x"));
-    form.setCheck(Slots::Check2, 3);
-    form.setCheck(Slots::Check2, -1);
-    for (int l = 0; l < Slots::kComboCount; ++l) {
-        form.setCombo(Slots::ComboId(l), int(Slots::comboItems(Slots::ComboId(l)).size())); // one past the last
-        form.setCombo(Slots::ComboId(l), -2);
+    form.setCheck(73, 3);
+    form.setCheck(73, -1);
+    for (int list : Fields::listSlots()) {
+        form.setCombo(list, int(Fields::bySlot(list)->items.size())); // one past the last
+        form.setCombo(list, -2);
     }
+    for (int slot = -1; slot <= Fields::kSlotLimit; ++slot) // a slot that is no box or list
+        if (!Fields::isCheckBoxSlot(slot) && !Fields::isListSlot(slot)) {
+            form.setCheck(slot, 1);
+            form.setCombo(slot, 0);
+            EXPECT_TRUE(form.check(slot) == 0 && form.combo(slot) == -1 && !form.checkEnabled(slot)) << slot;
+        }
     form.setFrameVisible(0, true);
     form.setFrameVisible(10, true);
     EXPECT_TRUE(recorder.take().empty());
-    EXPECT_EQ(form.check(Slots::Check2), 0);
-    EXPECT_EQ(form.combo(Slots::Combo1), -1);
+    EXPECT_EQ(form.check(73), 0);
+    EXPECT_EQ(form.combo(71), -1);
     EXPECT_FALSE(form.frameVisible(0) || form.frameVisible(10));
 }

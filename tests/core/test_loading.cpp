@@ -1,4 +1,4 @@
-#include "filereader.h"
+#include "files/filereader.h"
 #include "testfiles.h"
 
 #include <cstring>
@@ -132,8 +132,8 @@ TEST_F(Loading, NamesGetTheIniEndingCaseSensitivelyAndOnlyVisibleFilesAreFound)
         EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Файл не найден"), MessageIcon::Critical,
                               QStringLiteral("Файл ") + path(QString::fromLatin1(row.lookedFor))
                                   + QStringLiteral(" не найден")));
-        EXPECT_EQ(core.doc().e, 0);
-        EXPECT_FALSE(core.doc().b);
+        EXPECT_EQ(core.doc().lines.size(), 0);
+        EXPECT_FALSE(core.doc().hasDocument);
     }
     host.messages.clear();
     open(path(QStringLiteral("car")));
@@ -153,7 +153,7 @@ TEST_F(Loading, UnreadableFileIsReportedAndNothingChanges)
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], kLoadError, MessageIcon::Critical));
     EXPECT_TRUE(host.lastText().startsWith(QStringLiteral("Не удалось прочитать файл ") + name));
-    EXPECT_EQ(core.doc().e, 0);
+    EXPECT_EQ(core.doc().lines.size(), 0);
 }
 #endif
 

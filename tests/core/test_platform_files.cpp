@@ -1,7 +1,7 @@
 // Files as the users' own systems present them: Russian folder names with
 // blanks, names in capitals, messages that name files the way the system's
 // dialogs do, and, on Windows, read-only, locked, hidden and system files.
-#include "filewriter.h"
+#include "files/filewriter.h"
 #include "templates.h"
 #include "testfiles.h"
 
@@ -35,7 +35,7 @@ TEST_F(PlatformFiles, RussianFolderAndFileNamesWithBlanksOpenAndSave)
     saveAs(QStringLiteral("Мои машины 2/Копия ёлки"));
     ASSERT_TRUE(host.messages.isEmpty()) << qPrintable(host.messages.constFirst().text);
     const QString copy = native(path(QStringLiteral("Мои машины 2/Копия ёлки.ini")));
-    EXPECT_EQ(core.doc().FNameSaveOld, copy);
+    EXPECT_EQ(core.doc().saveTarget, copy);
     EXPECT_TRUE(readFile(QStringLiteral("Мои машины 2/Копия ёлки.ini")).contains("\r\nMass=1490\r\n"));
 
     // Save goes back to the same Russian name without asking.
@@ -69,7 +69,7 @@ struct WindowsFiles : PlatformFiles {
         EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
         EXPECT_TRUE(host.messages[1].text.contains(native(file))) << qPrintable(host.messages[1].text);
         EXPECT_TRUE(host.messages[1].text.endsWith(why)) << qPrintable(host.messages[1].text);
-        EXPECT_TRUE(core.doc().AvtoSoxranenie);
+        EXPECT_TRUE(core.doc().unsavedChanges);
         EXPECT_EQ(form.text(2), QStringLiteral("1490"));
     }
     bool setAttribute(DWORD attribute)

@@ -26,7 +26,7 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
     ASSERT_TRUE(host.messages.isEmpty());
     core.typeText(2, QStringLiteral("1500.25"));
     core.typeText(41, QStringLiteral("77"));
-    core.clickCheckBox(Slots::Check1_2); // driveWheels_1, ticked in the file
+    core.clickCheckBox(25); // driveWheels_1, ticked in the file
     const QString out = saveAs(QStringLiteral("out.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[0] = "' Round Trip";
@@ -35,8 +35,8 @@ TEST_F(Saving, EditedValuesReplaceOnlyTheValueAndNameAndCheckBoxLinesAreWrittenW
     expected[lineIndex(expected, "Mass=")] = "Mass=1500.25";
     expected[lineIndex(expected, "torqueCurve_0=")] = "torqueCurve_0=77";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
-    EXPECT_TRUE(core.doc().NePervoeSoxranenie);
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(core.doc().saveTarget.has_value());
+    EXPECT_FALSE(core.doc().unsavedChanges);
 }
 
 TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
@@ -44,16 +44,16 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
     // Read as position 3, but written back as "6" only once picked.
     lines[lineIndex(lines, "NumberOfGears")] = "NumberOfGears=6.0";
     open(writeFile(QStringLiteral("gears.ini"), joinCrLf(lines)));
-    form.setCombo(Slots::Combo2, 7); // set by the program, not picked
-    core.chooseComboItem(Slots::Combo3, 0);
+    form.setCombo(126, 7); // set by the program, not picked
+    core.chooseComboItem(127, 0);
     QString out = saveAs(QStringLiteral("lists.ini"));
     QVector<QByteArray> expected = savedUnchanged(lines);
     expected[lineIndex(expected, "enginetype")] = "enginetype= 7";
     expected[lineIndex(expected, "horntype")] = "horntype= 1";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
 
-    core.chooseComboItem(Slots::Combo1, 2);
-    EXPECT_TRUE(core.doc().AvtoSoxranenie);
+    core.chooseComboItem(71, 2);
+    EXPECT_TRUE(core.doc().unsavedChanges);
     mainWindow.saveCommand();
     expected[lineIndex(expected, "NumberOfGears")] = "NumberOfGears=5";
     EXPECT_TRUE(sameBytes(readFile(out), joinCrLf(expected)));
@@ -76,11 +76,11 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
                           QStringLiteral("Файл ") + existing + QStringLiteral(" уже существует.\r\nЗаменить его?")));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(readFile(existing), QByteArray("keep me"));
-    EXPECT_EQ(core.doc().FNameSaveOld, path(QStringLiteral("car.INI.ini")));
+    EXPECT_EQ(core.doc().saveTarget, path(QStringLiteral("car.INI.ini")));
 
     saveAs(existing, {MessageAnswer::Yes});
     EXPECT_TRUE(sameBytes(readFile(existing), joinCrLf(savedUnchanged(lines))));
-    EXPECT_EQ(core.doc().FNameSaveOld, existing);
+    EXPECT_EQ(core.doc().saveTarget, existing);
 #ifdef Q_OS_UNIX
     // Windows keeps only the read-only attribute of these bits.
     EXPECT_EQ(QFile::permissions(existing) & QFileDevice::Permissions(0x7077), permissions);
@@ -91,11 +91,11 @@ TEST_F(Saving, FirstSaveAsksForANameUntilAWriteSucceedsAndTheNextWritesThere)
 {
     mainWindow.saveCommand();
     EXPECT_EQ(host.saveDialogs, 1); // cancelled: nothing written
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    EXPECT_FALSE(core.doc().saveTarget.has_value());
     host.saveNames.append(path(QStringLiteral("missing/first.ini")));
     mainWindow.saveCommand(); // the write fails: still no target
     EXPECT_EQ(host.messages.size(), 1);
-    EXPECT_FALSE(core.doc().NePervoeSoxranenie);
+    EXPECT_FALSE(core.doc().saveTarget.has_value());
     host.saveNames.append(path(QStringLiteral("first.ini")));
     mainWindow.saveCommand();
     core.typeText(5, QStringLiteral("3.25"));
@@ -114,7 +114,7 @@ TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
 {
     const QVector<QByteArray> small = openLines({"' Small", "[basic]", "Mass=1"});
     core.typeText(5, QStringLiteral("9"));
-    form.setCheck(Slots::Check4, 1);
+    form.setCheck(121, 1);
     saveAs(QStringLiteral("small-out.ini"), {}, true); // the other fields are empty
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("small-out.ini")), joinCrLf(small)));
 }

@@ -10,16 +10,16 @@ QString typed(int slot) { return QString::number(slot) + QStringLiteral(".25"); 
 
 void fillEveryField(CoreFixture &f)
 {
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         f.core.typeText(slot, slot == 1 ? kName : typed(slot));
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         f.core.typeText(slot, typed(slot));
     // New clears every box; one click ticks it.
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box)
-        f.core.clickCheckBox(Slots::CheckBoxId(box));
-    f.core.chooseComboItem(Slots::Combo1, 1);
-    f.core.chooseComboItem(Slots::Combo2, 3);
-    f.core.chooseComboItem(Slots::Combo3, 4);
+    for (int box : Fields::checkBoxSlots())
+        f.core.clickCheckBox(box);
+    f.core.chooseComboItem(71, 1);
+    f.core.chooseComboItem(126, 3);
+    f.core.chooseComboItem(127, 4);
 }
 
 // The template with the values of fillEveryField() in the lines of their
@@ -27,23 +27,23 @@ void fillEveryField(CoreFixture &f)
 QByteArray expectedFilled(QVector<QByteArray> out, int nameIndex)
 {
     out[nameIndex] = "' " + Codepage::encode(kName);
-    Slots::Section section = Slots::Section::None;
+    Fields::Section section = Fields::Section::None;
     for (QByteArray &line : out) {
-        if (Slots::sectionOfHeader(line) != Slots::Section::None) {
-            section = Slots::sectionOfHeader(line);
+        if (Fields::sectionOfHeader(line) != Fields::Section::None) {
+            section = Fields::sectionOfHeader(line);
             continue;
         }
         const QByteArray key = line.left(line.indexOf('='));
-        const Slots::SlotInfo *info = line.contains('=') ? Slots::find(section, key) : nullptr;
+        const Fields::FieldInfo *info = line.contains('=') ? Fields::find(section, key) : nullptr;
         if (!info)
             continue;
-        if (info->control == Slots::Control::CheckBox)
+        if (info->control == Fields::Control::CheckBox)
             line = key + "=1";
-        else if (info->slot == Slots::kNumberOfGearsSlot)
+        else if (info->slot == 71)
             line = key + "=4";
-        else if (info->controlIndex == Slots::Combo2 && info->control == Slots::Control::ComboBox)
+        else if (info->slot == 126)
             line = key + "= 3";
-        else if (info->controlIndex == Slots::Combo3 && info->control == Slots::Control::ComboBox)
+        else if (info->slot == 127)
             line = key + "= 5";
         else
             line = key + '=' + typed(info->slot).toLatin1();
@@ -70,8 +70,8 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
     for (const auto &c : cases) {
         CoreFixture f;
         f.newDocument(c.choice);
-        for (const Slots::SlotInfo &info : Slots::all())
-            EXPECT_NE(f.core.doc().NStr[info.slot], 0) << info.slot;
+        for (const Fields::FieldInfo &info : Fields::all())
+            EXPECT_NE(f.core.doc().keyLine[info.slot], DocumentState::kNoLine) << info.slot;
         fillEveryField(f);
         const QString out = f.saveAs(QStringLiteral("new.ini"));
         ASSERT_TRUE(f.host.messages.isEmpty());
@@ -82,23 +82,23 @@ TEST(TemplatesFilled, BothCarsHoldEveryKeyAndEveryFilledFieldLandsInItsLine)
 
 TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEmptyField)
 {
-    mainWindow.pageCommand(13); // the last page of the transmission
+    mainWindow.showPage(Page::RearWheels);
     newDocument(FormState::PorscheChoice);
-    EXPECT_EQ(core.doc().e, 164);
-    EXPECT_EQ(core.doc().NStr[2], 5);
-    for (int slot : Slots::mainTextSlots())
+    EXPECT_EQ(core.doc().lines.size(), 164);
+    EXPECT_EQ(core.doc().keyLine[2], 4);
+    for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(form.text(slot), QString()) << slot;
     EXPECT_EQ(form.text(41), QString());
-    EXPECT_EQ(form.check(Slots::Check4), 0);
-    EXPECT_EQ(form.combo(Slots::Combo2), -1);
-    EXPECT_TRUE(std::all_of(core.doc().Izm.begin(), core.doc().Izm.end(), [](bool b) { return b; }));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_EQ(form.check(121), 0);
+    EXPECT_EQ(form.combo(126), -1);
+    EXPECT_TRUE(std::all_of(core.doc().edited.begin(), core.doc().edited.end(), [](bool b) { return b; }));
+    EXPECT_FALSE(core.doc().unsavedChanges);
     EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - Безымянный автомобиль (Тюнекс)"));
     EXPECT_TRUE(form.frameVisible(1));
     EXPECT_FALSE(form.frameVisible(9));
     EXPECT_TRUE(form.menuSaveEnabled());
-    EXPECT_TRUE(form.menuProverkaEnabled());
-    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+    EXPECT_TRUE(form.menuCheckEnabled());
+    EXPECT_FALSE(host.isVisible(WindowId::TemplateChooser));
 
     mainWindow.saveCommand();
     const QStringList errors = form.errorsList();
@@ -111,13 +111,13 @@ TEST_F(Templates_, NewDocumentIsEmptyMarkedAndUnnamedAndItsFirstSaveListsEveryEm
 
     CoreFixture withoutChoice; // makes the Lamborghini
     withoutChoice.newDocument(FormState::NoChoice);
-    EXPECT_EQ(withoutChoice.core.doc().e, 252);
+    EXPECT_EQ(withoutChoice.core.doc().lines.size(), 252);
 }
 
 TEST_F(Templates_, FieldsLeftAloneGetTheirDocumentedLines)
 {
     newDocument(FormState::PorscheChoice);
-    for (int slot : Slots::checkedSlots(Slots::Check::Field))
+    for (int slot : Fields::checkedSlots(Fields::Check::Field))
         core.typeText(slot, QStringLiteral("1"));
     const QByteArray saved = readFile(saveAs(QStringLiteral("partial.ini")));
     EXPECT_TRUE(saved.startsWith("' \r\n[basic]\r\n"));
@@ -137,7 +137,7 @@ TEST_F(Templates_, CancelKeepsTheOpenDocumentAndTheChoiceIsKept)
     EXPECT_EQ(core.documentLines(), before);
     EXPECT_EQ(form.text(1), QStringLiteral("Kept Car"));
     EXPECT_EQ(form.chooserOption(), FormState::PorscheChoice);
-    EXPECT_FALSE(host.isVisible(WindowId::Form5));
+    EXPECT_FALSE(host.isVisible(WindowId::TemplateChooser));
 }
 
 TEST_F(Templates_, NotesMessageQuotesItsWords)

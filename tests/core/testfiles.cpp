@@ -27,7 +27,7 @@ QString CoreFixture::saveAs(const QString &name, const QList<MessageAnswer> &ans
     host.saveNames.append(path(name));
     host.answers.append(answers);
     mainWindow.saveAsCommand();
-    if (pastErrors && host.isVisible(WindowId::Form2))
+    if (pastErrors && host.isVisible(WindowId::FieldErrors))
         errors.saveAnyway();
     return path(name);
 }
@@ -46,7 +46,7 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
 {
     while (lines.size() < 120)
         lines.append("' padding");
-    if (core.doc().AvtoSoxranenie)
+    if (core.doc().unsavedChanges)
         host.answers.prepend(MessageAnswer::No); // the leave question: do not save
     open(writeFile(QStringLiteral("lines%1.ini").arg(++m_filesOpened), joinCrLf(lines)));
     return lines;
@@ -74,14 +74,14 @@ QVector<QByteArray> physicsLines(int count, const QByteArray &name)
     QVector<QByteArray> lines = {"' " + name};
     for (int section = 1; section <= 12; ++section) {
         lines.append(headers[section - 1]);
-        for (const Slots::SlotInfo &info : Slots::all()) {
+        for (const Fields::FieldInfo &info : Fields::all()) {
             if (int(info.section) != section || !info.key)
                 continue;
             QByteArray value = QByteArray::number(info.slot) + ".5";
-            if (info.control == Slots::Control::CheckBox)
+            if (info.control == Fields::Control::CheckBox)
                 value = info.slot % 2 ? "1" : "0";
-            else if (info.control == Slots::Control::ComboBox)
-                value = info.slot == Slots::kNumberOfGearsSlot ? "6" : info.controlIndex == Slots::Combo2 ? "5" : "2";
+            else if (info.control == Fields::Control::ComboBox)
+                value = info.slot == 71 ? "6" : info.slot == 126 ? "5" : "2";
             lines.append(QByteArray(info.key) + '=' + value);
         }
     }

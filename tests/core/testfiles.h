@@ -1,13 +1,13 @@
 #pragma once
 
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 #include "editorcore.h"
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 #include "fakehost.h"
 #include "fieldsnapshot.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 #include "texts.h"
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 
 #include <QDir>
 #include <QTemporaryDir>

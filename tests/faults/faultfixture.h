@@ -19,7 +19,7 @@ protected:
         ASSERT_TRUE(host.messages.isEmpty());
         onDisk = readFile(target);
         ASSERT_TRUE(core.typeText(2, QStringLiteral("2222.5")));
-        ASSERT_TRUE(core.doc().AvtoSoxranenie);
+        ASSERT_TRUE(core.doc().unsavedChanges);
     }
 
     // The bytes a successful save of the edited document writes.

@@ -71,7 +71,7 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
     EXPECT_TRUE(host.messages.isEmpty()) << host.lastText().toStdString();
     EXPECT_EQ(host.saveDialogs, 2); // the one in SetUp and the failed Save As
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
-    EXPECT_FALSE(core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(core.doc().unsavedChanges);
 }
 
 TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhenTheDiskFills)
@@ -109,7 +109,7 @@ TEST_F(DiskFull, TheFileSizeSignalFailsTheSaveInsteadOfEndingTheEditor)
         withRoomFor(editedBytes().size() / 2, [&] { mainWindow.saveCommand(); });
         if (!toldSaveFailed(target))
             return 11;
-        return core.doc().AvtoSoxranenie && form.text(2) == QStringLiteral("2222.5") ? 0 : 12;
+        return core.doc().unsavedChanges && form.text(2) == QStringLiteral("2222.5") ? 0 : 12;
     });
     EXPECT_TRUE(end.ok()) << "exit " << end.code << ", signal " << end.signal;
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));

@@ -278,13 +278,13 @@ TEST_F(SaveCorners, ANameThatNowLeadsToAnotherFileIsAskedAbout)
         EXPECT_TRUE(host.messages[0].text.contains(target)) << host.lastText().toStdString();
         EXPECT_TRUE(sameBytes(readFile(other), important));
         EXPECT_TRUE(sameBytes(readFile(target), swapped));
-        EXPECT_TRUE(core.doc().AvtoSoxranenie) << "the edits are still unsaved";
+        EXPECT_TRUE(core.doc().unsavedChanges) << "the edits are still unsaved";
 
         host.answers = {MessageAnswer::Yes};
         save();
         EXPECT_EQ(host.messages.size(), 1);
         EXPECT_TRUE(readFile(target).contains("\r\nMass=" + mass + "\r\n"));
-        EXPECT_FALSE(core.doc().AvtoSoxranenie);
+        EXPECT_FALSE(core.doc().unsavedChanges);
     }
 }
 

@@ -23,18 +23,18 @@ struct FieldSnapshot {
         : lines(core.documentLines()), doc(core.doc()), caption(form.caption())
     {
         using namespace tuneks;
-        for (const Slots::SlotInfo &info : Slots::all())
-            if (Slots::isTextSlot(info.slot)) {
+        for (const Fields::FieldInfo &info : Fields::all())
+            if (Fields::isTextSlot(info.slot)) {
                 texts << form.text(info.slot);
                 enabled << form.textEnabled(info.slot);
             }
-        for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-            values << form.check(Slots::CheckBoxId(box));
-            enabled << form.checkEnabled(Slots::CheckBoxId(box));
+        for (int box : Fields::checkBoxSlots()) {
+            values << form.check(box);
+            enabled << form.checkEnabled(box);
         }
-        for (int list = 0; list < Slots::kComboCount; ++list) {
-            values << form.combo(Slots::ComboId(list));
-            enabled << form.comboEnabled(Slots::ComboId(list));
+        for (int list : Fields::listSlots()) {
+            values << form.combo(list);
+            enabled << form.comboEnabled(list);
         }
     }
 
@@ -44,10 +44,10 @@ struct FieldSnapshot {
         const tuneks::DocumentState &d = now.doc;
         const std::pair<bool, const char *> parts[] = {
             {now.lines == lines, "the lines of the document"},
-            {d.NStr == doc.NStr, "the line numbers of the fields"},
-            {d.Izm == doc.Izm, "the edited flags"},
-            {d.AvtoSoxranenie == doc.AvtoSoxranenie, "the unsaved-changes flag"},
-            {d.NePervoeSoxranenie == doc.NePervoeSoxranenie && d.FNameSaveOld == doc.FNameSaveOld,
+            {d.keyLine == doc.keyLine, "the line numbers of the fields"},
+            {d.edited == doc.edited, "the edited flags"},
+            {d.unsavedChanges == doc.unsavedChanges, "the unsaved-changes flag"},
+            {d.saveTarget.has_value() == doc.saveTarget.has_value() && d.saveTarget == doc.saveTarget,
              "the save target"},
             {now.texts == texts && now.values == values, "the fields"},
             {now.enabled == enabled, "which fields are enabled"},

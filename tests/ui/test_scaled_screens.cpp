@@ -382,7 +382,7 @@ void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look
     ASSERT_TRUE(torque);
     look(torque, QStringLiteral("Form3"));
     // Every torque field wrong: the longest list the torque check can make.
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         editor.form.setText(slot, QStringLiteral("1,5"));
     lookInNext("Form2_2", "Command3");
     editor.torque.closeWindow();
@@ -484,13 +484,13 @@ TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
     FakeHost host;
     FormState form;
     EditorCore core(form, host);
-    core.ShablonPorsche();
+    core.loadTemplate(Template::Porsche);
     TorqueWindow window(core);
     window.show();
     // A rising curve: its first segment climbs steeply from the origin, left
     // of the field grid, where nothing stands in front of it.
     for (int k = 0; k < 24; ++k)
-        core.typeText(Slots::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
+        core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
     QMetaObject::invokeMethod(window.findChild<QObject *>(QStringLiteral("Command1")), "click");
     const qreal ratio = window.devicePixelRatioF();
     QImage shot = window.grab().toImage();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editorcore.h"
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 #include "formstate.h"
 #include "mainwindow.h"
 #include "scriptedhost.h"

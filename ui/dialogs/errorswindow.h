@@ -1,7 +1,7 @@
 #pragma once
 
 #include "errorlistwindow.h"
-#include "errorscommands.h"
+#include "commands/errorscommands.h"
 
 class QPushButton;
 

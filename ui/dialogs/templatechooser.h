@@ -1,6 +1,6 @@
 #pragma once
 
-#include "choosercommands.h"
+#include "commands/choosercommands.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "errorlistwindow.h"
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 
 namespace tuneks {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots.h"
+#include "fieldtable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -87,8 +87,8 @@ protected:
 struct FormWidgets {
     QMap<int, QLineEdit *> texts;              // Text(slot)
     QMap<int, FieldLabel *> labels;            // Label1(i)
-    std::array<ValueCheckBox *, Slots::kCheckBoxCount> checks{};
-    std::array<QComboBox *, Slots::kComboCount> combos{};
+    QMap<int, ValueCheckBox *> checks;         // check boxes by slot
+    QMap<int, QComboBox *> combos;             // lists by slot
     std::array<QWidget *, 10> frames{};        // Frame1..Frame9 at 1..9
     QMap<int, QPushButton *> commands;         // Command1..Command14
 };

@@ -27,7 +27,15 @@ namespace {
 // The seven page buttons that the core enables together.
 constexpr int kPageButtons[] = {1, 2, 3, 4, 5, 6, 8};
 // Every button that switches pages: the page buttons and the four arrows.
-constexpr int kPageCommands[] = {1, 2, 3, 4, 5, 6, 8, 10, 11, 13, 14};
+// The page buttons and arrows (Command1..Command14), with the page each shows.
+const struct {
+    int command;
+    Page page;
+} kPageCommands[] = {
+    {1, Page::General},    {2, Page::Gearbox},     {3, Page::FrontWheels}, {4, Page::Suspension},
+    {5, Page::Aerodynamics}, {6, Page::Brakes},    {8, Page::Engine},      {10, Page::DriveTrain},
+    {11, Page::Gearbox},   {13, Page::RearWheels}, {14, Page::FrontWheels},
+};
 // The arrows on the pages themselves.
 constexpr int kPageArrows[] = {10, 11, 13, 14};
 
@@ -162,9 +170,11 @@ void MainWindow::buildMenus()
 
 void MainWindow::connectControls()
 {
-    for (int command : kPageCommands)
-        connect(m_widgets.commands.value(command), &QPushButton::clicked, this,
-                [this, command] { m_commands.pageCommand(command); });
+    for (const auto &entry : kPageCommands) {
+        const Page page = entry.page;
+        connect(m_widgets.commands.value(entry.command), &QPushButton::clicked, this,
+                [this, page] { m_commands.showPage(page); });
+    }
     // An arrow hides its own page, and with it the focus it held; the focus
     // goes on to the first field of the page it leads to.
     for (int arrow : kPageArrows)
@@ -179,27 +189,25 @@ void MainWindow::connectControls()
         });
     connect(m_widgets.commands.value(7), &QPushButton::clicked, this, &MainWindow::exitRequested);
     connect(m_widgets.commands.value(9), &QPushButton::clicked, this,
-            [this] { m_host.showWindow(WindowId::Form3); });
+            [this] { m_host.showWindow(WindowId::Torque); });
 
     auto *fields = new FieldBindings(m_core, this);
     for (auto it = m_widgets.texts.cbegin(); it != m_widgets.texts.cend(); ++it)
         fields->bind(it.key(), it.value());
     for (FieldLabel *label : std::as_const(m_widgets.labels))
         connect(label, &FieldLabel::clicked, this, [this] { m_core.labelClicked(); });
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        const auto id = Slots::CheckBoxId(box);
-        connect(m_widgets.checks[box], &ValueCheckBox::userClicked, this, [this, id] {
-            m_core.clickCheckBox(id);
-        });
+    for (auto it = m_widgets.checks.cbegin(); it != m_widgets.checks.cend(); ++it) {
+        const int slot = it.key();
+        connect(it.value(), &ValueCheckBox::userClicked, this, [this, slot] { m_core.clickCheckBox(slot); });
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        const auto id = Slots::ComboId(list);
-        connect(m_widgets.combos[list], qOverload<int>(&QComboBox::activated), this,
-                [this, id](int position) {
-                    m_core.chooseComboItem(id, position);
-                    // A pick the model did not take is taken back.
-                    m_widgets.combos[id]->setCurrentIndex(m_core.form().combo(id));
-                });
+    for (auto it = m_widgets.combos.cbegin(); it != m_widgets.combos.cend(); ++it) {
+        const int slot = it.key();
+        QComboBox *list = it.value();
+        connect(list, qOverload<int>(&QComboBox::activated), this, [this, slot, list](int position) {
+            m_core.chooseComboItem(slot, position);
+            // A pick the model did not take is taken back.
+            list->setCurrentIndex(m_core.form().combo(slot));
+        });
     }
 }
 
@@ -208,16 +216,20 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
     const FormState &form = m_core.form();
     switch (item) {
     case FormState::Item::Check:
-        m_widgets.checks[index]->showValue(form.check(Slots::CheckBoxId(index)));
+        if (ValueCheckBox *box = m_widgets.checks.value(index))
+            box->showValue(form.check(index));
         break;
     case FormState::Item::CheckEnabled:
-        m_widgets.checks[index]->setEnabled(form.checkEnabled(Slots::CheckBoxId(index)));
+        if (ValueCheckBox *box = m_widgets.checks.value(index))
+            box->setEnabled(form.checkEnabled(index));
         break;
     case FormState::Item::Combo:
-        m_widgets.combos[index]->setCurrentIndex(form.combo(Slots::ComboId(index)));
+        if (QComboBox *list = m_widgets.combos.value(index))
+            list->setCurrentIndex(form.combo(index));
         break;
     case FormState::Item::ComboEnabled:
-        m_widgets.combos[index]->setEnabled(form.comboEnabled(Slots::ComboId(index)));
+        if (QComboBox *list = m_widgets.combos.value(index))
+            list->setEnabled(form.comboEnabled(index));
         break;
     case FormState::Item::Caption:
         setWindowTitle(form.caption());
@@ -239,8 +251,8 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
     case FormState::Item::MenuSaveAs:
         m_saveAs->setEnabled(form.menuSaveAsEnabled());
         break;
-    case FormState::Item::MenuProverka:
-        m_check->setEnabled(form.menuProverkaEnabled());
+    case FormState::Item::MenuCheck:
+        m_check->setEnabled(form.menuCheckEnabled());
         break;
     default:
         break; // the text fields follow their bindings; the rest are other windows' items
@@ -250,13 +262,13 @@ void MainWindow::onModelChanged(FormState::Item item, int index)
 void MainWindow::syncAll()
 {
     const FormState &form = m_core.form();
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        onModelChanged(FormState::Item::Check, box);
-        onModelChanged(FormState::Item::CheckEnabled, box);
+    for (int slot : m_widgets.checks.keys()) {
+        onModelChanged(FormState::Item::Check, slot);
+        onModelChanged(FormState::Item::CheckEnabled, slot);
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        onModelChanged(FormState::Item::Combo, list);
-        onModelChanged(FormState::Item::ComboEnabled, list);
+    for (int slot : m_widgets.combos.keys()) {
+        onModelChanged(FormState::Item::Combo, slot);
+        onModelChanged(FormState::Item::ComboEnabled, slot);
     }
     // Until the core names the car, the window keeps its own caption.
     if (!form.caption().isEmpty())
@@ -265,7 +277,7 @@ void MainWindow::syncAll()
     for (int frame = 1; frame <= 9; ++frame)
         onModelChanged(FormState::Item::FrameVisible, frame);
     for (auto item : {FormState::Item::PageButtons, FormState::Item::MenuSave,
-                      FormState::Item::MenuSaveAs, FormState::Item::MenuProverka})
+                      FormState::Item::MenuSaveAs, FormState::Item::MenuCheck})
         onModelChanged(item, 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include "formstate.h"
 #include "formwidgets.h"
-#include "mainwindowcommands.h"
+#include "commands/mainwindowcommands.h"
 
 #include <QMainWindow>
 

@@ -18,21 +18,6 @@ QString controlName(const char *array, int index)
     return QStringLiteral("%1(%2)").arg(QString::fromLatin1(array)).arg(index);
 }
 
-QString checkBoxName(Slots::CheckBoxId box)
-{
-    switch (box) {
-    case Slots::Check1_0: return QStringLiteral("Check1(0)");
-    case Slots::Check1_1: return QStringLiteral("Check1(1)");
-    case Slots::Check1_2: return QStringLiteral("Check1(2)");
-    case Slots::Check1_3: return QStringLiteral("Check1(3)");
-    case Slots::Check2: return QStringLiteral("Check2");
-    case Slots::Check3: return QStringLiteral("Check3");
-    case Slots::Check4: return QStringLiteral("Check4");
-    case Slots::kCheckBoxCount: break;
-    }
-    return QString();
-}
-
 } // namespace
 
 QFont captionFont()
@@ -77,13 +62,14 @@ void PageBuilder::text(int slot, int left, int top, int width)
     m_widgets.texts.insert(slot, edit);
 }
 
-void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
+void PageBuilder::combo(int slot, int left, int top, int width)
 {
+    const Fields::FieldInfo &row = *Fields::bySlot(slot);
     auto *box = new QComboBox(m_surface);
-    box->setObjectName(QStringLiteral("Combo%1").arg(int(list) + 1));
+    box->setObjectName(row.controlName);
     box->setGeometry(twips(left, top, width, 315));
     box->setEditable(false);
-    box->addItems(Slots::comboItems(list));
+    box->addItems(row.items);
     box->setCurrentIndex(-1);
     // The drop-down opens as wide as its longest item, past the closed box
     // where need be: some styles (Windows) make it only as wide as the box.
@@ -91,16 +77,16 @@ void PageBuilder::combo(Slots::ComboId list, int left, int top, int width)
     view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth()
                           + box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     box->setAccessibleName(accessibleName(m_caption));
-    m_widgets.combos[list] = box;
+    m_widgets.combos.insert(slot, box);
 }
 
-void PageBuilder::check(Slots::CheckBoxId box, int left, int top, const QString &name)
+void PageBuilder::check(int slot, int left, int top, const QString &name)
 {
     auto *check = new ValueCheckBox(m_surface);
-    check->setObjectName(checkBoxName(box));
+    check->setObjectName(Fields::bySlot(slot)->controlName);
     check->setGeometry(twips(left, top, 255, 255));
     check->setAccessibleName(accessibleName(name));
-    m_widgets.checks[box] = check;
+    m_widgets.checks.insert(slot, check);
 }
 
 

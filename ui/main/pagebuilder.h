@@ -34,10 +34,12 @@ public:
     void label(int index, const QString &caption, int left, int top, int width,
                Align align = Align::Left);
     void text(int slot, int left, int top, int width);
-    void combo(Slots::ComboId list, int left, int top, int width);
-    // A caption-less 255 x 255 check box; `name` is what assistive tools
-    // call it (the caption beside it, or what the picture shows).
-    void check(Slots::CheckBoxId box, int left, int top, const QString &name);
+    // The list of `slot`, named and filled from its row.
+    void combo(int slot, int left, int top, int width);
+    // The caption-less 255 x 255 check box of `slot`, named from its row;
+    // `name` is what assistive tools call it (the caption beside it, or
+    // what the picture shows).
+    void check(int slot, int left, int top, const QString &name);
     // A picture from the resources, drawn at its natural size.
     void image(const QString &name, const QString &resource, int left, int top, int width,
                int height);

@@ -28,16 +28,16 @@ void general(PageBuilder &p)
     p.label(13, QStringLiteral("Инерционность:"), 480, 1800, 1815);
     p.text(28, 2280, 1800, 1215);
     p.label(48, QStringLiteral("\"Звук\" двигателя:"), 480, 2160, 1815);
-    p.combo(Slots::Combo2, 2280, 2160, 4095);
+    p.combo(126, 2280, 2160, 4095);
     p.label(49, QStringLiteral("Тип сигнала:"), 480, 2520, 2415);
-    p.combo(Slots::Combo3, 1800, 2520, 4575);
+    p.combo(127, 1800, 2520, 4575);
 }
 
 void gearbox(PageBuilder &p)
 {
     p.label(15, QStringLiteral("Количество передач:"), 360, 360, 4095);
-    p.combo(Slots::Combo1, 2640, 360, 735);
-    p.check(Slots::Check2, 3720, 360, QStringLiteral("Автоматическая КПП"));
+    p.combo(71, 2640, 360, 735);
+    p.check(73, 3720, 360, QStringLiteral("Автоматическая КПП"));
     p.label(16, QStringLiteral("Автоматическая КПП"), 4080, 360, 2295);
     p.label(36, QStringLiteral("Задержка:"), 3720, 720, 1215);
     p.text(72, 4800, 720, 975);
@@ -75,10 +75,10 @@ void driveTrain(PageBuilder &p)
     p.line(4200, 240, 4200, 2760);
     p.image(QStringLiteral("Image2"), QStringLiteral(":/images/image2.png"), 4680, 240, 1275, 2550);
     // One drive-wheel box at each corner of the picture.
-    p.check(Slots::Check1_0, 4440, 480, QStringLiteral("Привод: переднее левое колесо"));
-    p.check(Slots::Check1_2, 6000, 480, QStringLiteral("Привод: переднее правое колесо"));
-    p.check(Slots::Check1_1, 4440, 2040, QStringLiteral("Привод: заднее левое колесо"));
-    p.check(Slots::Check1_3, 6000, 2040, QStringLiteral("Привод: заднее правое колесо"));
+    p.check(24, 4440, 480, QStringLiteral("Привод: переднее левое колесо"));
+    p.check(25, 6000, 480, QStringLiteral("Привод: переднее правое колесо"));
+    p.check(27, 4440, 2040, QStringLiteral("Привод: заднее левое колесо"));
+    p.check(26, 6000, 2040, QStringLiteral("Привод: заднее правое колесо"));
     p.label(12, QStringLiteral("Привод:"), 3240, 2520, 855, Align::Right);
     // Down the left wheels, then down the right ones.
     p.focusOrder({"Text(93)", "Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)"});
@@ -157,13 +157,13 @@ void brakes(PageBuilder &p)
     p.line(240, 600, 6360, 600);
     p.label(44, QStringLiteral("Диаметр тормозного диска:"), 240, 720, 4095);
     p.text(124, 3120, 720, 975);
-    p.check(Slots::Check3, 240, 1080, QStringLiteral("АБС"));
+    p.check(125, 240, 1080, QStringLiteral("АБС"));
     p.label(46, QStringLiteral("АБС"), 600, 1080, 4095);
     p.label(43, QStringLiteral("Задняя тормозная система..."), 240, 1560, 4095);
     p.line(240, 1920, 6360, 1920);
     p.label(45, QStringLiteral("Диаметр тормозного диска:"), 240, 2040, 4095);
     p.text(120, 3120, 2040, 975);
-    p.check(Slots::Check4, 240, 2400, QStringLiteral("АБС"));
+    p.check(121, 240, 2400, QStringLiteral("АБС"));
     p.label(47, QStringLiteral("АБС"), 600, 2400, 4095);
 }
 

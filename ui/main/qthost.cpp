@@ -29,21 +29,21 @@ struct WindowRow {
 };
 
 const WindowRow kWindows[] = {
-    {WindowId::Form2,
+    {WindowId::FieldErrors,
      [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
          return new ErrorsWindow(core, mainWindow);
      }},
-    {WindowId::Form2_2,
+    {WindowId::TorqueErrors,
      [](EditorCore &core, QWidget *mainWindow, const QtHost &host) -> QWidget * {
          // Modal over the torque window when there is one.
-         QWidget *torque = host.existingWindow(WindowId::Form3);
+         QWidget *torque = host.existingWindow(WindowId::Torque);
          return new TorqueErrorsWindow(core, torque ? torque : mainWindow);
      }},
-    {WindowId::Form3,
+    {WindowId::Torque,
      [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
          return new TorqueWindow(core, mainWindow);
      }},
-    {WindowId::Form5,
+    {WindowId::TemplateChooser,
      [](EditorCore &core, QWidget *mainWindow, const QtHost &) -> QWidget * {
          return new TemplateChooser(core, mainWindow);
      }},

@@ -29,8 +29,8 @@ void TorquePlot::build(const std::function<QString(int)> &textOfSlot)
         const int x = kFirstPointX + kPointStepX * k;
         drawLine(QPointF(x, kBaselineY - 2), QPointF(x, kBaselineY + 2), axisColor());
     }
-    b(textOfSlot);
-    d();
+    copyFieldTexts(textOfSlot);
+    drawAxesAndCurve();
 }
 
 void TorquePlot::wipe()
@@ -40,15 +40,15 @@ void TorquePlot::wipe()
     m_scaled = QImage();
 }
 
-void TorquePlot::b(const std::function<QString(int)> &textOfSlot)
+void TorquePlot::copyFieldTexts(const std::function<QString(int)> &textOfSlot)
 {
     for (int slot = kFirstSlot; slot < kFirstSlot + kPointCount; ++slot)
         m_table[slot] = textOfSlot(slot);
 }
 
-void TorquePlot::d()
+void TorquePlot::drawAxesAndCurve()
 {
-    UnZapetayaa();
+    toPlotValues();
     drawLine(QPointF(3, kBaselineY), QPointF(3, 2), axisColor());
     for (int j = 1; j <= 12; ++j) {
         const int y = kBaselineY - 25 * j;
@@ -62,7 +62,7 @@ void TorquePlot::d()
     }
 }
 
-void TorquePlot::UnZapetayaa()
+void TorquePlot::toPlotValues()
 {
     for (int slot = kFirstSlot; slot < kFirstSlot + kPointCount; ++slot) {
         QVariant &value = m_table[slot];

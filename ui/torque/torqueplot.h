@@ -48,26 +48,27 @@ public:
     QImage imageAt(qreal ratio) const;
 
     // The plot table, entries 0..70: invalid (empty), a QString (a field
-    // text copied by b) or a double (a plot value made by UnZapetayaa).
+    // text copied by copyFieldTexts) or a double (a plot value made by toPlotValues).
     QVariant entry(int index) const;
 
-    // "Построить график": the x axis and its ticks, then b, then d.
+    // "Построить график": the x axis and its ticks, then copyFieldTexts,
+    // then drawAxesAndCurve.
     // textOfSlot gives the text of Text21(slot) for slot 41..64; the texts
     // are only read.
     void build(const std::function<QString(int)> &textOfSlot);
     // "Очистить": paints the whole canvas interior white.
     void wipe();
 
-    // b: copies the texts of the 24 fields into entries 41..64.
-    void b(const std::function<QString(int)> &textOfSlot);
-    // d: UnZapetayaa, then the y axis, its ticks and the red curve.
-    void d();
-    // UnZapetayaa: turns entries 41..64 from texts into plot values (the
+    // Copies the texts of the 24 fields into entries 41..64.
+    void copyFieldTexts(const std::function<QString(int)> &textOfSlot);
+    // toPlotValues, then the y axis, its ticks and the red curve.
+    void drawAxesAndCurve();
+    // Turns entries 41..64 from texts into plot values (the
     // number the text begins with after its first "." became ",", divided
     // by 4). Entries that are already numbers are left alone.
-    void UnZapetayaa();
+    void toPlotValues();
 
-    // The plot value of one field text, as UnZapetayaa stores it.
+    // The plot value of one field text, as toPlotValues stores it.
     static double plotValue(const QString &fieldText);
     // The point of slot 41 + k from the plot value in the table: x is
     // 28 + 26k, y is 310 less the plot value, in double precision.

@@ -4,8 +4,8 @@
 
 #include "editorcore.h"
 #include "fieldbindings.h"
+#include "fieldtable.h"
 #include "formstate.h"
-#include "slots.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -96,7 +96,7 @@ private:
 QString rpmLabelText(int slot)
 {
     // The first label pads its three digits to the width of four.
-    const int rpm = Slots::rpmOfTorqueSlot(slot);
+    const int rpm = Fields::rpmOfTorqueSlot(slot);
     const QString number = rpm < 1000 ? QStringLiteral("  ") + QString::number(rpm)
                                       : QString::number(rpm);
     return QStringLiteral("При ") + number + QStringLiteral(" о/м:");
@@ -141,7 +141,7 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
             edit->setObjectName(QStringLiteral("Text21(%1)").arg(slot));
             edit->setGeometry(column.fieldLeft, top, 65, 19);
             edit->setAccessibleName(QStringLiteral("Крутящий момент при %1 о/м")
-                                        .arg(Slots::rpmOfTorqueSlot(slot)));
+                                        .arg(Fields::rpmOfTorqueSlot(slot)));
             m_fields.append(edit);
             bindings->bind(slot, edit);
         }
@@ -171,9 +171,9 @@ TorqueWindow::TorqueWindow(EditorCore &core, QWidget *parent)
         previous = next;
     }
 
-    connect(m_build, &QPushButton::clicked, this, &TorqueWindow::Command1_Click);
-    connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::Command2_Click);
-    connect(m_close, &QPushButton::clicked, this, &TorqueWindow::Command3_Click);
+    connect(m_build, &QPushButton::clicked, this, &TorqueWindow::buildGraph);
+    connect(m_wipe, &QPushButton::clicked, this, &TorqueWindow::wipeGraph);
+    connect(m_close, &QPushButton::clicked, this, &TorqueWindow::closeClicked);
 }
 
 void TorqueWindow::present()
@@ -198,7 +198,7 @@ void TorqueWindow::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void TorqueWindow::Command1_Click()
+void TorqueWindow::buildGraph()
 {
     const FormState &form = m_core.form();
     m_plot.build([&form](int slot) { return form.text(slot); });
@@ -206,7 +206,7 @@ void TorqueWindow::Command1_Click()
     m_canvas->update();
 }
 
-void TorqueWindow::Command2_Click()
+void TorqueWindow::wipeGraph()
 {
     // The labels are hidden while the canvas is wiped and shown again, so
     // that they are drawn afresh on the white interior.
@@ -220,7 +220,7 @@ void TorqueWindow::Command2_Click()
         label->show();
 }
 
-void TorqueWindow::Command3_Click()
+void TorqueWindow::closeClicked()
 {
     m_commands.closeWindow();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "torquecommands.h"
+#include "commands/torquecommands.h"
 #include "torqueplot.h"
 
 #include <QWidget>
@@ -31,12 +31,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Command1_Click: "Построить график".
-    void Command1_Click();
-    // Command2_Click: "Очистить".
-    void Command2_Click();
-    // Command3_Click: "Закрыть".
-    void Command3_Click();
+    // "Построить график".
+    void buildGraph();
+    // "Очистить".
+    void wipeGraph();
+    // "Закрыть".
+    void closeClicked();
 
     EditorCore &m_core;
     TorqueCommands m_commands;

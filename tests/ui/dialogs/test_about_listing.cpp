@@ -51,7 +51,7 @@ TEST(ListingWindow, ShowsEveryCoreFileThenTheNotesInAReadOnlyBoxFillingTheWindow
         const int at = text.indexOf(QStringLiteral("// ---- core/%1 ----\n\n").arg(name) + QString::fromUtf8(file.readAll()));
         EXPECT_TRUE(at >= 0 && at < notes) << qPrintable(name);
     }
-    EXPECT_LT(text.indexOf(QStringLiteral("core/slots.h")), text.indexOf(QStringLiteral("core/codepage.cpp")));
+    EXPECT_LT(text.indexOf(QStringLiteral("core/fieldtable.h")), text.indexOf(QStringLiteral("core/codepage.cpp")));
 }
 
 TEST(AboutWindow, PicturesAndFocus)

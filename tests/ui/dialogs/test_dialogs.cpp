@@ -3,7 +3,7 @@
 #include "uitestsupport.h"
 
 #include "dialogparts.h"
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ TEST(Dialogs, TemplateChooser)
     editor.trigger(QStringLiteral("New"));
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // The choice made once is still there the next time.
     whenModalShown([&] {
@@ -59,7 +59,7 @@ TEST(Dialogs, TemplateChooser)
         clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
     });
     editor.trigger(QStringLiteral("New"));
-    EXPECT_EQ(editor.core.doc().e, 164);
+    EXPECT_EQ(editor.core.doc().lines.size(), 164);
     bool stillChosen = false;
     whenModalShown([&] {
         QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
@@ -129,7 +129,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     errors->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
-    EXPECT_FALSE(editor.core.doc().Otkr);
+    EXPECT_FALSE(editor.core.doc().errorsWindowOpen);
     editor.trigger(QStringLiteral("save"));
     QWidget *fresh = Editor::topLevel(QStringLiteral("Form2"));
     ASSERT_TRUE(fresh && fresh->isVisible());

@@ -152,7 +152,7 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     typeIntoNextFileDialog(QStringLiteral("saved"));
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_FALSE(editor.core.doc().unsavedChanges);
 }
 
 TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
@@ -180,7 +180,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
     editor.host.answers = {MessageAnswer::No};
     EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Only one local file is taken.
     const struct { const char *what; QStringList paths; } refused[] = {
@@ -192,7 +192,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
         std::unique_ptr<QMimeData> data(filesData(row.paths));
         EXPECT_FALSE(dropOn(editor.window.get(), data.get())) << row.what;
     }
-    EXPECT_EQ(editor.core.doc().e, 252);
+    EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Text dragged into a field still lands in the field.
     editor.click(QStringLiteral("Command1"));
@@ -207,7 +207,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
 TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
 {
     Editor editor;
-    editor.host.showWindow(WindowId::Form3); // a child window of Form1
+    editor.host.showWindow(WindowId::Torque); // a child window of Form1
 
     QStringList names;
     QList<QWidget *> fields;
@@ -215,8 +215,8 @@ TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
         if ((qobject_cast<QLineEdit *>(field) && field->objectName().contains(QLatin1Char('(')))
             || qobject_cast<QCheckBox *>(field) || qobject_cast<QComboBox *>(field))
             fields.append(field);
-    EXPECT_EQ(fields.size(), Slots::mainTextSlots().size() + Slots::kLastTorqueSlot - Slots::kFirstTorqueSlot + 1
-                                 + Slots::kCheckBoxCount + Slots::kComboCount);
+    EXPECT_EQ(fields.size(), Fields::mainTextSlots().size() + Fields::kLastTorqueSlot - Fields::kFirstTorqueSlot + 1
+                                 + Fields::checkBoxSlots().size() + Fields::listSlots().size());
     for (QWidget *field : fields) {
         // What an assistive tool is told, not just the property.
         const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);

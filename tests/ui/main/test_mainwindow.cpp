@@ -3,7 +3,7 @@
 // the questions on leaving. The rules behind them are tested on the core.
 #include "uitestsupport.h"
 
-#include "slots.h"
+#include "fieldtable.h"
 #include "templates.h"
 
 #include <QAction>
@@ -42,22 +42,21 @@ QString title(Editor &editor)
 void expectShowsTheModel(Editor &editor)
 {
     const FormState &form = editor.form;
-    for (int slot : Slots::mainTextSlots()) {
+    for (int slot : Fields::mainTextSlots()) {
         auto *edit = editor.find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
         EXPECT_EQ(edit->text(), form.text(slot)) << slot;
         EXPECT_EQ(edit->isEnabled(), form.textEnabled(slot)) << slot;
     }
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
-        EXPECT_EQ(combo->currentIndex(), form.combo(Slots::ComboId(list))) << list;
-        EXPECT_EQ(combo->isEnabled(), form.comboEnabled(Slots::ComboId(list))) << list;
+    for (int list : Fields::listSlots()) {
+        auto *combo = editor.find<QComboBox>(Fields::bySlot(list)->controlName);
+        EXPECT_EQ(combo->currentIndex(), form.combo(list)) << list;
+        EXPECT_EQ(combo->isEnabled(), form.comboEnabled(list)) << list;
     }
-    const char *boxes[] = {"Check1(0)", "Check1(1)", "Check1(2)", "Check1(3)", "Check2", "Check3", "Check4"};
     const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    for (int box = 0; box < Slots::kCheckBoxCount; ++box) {
-        auto *check = editor.find<QCheckBox>(QString::fromLatin1(boxes[box]));
-        EXPECT_EQ(check->checkState(), states[form.check(Slots::CheckBoxId(box))]) << boxes[box];
-        EXPECT_EQ(check->isEnabled(), form.checkEnabled(Slots::CheckBoxId(box))) << boxes[box];
+    for (int box : Fields::checkBoxSlots()) {
+        auto *check = editor.find<QCheckBox>(Fields::bySlot(box)->controlName);
+        EXPECT_EQ(check->checkState(), states[form.check(box)]) << box;
+        EXPECT_EQ(check->isEnabled(), form.checkEnabled(box)) << box;
     }
     for (int frame = 1; frame <= 9; ++frame)
         EXPECT_EQ(editor.find(QStringLiteral("Frame%1").arg(frame))->isVisible(), form.frameVisible(frame)) << frame;
@@ -65,7 +64,7 @@ void expectShowsTheModel(Editor &editor)
         EXPECT_EQ(editor.find(QString::fromLatin1(name))->isEnabled(), form.pageButtonsEnabled()) << name;
     const std::pair<const char *, bool> items[] = {{"save", form.menuSaveEnabled()},
                                                    {"saveas", form.menuSaveAsEnabled()},
-                                                   {"Proverka", form.menuProverkaEnabled()}};
+                                                   {"Proverka", form.menuCheckEnabled()}};
     for (const auto &[name, enabled] : items)
         EXPECT_EQ(editor.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), enabled) << name;
     EXPECT_EQ(editor.window->windowTitle(), form.caption());
@@ -100,10 +99,10 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
         EXPECT_TRUE(w.findChild<QAction *>(QString::fromLatin1(name))->isEnabled()) << name;
 
     // The lists hold the core's items, and none can be typed.
-    for (int list = 0; list < Slots::kComboCount; ++list) {
-        auto *combo = editor.find<QComboBox>(QStringLiteral("Combo%1").arg(list + 1));
+    for (int list : Fields::listSlots()) {
+        auto *combo = editor.find<QComboBox>(Fields::bySlot(list)->controlName);
         EXPECT_FALSE(combo->isEditable());
-        EXPECT_EQ(combo->count(), Slots::comboItems(Slots::ComboId(list)).size());
+        EXPECT_EQ(combo->count(), Fields::bySlot(list)->items.size());
     }
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -113,7 +112,7 @@ TEST(MainWindow, EveryControlStandsOnItsPageOnceByTheNameToolsLookFor)
 {
     Editor editor;
     // Every element of the Text and Label1 arrays exists exactly once.
-    for (int slot : Slots::mainTextSlots())
+    for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(editor.window->findChildren<QLineEdit *>(QStringLiteral("Text(%1)").arg(slot)).size(), 1);
     for (int i = 0; i <= 49; ++i)
         EXPECT_EQ(editor.window->findChildren<QLabel *>(QStringLiteral("Label1(%1)").arg(i)).size(), 1);
@@ -170,7 +169,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
         shown << frame;
     }
     EXPECT_EQ(shown.size(), 9);
-    EXPECT_FALSE(editor.core.doc().AvtoSoxranenie) << "neither opening nor switching pages is an edit";
+    EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
     // Command9 shows the modeless torque window.
     editor.click(QStringLiteral("Command8"));
@@ -226,33 +225,33 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // A click on a caption counts as an edit.
     editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 
     // A click toggles the model, the box shows the model; a greyed box set
     // by the model shows greyed and a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
-    const int before = editor.form.check(Slots::Check3);
+    const int before = editor.form.check(125);
     QTest::mouseClick(abs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check3), before == 1 ? 0 : 1);
+    EXPECT_EQ(editor.form.check(125), before == 1 ? 0 : 1);
     EXPECT_EQ(abs->checkState(), before == 1 ? Qt::Unchecked : Qt::Checked);
-    editor.form.setCheck(Slots::Check4, 2);
+    editor.form.setCheck(121, 2);
     auto *rearAbs = editor.find<QCheckBox>(QStringLiteral("Check4"));
     EXPECT_EQ(rearAbs->checkState(), Qt::PartiallyChecked);
     QTest::mouseClick(rearAbs, Qt::LeftButton);
-    EXPECT_EQ(editor.form.check(Slots::Check4), 1);
+    EXPECT_EQ(editor.form.check(121), 1);
 
     // A list's choice is an edit too.
     editor.host.answers = {MessageAnswer::No};
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().AvtoSoxranenie);
+    ASSERT_FALSE(editor.core.doc().unsavedChanges);
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
     emit horn->activated(13);
-    EXPECT_EQ(editor.form.combo(Slots::Combo3), 13);
+    EXPECT_EQ(editor.form.combo(127), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
-    EXPECT_TRUE(editor.core.doc().AvtoSoxranenie);
+    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }
 
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)

@@ -178,5 +178,5 @@ TEST(StandardDialogs, EscNeverAnswersTheCloseQuestionAndKeepsAFileFromBeingRepla
     other.trigger(QStringLiteral("saveas"));
     ASSERT_EQ(other.host.messages.size(), 1);
     EXPECT_TRUE(other.host.messages[0].text.endsWith(QStringLiteral("Заменить его?")));
-    EXPECT_NE(other.core.doc().FNameSaveOld, existing) << "the file was replaced";
+    EXPECT_NE(other.core.doc().saveTarget, existing) << "the file was replaced";
 }

@@ -23,8 +23,8 @@ class WindowHost : public FakeHost {
 public:
     TorqueWindow *torque = nullptr;
 
-    void showWindow(WindowId w) override { FakeHost::showWindow(w); if (w == WindowId::Form3) torque->present(); }
-    void hideWindow(WindowId w) override { FakeHost::hideWindow(w); if (w == WindowId::Form3) torque->hide(); }
+    void showWindow(WindowId w) override { FakeHost::showWindow(w); if (w == WindowId::Torque) torque->present(); }
+    void hideWindow(WindowId w) override { FakeHost::hideWindow(w); if (w == WindowId::Torque) torque->hide(); }
 };
 
 class TorqueWindowTest : public ::testing::Test {
@@ -76,10 +76,10 @@ TEST_F(TorqueWindowTest, AModelessWindowWhoseFocusRunsThroughTheFieldsThenTheBut
         EXPECT_TRUE(inWindow(canvas).adjusted(2, 2, -2, -2).contains(inWindow(w))) << w->objectName().toStdString();
 
     QStringList expected, chain;
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         expected << field(slot)->objectName();
     expected << QStringLiteral("Command1") << QStringLiteral("Command2") << QStringLiteral("Command3");
-    for (QWidget *w = field(Slots::kFirstTorqueSlot); chain.size() < expected.size(); w = w->nextInFocusChain())
+    for (QWidget *w = field(Fields::kFirstTorqueSlot); chain.size() < expected.size(); w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             chain << w->objectName();
     EXPECT_EQ(chain, expected);
@@ -87,11 +87,11 @@ TEST_F(TorqueWindowTest, AModelessWindowWhoseFocusRunsThroughTheFieldsThenTheBut
 
 TEST_F(TorqueWindowTest, FieldsMirrorTheTorqueSlotsAndTypingGoesIntoTheModel)
 {
-    for (int slot = Slots::kFirstTorqueSlot; slot <= Slots::kLastTorqueSlot; ++slot)
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         EXPECT_EQ(field(slot)->text(), QStringLiteral("0")) << slot;
     // A template fills the fields while the window is hidden; any change of
     // the model shows at once.
-    core.ShablonPorsche();
+    core.loadTemplate(Template::Porsche);
     EXPECT_EQ(field(43)->text(), QStringLiteral("280.0"));
     form.setText(50, QStringLiteral("612"));
     EXPECT_EQ(field(50)->text(), QStringLiteral("612"));
@@ -110,21 +110,21 @@ TEST_F(TorqueWindowTest, FieldsMirrorTheTorqueSlotsAndTypingGoesIntoTheModel)
     typeKeys(edit, QStringLiteral("1"));
     EXPECT_EQ(form.text(47), QStringLiteral("5120.0"));
 
-    core.Otchistka();
+    core.clearFieldsForNewCar();
     EXPECT_EQ(field(47)->text(), QString());
 }
 
 TEST_F(TorqueWindowTest, CloseAndTheFramesCloseBoxRunTheTorqueCheck)
 {
     // The check itself is the core's; here: which ways of closing reach it.
-    core.ShablonPorsche();
-    host.showWindow(WindowId::Form3);
+    core.loadTemplate(Template::Porsche);
+    host.showWindow(WindowId::Torque);
     typeInto(47, QString());
     host.onModal = [this](WindowId) { torque.closeErrors(); };
     QTest::mouseClick(button(3), Qt::LeftButton);
-    EXPECT_EQ(host.modalShown, QList<WindowId>{WindowId::Form2_2});
+    EXPECT_EQ(host.modalShown, QList<WindowId>{WindowId::TorqueErrors});
     EXPECT_FALSE(window.isVisible());
-    host.showWindow(WindowId::Form3);
+    host.showWindow(WindowId::Torque);
     EXPECT_EQ(field(47)->text(), QString()) << "shown again, it keeps what the user left";
 
     QCloseEvent fromFrame;
@@ -135,7 +135,7 @@ TEST_F(TorqueWindowTest, CloseAndTheFramesCloseBoxRunTheTorqueCheck)
     EXPECT_FALSE(window.isVisible());
 
     // A close that does not come from the user (the program ending) runs no check.
-    host.showWindow(WindowId::Form3);
+    host.showWindow(WindowId::Torque);
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(host.modalShown.size(), 2);
@@ -143,19 +143,19 @@ TEST_F(TorqueWindowTest, CloseAndTheFramesCloseBoxRunTheTorqueCheck)
 
 TEST_F(TorqueWindowTest, BuildAndWipeThroughTheButtons)
 {
-    core.ShablonPorsche();
-    host.showWindow(WindowId::Form3);
+    core.loadTemplate(Template::Porsche);
+    host.showWindow(WindowId::Torque);
     const DocumentState before = core.doc();
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(field(43)->text(), QStringLiteral("280.0"));
-    EXPECT_EQ(core.doc().Izm, before.Izm);
-    EXPECT_EQ(core.doc().AvtoSoxranenie, before.AvtoSoxranenie);
+    EXPECT_EQ(core.doc().edited, before.edited);
+    EXPECT_EQ(core.doc().unsavedChanges, before.unsavedChanges);
 
     // The Porsche's flat stretch at 520 between 4000 and 4500 rpm passes
     // between two fields at window (222, 190); the drawing survives hiding
     // and showing the window.
     window.hide();
-    host.showWindow(WindowId::Form3);
+    host.showWindow(WindowId::Torque);
     const QImage built = window.grab().toImage();
     EXPECT_EQ(built.pixelColor(222, 190), TorquePlot::curveColor());
     // The curve runs over the labels it crosses, left of their fields.

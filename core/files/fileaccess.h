@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filereader.h"
+#include "files/filereader.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 // Saving on Windows: Qt's QSaveFile writes a copy beside the file and puts
 // it in the file's place once it is complete.
-#include "filewriter.h"
+#include "files/filewriter.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QSaveFile>
 

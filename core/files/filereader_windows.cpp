@@ -1,5 +1,5 @@
 // Reading a file whole on Windows, through Qt.
-#include "filereader.h"
+#include "files/filereader.h"
 
 #include <QFile>
 #include <QFileInfo>

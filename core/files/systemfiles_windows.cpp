@@ -1,6 +1,6 @@
 // The Windows side of systemfiles.h: file attributes and files that other
 // programs hold open.
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 
 #include <QFileInfo>
 

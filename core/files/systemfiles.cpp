@@ -1,4 +1,4 @@
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 
 #include <QDir>
 

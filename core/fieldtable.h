@@ -5,23 +5,24 @@
 #include <QStringList>
 #include <QVector>
 
-// The field slot table: every value of a physics file that the editor shows
+// The field table: every value of a physics file that the editor shows
 // has a number (its slot). The slot is at once the index of the text box that
 // shows it (Text(i) in the main window, Text21(i) in the torque window), its
-// index in NStr (line of its key) and in Izm (edited flag).
+// index in keyLine (line of its key) and in edited (edited flag).
 //
 // A row of the table is the whole description of a field: where its key
-// stands, which control shows it, how its value is read and written back,
-// whether the field check examines it and under which label, and whether New
-// empties it. Every list the editor works through is derived from the rows,
-// so a new field is one row plus its place on a page.
+// stands, which control shows it and under which name, what that control
+// holds before any document (a list's items too), how its value is read and
+// written back, whether the field check examines it and under which label,
+// and whether New empties it. Every list the editor works through is derived
+// from the rows, and check boxes and lists are known by their slot like text
+// boxes, so a new field of any kind is one row plus its place on a page.
 
-namespace tuneks::Slots {
+namespace tuneks::Fields {
 
 constexpr int kNameSlot = 1;
 constexpr int kFirstTorqueSlot = 41;
 constexpr int kLastTorqueSlot = 64;
-constexpr int kNumberOfGearsSlot = 71;
 // One past the highest slot number.
 constexpr int kSlotLimit = 128;
 
@@ -42,16 +43,11 @@ enum class Section {
     Render,
 };
 
-// The check boxes of the main window, by control name.
-enum CheckBoxId { Check1_0, Check1_1, Check1_2, Check1_3, Check2, Check3, Check4, kCheckBoxCount };
-// The drop-down lists of the main window.
-enum ComboId { Combo1, Combo2, Combo3, kComboCount };
-
 enum class Control {
     MainText,   // Text(slot) of the main window
     TorqueText, // Text21(slot) of the torque window
-    CheckBox,   // controlIndex is a CheckBoxId
-    ComboBox,   // controlIndex is a ComboId
+    CheckBox,   // a check box of the main window
+    ComboBox,   // a drop-down list of the main window
 };
 
 // How a value travels between its line and its control.
@@ -78,11 +74,11 @@ enum class Conversion {
 // Which check examines a field before it may be saved.
 enum class Check {
     None,
-    Field,  // the field check of every save (ProverkaZnakov)
-    Torque, // the torque check when the torque window closes (ProverkaOborotov)
+    Field,  // the field check of every save
+    Torque, // the torque check when the torque window closes
 };
 
-struct SlotInfo {
+struct FieldInfo {
     int slot;
     Section section;
     const char *key; // key text before the first "="; nullptr for the name line
@@ -93,14 +89,24 @@ struct SlotInfo {
     // "\"Задержка\" (трансмисия)"; empty when no check examines the field.
     QString errorLabel;
     bool clearedByNew;
-    int controlIndex = 0; // CheckBoxId or ComboId where the control is one
+    // The objectName of a check box or list ("Check1(0)", "Combo2"); empty
+    // for a text box, which is named after its slot.
+    QString controlName = QString();
+    // What the control holds before any document: a text box's text, a
+    // check box's value (0) or a list's position (-1, nothing chosen).
+    QString initialText = QString();
+    int initialValue = 0;
+    // A list's items in list order, and the offset between a position in
+    // the list and the number in the file.
+    QStringList items = QStringList();
+    int listOffset = 0;
 };
 
 // Every slot in ascending order.
-const QVector<SlotInfo> &all();
-const SlotInfo *bySlot(int slot);
+const QVector<FieldInfo> &all();
+const FieldInfo *bySlot(int slot);
 // The slot whose key is `key` inside section `section`, or nullptr.
-const SlotInfo *find(Section section, const QByteArray &key);
+const FieldInfo *find(Section section, const QByteArray &key);
 
 // The section a header line opens (exact, case-sensitive), or None for a
 // line that is no known header.
@@ -115,12 +121,13 @@ bool isTorqueSlot(int slot);
 bool isTextSlot(int slot); // main or torque text box
 // Engine speed in revolutions per minute of a torque slot's point.
 int rpmOfTorqueSlot(int slot);
-// The error label of a slot (see SlotInfo), empty for an unchecked one.
+// The error label of a slot (see FieldInfo), empty for an unchecked one.
 QString errorLabel(int slot);
 
-// Items of the three lists, in list order.
-const QStringList &comboItems(ComboId combo);
-// Offset between list position and the number in the file (3, 0, 1).
-int comboOffset(ComboId combo);
+// The check boxes and the lists, by slot.
+const QVector<int> &checkBoxSlots();
+const QVector<int> &listSlots();
+bool isCheckBoxSlot(int slot);
+bool isListSlot(int slot);
 
-} // namespace tuneks::Slots
+} // namespace tuneks::Fields

@@ -1,8 +1,8 @@
 // Reading a file whole on Unix systems, with the system's calls so that a
 // failure names its cause.
-#include "filereader.h"
+#include "files/filereader.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // Reading a file whole: what every system shares. Each system opens and
 // reads in its own file (filereader_posix.cpp, filereader_windows.cpp).
-#include "filereader.h"
+#include "files/filereader.h"
 
 namespace tuneks {
 

@@ -1,7 +1,7 @@
 // Saving on Unix systems, with the system's calls: see filewriter.h.
-#include "filewriter.h"
+#include "files/filewriter.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // The Unix side of systemfiles.h.
-#include "systemfiles.h"
+#include "files/systemfiles.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QString>
 

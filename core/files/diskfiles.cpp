@@ -1,9 +1,9 @@
 // The real file system behind FileAccess, and the causes of failures in
 // words for the user.
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
-#include "filewriter.h"
-#include "systemfiles.h"
+#include "files/filewriter.h"
+#include "files/systemfiles.h"
 
 #include <QFile>
 #include <QFileInfo>
