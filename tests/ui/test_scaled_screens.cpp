@@ -8,6 +8,7 @@
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"
+#include "crispframe.h"
 #include "fakehost.h"
 #include "pictures.h"
 #include "templates.h"
@@ -432,6 +433,36 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
             EXPECT_TRUE(!edges || bordered.contains(QString::fromLatin1(box))) << box;
     }
     QApplication::setStyle(own);
+}
+
+// Wherever a text box stands, each of its four edges keeps a line of device
+// pixels in the border's colour at every ratio: here a box is moved and sized
+// through every fraction of a device pixel.
+TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
+{
+    QWidget surface;
+    surface.resize(80, 60);
+    auto *box = new QPlainTextEdit(&surface);
+    keepBorderOnDevicePixels(box);
+    for (const double ratio : {1.25, 1.5, 1.75}) {
+        for (int shift = 0; shift < 4; ++shift) {
+            box->setGeometry(3 + shift, 5 + shift, 50 + shift, 30 + shift);
+            QImage plain(surface.size(), QImage::Format_ARGB32_Premultiplied);
+            QImage shown(qCeil(80 * ratio), qCeil(60 * ratio), QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(ratio);
+            for (QImage *image : {&plain, &shown}) {
+                image->fill(Qt::transparent);
+                surface.render(image);
+            }
+            const QRect r = box->geometry();
+            for (Side side : {Top, Bottom, Left, Right}) {
+                const QRgb edge = plain.pixel(linePixels(r, side, 0).first());
+                ASSERT_GT(distance(edge, plain.pixel(linePixels(r, side, 3).first())), 24) << "no border at 100 %";
+                EXPECT_TRUE(bandHasLine(shown, r, side, ratio, [edge](QRgb p) { return distance(p, edge) <= 8; }))
+                    << "at " << ratio << ", shifted by " << shift << ": " << kSideNames[side];
+            }
+        }
+    }
 }
 
 // Every picture of the pages and the about window is drawn from a picture
