@@ -79,20 +79,32 @@ TEST_F(FileSystemFaults, WhatIsNoOrdinaryFileIsReportedAtOnceWhenOpenedAndTheDoc
     }
 }
 
-// A file under /proc cannot be replaced and is reported, without waiting.
-// (A pipe as the target is the save corner cases'.)
-TEST_F(FileSystemFaults, AProcFileAsSaveTargetIsReported)
+TEST_F(FileSystemFaults, APipeOrAProcFileAsSaveTargetDoesNotHang)
 {
+    // A file under /proc cannot be replaced and is reported; a pipe is no
+    // ordinary file and is refused at once. Neither may wait for a reader.
+    const QString fifo = path(QStringLiteral("pipe.ini"));
+    ASSERT_TRUE(makeFifo(fifo));
     const QString proc = path(QStringLiteral("proc.ini"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/status"), proc));
     const FieldSnapshot before = snapshot();
     host.messages.clear();
+    host.saveNames << proc << fifo;
+    host.answers << MessageAnswer::Yes; // replace the existing "file"
     QElapsedTimer timer;
     timer.start();
-    saveAs(proc, {MessageAnswer::Yes}); // replace the existing "file"
-    EXPECT_LT(timer.elapsed(), kNoHangMs);
+    mainWindow.saveAsCommand();
     EXPECT_TRUE(toldSaveFailed(proc, 1));
     EXPECT_TRUE(intact(before));
+
+    host.messages.clear();
+    mainWindow.saveAsCommand();
+    EXPECT_LT(timer.elapsed(), kNoHangMs);
+    EXPECT_TRUE(toldSaveFailed(fifo));
+    EXPECT_TRUE(intact(before));
+    struct stat st {};
+    ASSERT_EQ(lstat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(FileSystemFaults, ATargetThatCannotBeWrittenIsReportedAndItAndTheEditsKept)

@@ -434,3 +434,22 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
     EXPECT_GE(kills, 6) << "the save made fewer steps than a backup, a write, a cut and three flushes";
 }
 
+// A file left open keeps its name busy: on Windows nobody could delete or
+// move it while the editor runs. Every way through a load and a save gives
+// back what it opened.
+TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
+{
+    const int before = openDescriptors();
+    save(); // a copy takes the file's place
+    ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
+    save(); // written in place for both names
+    open(target);
+    host.saveNames = {path(QStringLiteral("sub"))};
+    QDir(dir.path()).mkdir(QStringLiteral("sub.ini"));
+    mainWindow.saveAsCommand(); // refused: a folder
+    EXPECT_TRUE(host.lastText().startsWith(QStringLiteral("Не удалось сохранить файл "))) << host.lastText().toStdString();
+    host.saveNames = {path(QStringLiteral("new.ini"))};
+    mainWindow.saveAsCommand(); // a new file
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("new.ini"))));
+    EXPECT_EQ(openDescriptors(), before);
+}
