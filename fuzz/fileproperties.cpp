@@ -4,6 +4,7 @@
 #include "commands/errorscommands.h"
 #include "commands/mainwindowcommands.h"
 #include "fakehost.h"
+#include "fieldsnapshot.h"
 #include "formstate.h"
 #include "fieldtable.h"
 
@@ -216,55 +217,6 @@ QVector<QByteArray> expectedSave(const QVector<QByteArray> &lines, int nameLine,
     return out;
 }
 
-// What a refused file must not touch.
-struct Snapshot {
-    DocumentState doc;
-    QStringList texts;
-    QList<bool> enabled;
-    QList<int> values;
-    QString caption;
-
-    Snapshot(const EditorCore &core, const FormState &form) : doc(core.doc()), caption(form.caption())
-    {
-        for (const Fields::FieldInfo &info : Fields::all())
-            if (Fields::isTextSlot(info.slot)) {
-                texts << form.text(info.slot);
-                enabled << form.textEnabled(info.slot);
-            }
-        for (int box : Fields::checkBoxSlots()) {
-            values << form.check(box);
-            enabled << form.checkEnabled(box);
-        }
-        for (int list : Fields::listSlots()) {
-            values << form.combo(list);
-            enabled << form.comboEnabled(list);
-        }
-    }
-
-    std::string differenceTo(const Snapshot &after) const
-    {
-        const DocumentState &d = after.doc;
-        if (d.lines != doc.lines)
-            return "buffer changed: " + firstDifference(d.lines, doc.lines);
-        if (d.keyLine != doc.keyLine)
-            return "keyLine changed";
-        if (d.edited != doc.edited)
-            return "edited changed";
-        if (d.hasDocument != doc.hasDocument || d.unsavedChanges != doc.unsavedChanges
-            || d.saveTarget != doc.saveTarget)
-            return "document flags or save target changed";
-        if (after.texts != texts)
-            return "a field's text changed";
-        if (after.values != values)
-            return "a check box or list changed";
-        if (after.enabled != enabled)
-            return "a field's enabled state changed";
-        if (after.caption != caption)
-            return "the caption changed";
-        return {};
-    }
-};
-
 struct Session {
     explicit Session(MemoryFiles *memory)
         : memory(memory), core(form, host, memory ? static_cast<FileAccess &>(*memory) : diskFiles())
@@ -451,7 +403,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         Session s(m_memory);
         s.core.loadTemplate(Template::Porsche);
         s.core.typeText(2, QStringLiteral("1500.5"));
-        const Snapshot before(s.core, s.form);
+        const FieldSnapshot before(s.core, s.form);
         s.host.answers.append(MessageAnswer::No); // drop the unsaved edit
         s.open(m_input);
         if (s.core.doc().lines.size() > kMaxLines)
@@ -462,7 +414,7 @@ std::string FileProperties::check(const QByteArray &bytes)
         if (name == 0) {
             if (s.host.messages.size() != 1 || s.host.messages[0].icon != MessageIcon::Critical)
                 return "second document: a refused file gave messages:" + messageList(s.host);
-            if (const std::string e = before.differenceTo(Snapshot(s.core, s.form)); !e.empty())
+            if (const std::string e = before.changedIn(FieldSnapshot(s.core, s.form)); !e.empty())
                 return "second document: a refused file changed the open one: " + e;
         } else {
             if (!s.host.messages.isEmpty())

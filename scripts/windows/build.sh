@@ -39,7 +39,7 @@ cmake --build "$root/build/windows" -j"$(nproc)"
 # Qt's own texts in Russian, where the program looks first: in
 # "translations" beside the executable, as in the zip (the Qt install is
 # only read, never written).
-for exe in app/tuneks-editor.exe tests/ui_main/ui_main_tests.exe; do
+for exe in app/tuneks-editor.exe tests/ui/main/ui_main_tests.exe; do
     mkdir -p "$root/build/windows/$(dirname "$exe")/translations"
     cp "$qt_russian_texts" "$root/build/windows/$(dirname "$exe")/translations/"
 done

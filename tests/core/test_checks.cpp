@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-using namespace tuneks;
-
 namespace {
 
 struct Checks : CoreTest {

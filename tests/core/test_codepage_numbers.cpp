@@ -58,10 +58,7 @@ TEST(Codepage, TableAgreesWithTheSystemsConverter)
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    const struct {
-        const char *text;
-        double value;
-    } cases[] = {
+    const struct { const char *text; double value; } cases[] = {
         {"0", 0},          {"1200", 1200},    {"350.75", 350.75}, {"350,75", 350},
         {"0.9", 0.9},      {".5", 0.5},       {"-40", -40},       {"+7", 7},
         {"12abc", 12},     {"abc", 0},        {"", 0},            {"1e3", 1000},

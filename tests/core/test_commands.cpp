@@ -2,8 +2,6 @@
 
 #include <functional>
 
-using namespace tuneks;
-
 namespace {
 
 struct Commands : CoreTest {
@@ -17,6 +15,9 @@ struct Commands : CoreTest {
 
 } // namespace
 
+// The start-up state, tested here once: every field empty and enabled (the
+// torque fields at "0"), no page, no list item, and nothing that needs a
+// document usable; a cancelled open enables only the menu items.
 TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
 {
     mainWindow.windowLoaded();
@@ -24,11 +25,19 @@ TEST_F(Commands, StartUpLocksThePagesAndACancelledOpenEnablesOnlyTheMenuItems)
     EXPECT_EQ(form.pageTitle(), QStringLiteral("\r\n     Файл не загружен!\r\n\r\n          Для начала "
                                                "работы загрузите или создайте новый файл."));
     EXPECT_EQ(Texts::fileDialogFilter(), QStringLiteral("Ини файлы, с физикой игры NFS6 (*.ini)|*ini"));
-    EXPECT_EQ(form.text(41), QStringLiteral("0"));
-    EXPECT_EQ(form.text(2), QString());
-    for (int frame = 1; frame <= 9; ++frame)
-        EXPECT_FALSE(form.frameVisible(frame));
+    for (int slot = 0; slot < Fields::kSlotLimit; ++slot) {
+        EXPECT_EQ(form.textEnabled(slot), Fields::isTextSlot(slot)) << slot;
+        EXPECT_EQ(form.text(slot), Fields::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
+    }
+    for (int box : Fields::checkBoxSlots())
+        EXPECT_TRUE(form.checkEnabled(box) && form.check(box) == 0);
+    for (int list : Fields::listSlots())
+        EXPECT_TRUE(form.comboEnabled(list) && form.combo(list) == -1);
+    EXPECT_TRUE(form.errorsButtonsEnabled());
+    EXPECT_EQ(form.chooserOption(), FormState::NoChoice);
     for (bool enabled : {false, true}) {
+        for (int frame = 0; frame <= 10; ++frame)
+            EXPECT_FALSE(form.frameVisible(frame));
         EXPECT_FALSE(form.pageButtonsEnabled());
         EXPECT_EQ(form.menuSaveEnabled(), enabled);
         EXPECT_EQ(form.menuSaveAsEnabled(), enabled);
@@ -204,12 +213,12 @@ TEST(LeavingADocument, EveryWayOutAsksAndGoesOnOnlyOnceTheEditsAreSavedOrDropped
         EXPECT_EQ(f.form.text(2), QStringLiteral("5"));
         EXPECT_TRUE(f.core.doc().unsavedChanges);
 
-        const DocumentSnapshot before = DocumentSnapshot::of(f.core, f.form);
+        const FieldSnapshot before = f.snapshot();
         f.host.answers = {MessageAnswer::Yes}; // the write fails: stay
         f.host.saveNames = {f.path(QStringLiteral("missing/car.ini"))};
         EXPECT_FALSE(row.run(f));
         EXPECT_TRUE(f.host.lastText().startsWith(QStringLiteral("Не удалось сохранить файл ")));
-        EXPECT_TRUE(documentIntact(before, f.core, f.form));
+        EXPECT_TRUE(f.intact(before));
 
         f.core.typeText(2, QStringLiteral("bad"));
         f.host.answers = {MessageAnswer::Yes}; // errors listed: stay

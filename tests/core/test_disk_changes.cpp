@@ -9,8 +9,6 @@
 
 #include <functional>
 
-using namespace tuneks;
-
 namespace {
 
 struct DiskChanges : CoreTest {
@@ -38,10 +36,7 @@ struct DiskChanges : CoreTest {
 
 TEST_F(DiskChanges, OnlyChangedBytesAreAskedAbout)
 {
-    const struct {
-        const char *what;
-        std::function<void(const QString &)> change;
-    } rows[] = {
+    const struct { const char *what; std::function<void(const QString &)> change; } rows[] = {
         {"left alone", [](const QString &) {}},
         {"given a new time only",
          [](const QString &file) {
@@ -126,10 +121,7 @@ TEST_F(DiskChanges, TheOpenedFileIsGuardedAndATemplateHasNoFile)
     host.answers = {MessageAnswer::No};
     newDocument(FormState::PorscheChoice);
     host.messages.clear();
-    host.answers = {MessageAnswer::Yes};
-    host.saveNames = {car};
-    mainWindow.saveAsCommand(); // the field check lists the empty fields
-    errors.saveAnyway();
+    saveAs(car, {MessageAnswer::Yes}, true); // past the empty fields the check lists
     EXPECT_EQ(changedQuestions(), 0);
     EXPECT_EQ(host.messages.size(), 1);
     EXPECT_FALSE(sameBytes(readFile(car), otherProgram));

@@ -1,7 +1,5 @@
 #include "testfiles.h"
 
-using namespace tuneks;
-
 using Distribution = CoreTest;
 
 TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
@@ -22,12 +20,12 @@ TEST_F(Distribution, TheHeadDecidesAndTheNameLineLosesItsFirstTwoCharacters)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.head.first().toStdString());
-        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const FieldSnapshot before = snapshot();
         host.messages.clear();
         const QVector<QByteArray> lines = openLines(row.head);
         if (row.nameLine == 0) {
             EXPECT_EQ(host.lastText(), QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6"));
-            EXPECT_TRUE(documentIntact(before, core, form));
+            EXPECT_TRUE(intact(before));
             continue;
         }
         ASSERT_TRUE(host.messages.isEmpty());
@@ -78,13 +76,6 @@ TEST_F(Distribution, KeysMatchExactlyInsideTheirOwnSectionAndLoadsMarkNothingAsE
 
 TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUntilEdited)
 {
-    // Save As past the field check, which lists the fields the file lacks.
-    const auto saveAnyway = [this](const QString &name) {
-        host.saveNames.append(path(name));
-        mainWindow.saveAsCommand();
-        errors.saveAnyway();
-        return path(name);
-    };
     const QByteArray longName(150, 'N'), longMass(150, '7');
     QVector<QByteArray> lines;
     for (int document = 1; document <= 2; ++document) {
@@ -95,14 +86,14 @@ TEST_F(Distribution, ValuesOverAHundredCharactersShowCutButStayWholeInTheFileUnt
         EXPECT_EQ(form.caption(), QStringLiteral("Редактируем - ") + QString(100, QLatin1Char('N'))
                                       + QStringLiteral(" (Тюнекс)"));
         EXPECT_FALSE(core.doc().unsavedChanges);
-        EXPECT_TRUE(sameBytes(readFile(saveAnyway(QStringLiteral("long%1.ini").arg(document))), joinCrLf(lines)));
+        EXPECT_TRUE(sameBytes(readFile(saveAs(QStringLiteral("long%1.ini").arg(document), {}, true)), joinCrLf(lines)));
     }
     // What the user edits is written as the field shows it.
     core.typeText(1, QStringLiteral("Short"));
     core.typeText(2, QStringLiteral("5.5"));
     lines[0] = "' Short";
     lines[2] = "Mass=5.5";
-    EXPECT_TRUE(sameBytes(readFile(saveAnyway(QStringLiteral("edited.ini"))), joinCrLf(lines)));
+    EXPECT_TRUE(sameBytes(readFile(saveAs(QStringLiteral("edited.ini"), {}, true)), joinCrLf(lines)));
 }
 
 TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
@@ -140,10 +131,7 @@ TEST_F(Distribution, CheckBoxesFollowTheirKeysAndValues)
 
 TEST_F(Distribution, ListPositionsComeFromTheNumberInTheValue)
 {
-    const struct {
-        const char *gears, *engine, *horn;
-        int gearsPos, enginePos, hornPos;
-    } cases[] = {
+    const struct { const char *gears, *engine, *horn; int gearsPos, enginePos, hornPos; } cases[] = {
         {"3", "0", "1", 0, 0, 0},         {"8", "19", "14", 5, 19, 13},
         {"2", "20", "0", -1, -1, -1},     // outside the lists: nothing selected
         {" 5", "4.5", "2.5", 2, 4, 2},    // ties go to the even position

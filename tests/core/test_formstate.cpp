@@ -1,6 +1,6 @@
 // The form state is what every window mirrors: a view relies on one signal
 // per real change, naming the item and its index, and on values it cannot
-// show being refused.
+// show being refused. Its state at start-up is tested with the start-up.
 #include "formstate.h"
 
 #include <gtest/gtest.h>
@@ -25,66 +25,55 @@ struct Recorder {
 
 } // namespace
 
-TEST(FormStateModel, StartsWithEveryFieldEnabledTheTorqueFieldsAtZeroAndNothingShown)
-{
-    const FormState form;
-    for (int slot = 0; slot < Fields::kSlotLimit; ++slot) {
-        EXPECT_EQ(form.textEnabled(slot), Fields::isTextSlot(slot)) << slot;
-        EXPECT_EQ(form.text(slot), Fields::isTorqueSlot(slot) ? QStringLiteral("0") : QString()) << slot;
-    }
-    for (int box : Fields::checkBoxSlots())
-        EXPECT_TRUE(form.checkEnabled(box) && form.check(box) == 0);
-    for (int list : Fields::listSlots())
-        EXPECT_TRUE(form.comboEnabled(list) && form.combo(list) == -1);
-    for (int frame = 0; frame <= 10; ++frame)
-        EXPECT_FALSE(form.frameVisible(frame));
-    EXPECT_FALSE(form.pageButtonsEnabled() || form.menuSaveEnabled() || form.menuSaveAsEnabled()
-                 || form.menuCheckEnabled());
-    EXPECT_TRUE(form.errorsButtonsEnabled());
-    EXPECT_EQ(form.chooserOption(), FormState::NoChoice);
-}
-
-TEST(FormStateModel, EveryRealChangeIsToldOnceWithItsItemAndIndexAndARepeatIsNot)
+TEST(FormStateModel, EveryRealChangeOfEveryItemIsToldOnceWithItsIndexAndARepeatIsNot)
 {
     FormState form;
     Recorder recorder(form);
-    const struct {
-        std::function<void()> set;
-        Change told;
-    } steps[] = {
-        {[&] { form.setText(2, QStringLiteral("1")); }, {Item::Text, 2}},
-        {[&] { form.setText(64, QString()); }, {Item::Text, 64}},
-        {[&] { form.setTextEnabled(41, false); }, {Item::TextEnabled, 41}},
-        {[&] { form.setCheck(125, 2); }, {Item::Check, 125}},
-        {[&] { form.setCheckEnabled(121, false); }, {Item::CheckEnabled, 121}},
-        {[&] { form.setCombo(127, 13); }, {Item::Combo, 127}}, // its last item
-        {[&] { form.setCombo(71, 5); }, {Item::Combo, 71}},
-        {[&] { form.setComboEnabled(126, false); }, {Item::ComboEnabled, 126}},
-        {[&] { form.setCaption(QStringLiteral("c")); }, {Item::Caption, 0}},
-        {[&] { form.setPageTitle(QStringLiteral("t")); }, {Item::PageTitle, 0}},
-        {[&] { form.setFrameVisible(9, true); }, {Item::FrameVisible, 9}},
-        {[&] { form.setFrameVisible(1, true); }, {Item::FrameVisible, 1}},
-        {[&] { form.setPageButtonsEnabled(true); }, {Item::PageButtons, 0}},
-        {[&] { form.setMenuSaveEnabled(true); }, {Item::MenuSave, 0}},
-        {[&] { form.setMenuSaveAsEnabled(true); }, {Item::MenuSaveAs, 0}},
-        {[&] { form.setMenuCheckEnabled(true); }, {Item::MenuCheck, 0}},
-        {[&] { form.setErrorsButtonsEnabled(false); }, {Item::ErrorsButtons, 0}},
-        {[&] { form.setChooserOption(FormState::PorscheChoice); }, {Item::ChooserOption, 0}},
+    // Each setter over every index the field table gives it, a change and back.
+    using Set = std::function<void(int index, bool on)>;
+    QList<std::tuple<Set, Item, QList<int>>> setters;
+    QList<int> textSlots, boxes, lists, frames{1, 2, 3, 4, 5, 6, 7, 8, 9}, none{0};
+    for (const Fields::FieldInfo &info : Fields::all())
+        if (Fields::isTextSlot(info.slot))
+            textSlots << info.slot;
+    boxes = QList<int>(Fields::checkBoxSlots().begin(), Fields::checkBoxSlots().end());
+    lists = QList<int>(Fields::listSlots().begin(), Fields::listSlots().end());
+    const auto last = [](int l) { return int(Fields::bySlot(l)->items.size()) - 1; };
+    setters = {
+        {[&](int i, bool on) { form.setText(i, on ? QStringLiteral("1") : QString()); }, Item::Text, textSlots},
+        {[&](int i, bool on) { form.setTextEnabled(i, !on); }, Item::TextEnabled, textSlots},
+        {[&](int i, bool on) { form.setCheck(i, on ? 2 : 0); }, Item::Check, boxes},
+        {[&](int i, bool on) { form.setCheckEnabled(i, !on); }, Item::CheckEnabled, boxes},
+        {[&](int i, bool on) { form.setCombo(i, on ? last(i) : 0); }, Item::Combo, lists},
+        {[&](int i, bool on) { form.setComboEnabled(i, !on); }, Item::ComboEnabled, lists},
+        {[&](int i, bool on) { form.setFrameVisible(i, on); }, Item::FrameVisible, frames},
+        {[&](int, bool on) { form.setPageButtonsEnabled(on); }, Item::PageButtons, none},
+        {[&](int, bool on) { form.setMenuSaveEnabled(on); }, Item::MenuSave, none},
+        {[&](int, bool on) { form.setMenuSaveAsEnabled(on); }, Item::MenuSaveAs, none},
+        {[&](int, bool on) { form.setMenuCheckEnabled(on); }, Item::MenuCheck, none},
+        {[&](int, bool on) { form.setErrorsButtonsEnabled(!on); }, Item::ErrorsButtons, none},
+        {[&](int, bool on) { form.setCaption(on ? QStringLiteral("c") : QString()); }, Item::Caption, none},
+        {[&](int, bool on) { form.setPageTitle(on ? QStringLiteral("t") : QString()); }, Item::PageTitle, none},
+        {[&](int, bool on) { form.setChooserOption(on ? FormState::LamborghiniChoice : FormState::NoChoice); },
+         Item::ChooserOption, none},
     };
-    for (const auto &step : steps) {
-        step.set();
-        EXPECT_EQ(recorder.take(), std::vector<Change>{step.told}) << int(step.told.first);
-        step.set();
-        EXPECT_TRUE(recorder.take().empty()) << int(step.told.first);
-    }
-    EXPECT_EQ(form.text(2), QStringLiteral("1"));
-    EXPECT_FALSE(form.textEnabled(41));
+    for (const bool on : {true, false}) // torque fields start at "0", so "" is a change back too
+        for (const auto &[set, item, indexes] : setters)
+            for (const int index : indexes) {
+                set(index, on);
+                EXPECT_EQ(recorder.take(), (std::vector<Change>{{item, index}})) << int(item) << " " << index;
+                set(index, on);
+                EXPECT_TRUE(recorder.take().empty()) << int(item) << " " << index;
+            }
+    form.setCheck(125, 2);
+    form.setCombo(127, 13);
+    form.setFrameVisible(9, true);
     EXPECT_EQ(form.check(125), 2);
     EXPECT_EQ(form.combo(127), 13);
-    EXPECT_TRUE(form.frameVisible(9) && form.frameVisible(1) && !form.frameVisible(2));
-    EXPECT_TRUE(form.menuSaveAsEnabled() && !form.errorsButtonsEnabled());
+    EXPECT_TRUE(form.frameVisible(9) && !form.frameVisible(2));
 
     // The lists grow with every append and tell of it; clearing an empty one is no change.
+    recorder.take();
     for (const auto &[append, clear, list, item] :
          {std::tuple{&FormState::appendErrors, &FormState::clearErrors, &FormState::errorsList, Item::ErrorsList},
           std::tuple{&FormState::appendTorqueErrors, &FormState::clearTorqueErrors, &FormState::torqueErrorsList,
@@ -104,17 +93,27 @@ TEST(FormStateModel, ValuesNoControlCanShowAreRefusedWithoutAWord)
 {
     FormState form;
     Recorder recorder(form);
-    for (const int slot : {-1, 0, 3, 65, 70, 128, 1000}) {
+    for (int slot = -1; slot <= Fields::kSlotLimit + 1; ++slot) {
+        if (Fields::isTextSlot(slot))
+            continue;
         form.setText(slot, QStringLiteral("x"));
-        form.setTextEnabled(slot, false);
+        form.setTextEnabled(slot, true);
         EXPECT_EQ(form.text(slot), QString()) << slot;
         EXPECT_FALSE(form.textEnabled(slot)) << slot;
     }
+    form.setText(1000, QStringLiteral("x"));
     form.setCheck(73, 3);
     form.setCheck(73, -1);
-    form.setCombo(71, 6); // one past the gears
-    form.setCombo(126, 20);
-    form.setCombo(127, -2);
+    for (int list : Fields::listSlots()) {
+        form.setCombo(list, int(Fields::bySlot(list)->items.size())); // one past the last
+        form.setCombo(list, -2);
+    }
+    for (int slot = -1; slot <= Fields::kSlotLimit; ++slot) // a slot that is no box or list
+        if (!Fields::isCheckBoxSlot(slot) && !Fields::isListSlot(slot)) {
+            form.setCheck(slot, 1);
+            form.setCombo(slot, 0);
+            EXPECT_TRUE(form.check(slot) == 0 && form.combo(slot) == -1 && !form.checkEnabled(slot)) << slot;
+        }
     form.setFrameVisible(0, true);
     form.setFrameVisible(10, true);
     EXPECT_TRUE(recorder.take().empty());

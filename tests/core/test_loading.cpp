@@ -11,8 +11,6 @@
 #include <unistd.h>
 #endif
 
-using namespace tuneks;
-
 namespace {
 
 const QString kLoadError = QStringLiteral("Ошибка при загрузке файла.");
@@ -44,11 +42,7 @@ TEST(LoadingFiles, LinesEndAtCrOrCrLfAndComeBackByteForByte)
         if (b != '\r')
             odd[100].append(char(b));
     odd[101] = QByteArray("nul\0inside", 10);
-    const struct {
-        const char *what;
-        QVector<QByteArray> lines;
-        QByteArray bytes;
-    } rows[] = {
+    const struct { const char *what; QVector<QByteArray> lines; QByteArray bytes; } rows[] = {
         {"CR and CR LF mixed", mixed, mixedBytes},
         {"a last line without an end", physicsLines(100), noEnd},
         {"a final line end adds no line", physicsLines(100), joinCrLf(physicsLines(100))},
@@ -77,11 +71,7 @@ TEST(LoadingFiles, FilesThatAreNoPhysicsFileAreRefusedQuicklyAndLeaveTheOpenDocu
     for (char &c : random)
         c = char(rng.bounded(256));
     const QString tooMany = QStringLiteral("Файл <file> содержит больше 1000 строк и не может быть загружен.");
-    const struct {
-        const char *what;
-        QByteArray bytes;
-        QString text;
-    } rows[] = {
+    const struct { const char *what; QByteArray bytes; QString text; } rows[] = {
         // Files the recognition refuses; the window is unlocked all the same.
         {"empty", QByteArray(), kNotPhysics},
         {"LF only", physicsLines(150).toList().join('\n'), kNotPhysics},
@@ -103,7 +93,7 @@ TEST(LoadingFiles, FilesThatAreNoPhysicsFileAreRefusedQuicklyAndLeaveTheOpenDocu
                 f.core.typeText(5, QStringLiteral("2.0"));
                 f.host.answers.append(MessageAnswer::No); // do not save the edit first
             }
-            const DocumentSnapshot before = DocumentSnapshot::of(f.core, f.form);
+            const FieldSnapshot before = f.snapshot();
             f.host.messages.clear();
             QElapsedTimer timer;
             timer.start();
@@ -112,7 +102,7 @@ TEST(LoadingFiles, FilesThatAreNoPhysicsFileAreRefusedQuicklyAndLeaveTheOpenDocu
             ASSERT_EQ(f.host.messages.size(), withDocument ? 2 : 1);
             EXPECT_TRUE(isMessage(f.host.messages.last(), kLoadError, MessageIcon::Critical,
                                   QString(row.text).replace(QStringLiteral("<file>"), name)));
-            EXPECT_TRUE(documentIntact(before, f.core, f.form));
+            EXPECT_TRUE(f.intact(before));
             const bool recognitionRan = row.text == kNotPhysics;
             EXPECT_EQ(f.form.pageButtonsEnabled(), recognitionRan || withDocument);
             EXPECT_EQ(f.form.frameVisible(1), recognitionRan || withDocument);

@@ -11,8 +11,6 @@
 #include <windows.h>
 #endif
 
-using namespace tuneks;
-
 namespace {
 
 struct PlatformFiles : CoreTest {};
@@ -48,19 +46,6 @@ TEST_F(PlatformFiles, RussianFolderAndFileNamesWithBlanksOpenAndSave)
     EXPECT_TRUE(sameBytes(readFile(name), joinCrLf(Templates::porsche())));
 }
 
-TEST_F(PlatformFiles, TheIniEndingIsExactSoANameInCapitalsIsLookedForWithIt)
-{
-    writeFile(QStringLiteral("CAR.INI"), joinCrLf(Templates::porsche()));
-    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
-    open(path(QStringLiteral("CAR.INI")));
-    ASSERT_EQ(host.messages.size(), 1);
-    // The message names the file as the system's dialogs would.
-    EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Файл не найден"), MessageIcon::Critical,
-                          QStringLiteral("Файл ") + native(path(QStringLiteral("CAR.INI.ini"))) +
-                              QStringLiteral(" не найден")));
-    EXPECT_TRUE(documentIntact(before, core, form));
-}
-
 #ifdef Q_OS_WIN
 
 namespace {
@@ -79,9 +64,7 @@ struct WindowsFiles : PlatformFiles {
         open(file);
         ASSERT_TRUE(host.messages.isEmpty());
         core.typeText(2, QStringLiteral("1490"));
-        host.saveNames << file;
-        host.answers << MessageAnswer::Yes;
-        mainWindow.saveAsCommand();
+        saveAs(file, {MessageAnswer::Yes});
         ASSERT_EQ(host.messages.size(), 2);
         EXPECT_TRUE(isMessage(host.messages[1], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Critical));
         EXPECT_TRUE(host.messages[1].text.contains(native(file))) << qPrintable(host.messages[1].text);

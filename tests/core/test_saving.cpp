@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-using namespace tuneks;
-
 namespace {
 
 struct Saving : CoreTest {
@@ -63,9 +61,8 @@ TEST_F(Saving, SoundListsAreWrittenWithABlankAndTheGearsOnlyWhenPicked)
 
 TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissions)
 {
-    host.saveNames << path(QStringLiteral("car")) << path(QStringLiteral("car.INI"));
-    mainWindow.saveAsCommand();
-    mainWindow.saveAsCommand();
+    saveAs(QStringLiteral("car"));
+    saveAs(QStringLiteral("car.INI"));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.ini"))));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("car.INI.ini"))));
     EXPECT_TRUE(host.messages.isEmpty());
@@ -73,9 +70,7 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
     const QString existing = writeFile(QStringLiteral("existing.ini"), "keep me");
     const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QFile::setPermissions(existing, permissions);
-    host.saveNames << existing << existing;
-    host.answers << MessageAnswer::No << MessageAnswer::Yes;
-    mainWindow.saveAsCommand();
+    saveAs(existing, {MessageAnswer::No});
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(isMessage(host.messages[0], QStringLiteral("Сохранение (Тюнекс)"), MessageIcon::Exclamation,
                           QStringLiteral("Файл ") + existing + QStringLiteral(" уже существует.\r\nЗаменить его?")));
@@ -83,7 +78,7 @@ TEST_F(Saving, SaveAsAddsTheIniEndingAndAsksBeforeReplacingWhichKeepsThePermissi
     EXPECT_EQ(readFile(existing), QByteArray("keep me"));
     EXPECT_EQ(core.doc().saveTarget, path(QStringLiteral("car.INI.ini")));
 
-    mainWindow.saveAsCommand();
+    saveAs(existing, {MessageAnswer::Yes});
     EXPECT_TRUE(sameBytes(readFile(existing), joinCrLf(savedUnchanged(lines))));
     EXPECT_EQ(core.doc().saveTarget, existing);
 #ifdef Q_OS_UNIX
@@ -135,8 +130,6 @@ TEST_F(Saving, AnEditInAFieldWithoutAKeyIsWrittenNowhere)
     const QVector<QByteArray> small = openLines({"' Small", "[basic]", "Mass=1"});
     core.typeText(5, QStringLiteral("9"));
     form.setCheck(121, 1);
-    mainWindow.saveAsCommand(); // lists errors: the other fields are empty
-    host.saveNames.append(path(QStringLiteral("small-out.ini")));
-    errors.saveAnyway();
+    saveAs(QStringLiteral("small-out.ini"), {}, true); // the other fields are empty
     EXPECT_TRUE(sameBytes(readFile(QStringLiteral("small-out.ini")), joinCrLf(small)));
 }

@@ -2,8 +2,6 @@
 #include "testfiles.h"
 #include "codepage.h"
 
-using namespace tuneks;
-
 namespace {
 
 const QString kName = QStringLiteral("Новая машина");

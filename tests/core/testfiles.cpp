@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-using namespace tuneks;
-
 QString CoreFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
     QFile file(path(name));
@@ -24,10 +22,13 @@ void CoreFixture::open(const QString &fullName)
     mainWindow.openCommand();
 }
 
-QString CoreFixture::saveAs(const QString &name)
+QString CoreFixture::saveAs(const QString &name, const QList<MessageAnswer> &answers, bool pastErrors)
 {
     host.saveNames.append(path(name));
+    host.answers.append(answers);
     mainWindow.saveAsCommand();
+    if (pastErrors && host.isVisible(WindowId::FieldErrors))
+        errors.saveAnyway();
     return path(name);
 }
 
@@ -51,43 +52,10 @@ QVector<QByteArray> CoreFixture::openLines(QVector<QByteArray> lines)
     return lines;
 }
 
-DocumentSnapshot DocumentSnapshot::of(const EditorCore &core, const FormState &form)
+::testing::AssertionResult CoreFixture::intact(const FieldSnapshot &before) const
 {
-    DocumentSnapshot s{core.documentLines(), core.doc(), {}, {}, {}, form.caption()};
-    for (const Fields::FieldInfo &info : Fields::all())
-        if (Fields::isTextSlot(info.slot)) {
-            s.texts << form.text(info.slot);
-            s.enabled << form.textEnabled(info.slot);
-        }
-    for (int box : Fields::checkBoxSlots()) {
-        s.values << form.check(box);
-        s.enabled << form.checkEnabled(box);
-    }
-    for (int list : Fields::listSlots()) {
-        s.values << form.combo(list);
-        s.enabled << form.comboEnabled(list);
-    }
-    return s;
-}
-
-::testing::AssertionResult documentIntact(const DocumentSnapshot &before, const EditorCore &core,
-                                          const FormState &form)
-{
-    const DocumentSnapshot now = DocumentSnapshot::of(core, form);
-    const std::pair<bool, const char *> parts[] = {
-        {now.lines == before.lines, "the lines of the document"},
-        {now.doc.keyLine == before.doc.keyLine, "the line numbers of the fields"},
-        {now.doc.edited == before.doc.edited, "the edited flags"},
-        {now.doc.unsavedChanges == before.doc.unsavedChanges, "the unsaved-changes flag"},
-        {now.doc.saveTarget == before.doc.saveTarget, "the save target"},
-        {now.texts == before.texts && now.values == before.values, "the fields"},
-        {now.enabled == before.enabled, "which fields are enabled"},
-        {now.caption == before.caption, "the caption"},
-    };
-    for (const auto &[same, what] : parts)
-        if (!same)
-            return ::testing::AssertionFailure() << "changed: " << what;
-    return ::testing::AssertionSuccess();
+    const std::string changed = before.changedIn(snapshot());
+    return changed.empty() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << changed;
 }
 
 QByteArray joinCrLf(const QVector<QByteArray> &lines)

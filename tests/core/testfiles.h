@@ -4,6 +4,7 @@
 #include "editorcore.h"
 #include "commands/errorscommands.h"
 #include "fakehost.h"
+#include "fieldsnapshot.h"
 #include "commands/mainwindowcommands.h"
 #include "texts.h"
 #include "commands/torquecommands.h"
@@ -31,20 +32,28 @@ struct CoreFixture {
     TorqueCommands torque{core};
     QTemporaryDir dir;
 
-    // The full name of `name` in the folder, with the platform's separators
+    // The full name of `name` in the folder (or `name` when absolute), with the platform's separators
     // as the system's file dialogs give names.
-    QString path(const QString &name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
+    QString path(const QString &name) const
+    {
+        return QDir::toNativeSeparators(QDir::isAbsolutePath(name) ? name : dir.filePath(name));
+    }
     // Writes `bytes` to `name` in the folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
-    // Open, Save As to `name` in the folder (returns the path), and New with
-    // `choice` in the chooser, each as the user gives the command.
+    // Open and New (with `choice` in the chooser) as the user gives them.
     void open(const QString &fullName);
-    QString saveAs(const QString &name);
     void newDocument(FormState::ChooserChoice choice);
+    // Save As to `name` (in the folder unless absolute), answering the
+    // questions that come with `answers`; with `pastErrors` the field
+    // check's list is saved anyway. Returns the full name.
+    QString saveAs(const QString &name, const QList<MessageAnswer> &answers = {}, bool pastErrors = false);
     // Opens `lines`, padded with comments to 120 lines, from a file of its
     // own, dropping any unsaved edits; returns the lines as written.
     QVector<QByteArray> openLines(QVector<QByteArray> lines);
+    FieldSnapshot snapshot() const { return FieldSnapshot(core, form); }
+    // Nothing of the document or the form differs from `before`.
+    ::testing::AssertionResult intact(const FieldSnapshot &before) const;
 
 private:
     int m_filesOpened = 0;
@@ -54,23 +63,6 @@ struct CoreTest : ::testing::Test, CoreFixture {
     // Every modal window the core showed was closed again by its commands.
     void TearDown() override { EXPECT_TRUE(host.modalsLeftOpen.isEmpty()); }
 };
-
-// The document, its flags and save target, and every field of the form with
-// its enabled state: what a refused load or a failed save must leave as it was.
-struct DocumentSnapshot {
-    QVector<QByteArray> lines;
-    DocumentState doc;
-    QStringList texts;
-    QList<int> values;
-    QList<bool> enabled;
-    QString caption;
-
-    static DocumentSnapshot of(const EditorCore &core, const FormState &form);
-};
-
-// Names what differs between the snapshot and the document now.
-::testing::AssertionResult documentIntact(const DocumentSnapshot &before, const EditorCore &core,
-                                          const FormState &form);
 
 // Joins lines with CR LF after each, as the editor writes them.
 QByteArray joinCrLf(const QVector<QByteArray> &lines);

@@ -5,8 +5,6 @@
 #include "childprocess.h"
 #include "faultfixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 
 #include <csignal>
@@ -14,8 +12,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-using namespace tuneks;
 
 namespace {
 
@@ -57,14 +53,14 @@ TEST_F(DiskFull, AFailedSaveKeepsTheOldFileTheEditsAndTheTargetAndTellsTheUser)
     for (const auto &row : rows) {
         SCOPED_TRACE(testing::Message() << row.room << (row.saveAs ? " Save As" : " Save"));
         host.messages.clear();
-        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const FieldSnapshot before = snapshot();
         const QStringList entries = folderEntries();
         if (row.saveAs)
             host.saveNames.append(other);
         withRoomFor(row.room, [&] { row.saveAs ? mainWindow.saveAsCommand() : mainWindow.saveCommand(); });
         EXPECT_TRUE(toldSaveFailed(row.saveAs ? other : target));
         EXPECT_TRUE(sameBytes(readFile(target), onDisk));
-        EXPECT_TRUE(documentIntact(before, core, form)); // the save target too
+        EXPECT_TRUE(intact(before)); // the save target too
         EXPECT_EQ(folderEntries(), entries) << "a temporary or half-written file was left behind";
         EXPECT_EQ(openDescriptors(), descriptors) << "the failed save left a file open";
     }
@@ -85,7 +81,7 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     const QString second = path(QStringLiteral("second-name.ini"));
     ASSERT_EQ(link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData()), 0);
     const QStringList entries = folderEntries();
-    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    const FieldSnapshot before = snapshot();
     const int descriptors = openDescriptors();
     withRoomFor(onDisk.size() + 1, [&] { mainWindow.saveCommand(); });
     EXPECT_EQ(openDescriptors(), descriptors);
@@ -93,7 +89,7 @@ TEST_F(DiskFull, AFileWithSeveralNamesIsWrittenInPlaceAndGetsItsOldBytesBackWhen
     EXPECT_FALSE(host.lastText().contains(QStringLiteral("не удалось:"))) << "the old bytes were not put back";
     EXPECT_TRUE(sameBytes(readFile(target), onDisk));
     EXPECT_TRUE(sameBytes(readFile(second), onDisk));
-    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_TRUE(intact(before));
     EXPECT_EQ(folderEntries(), entries);
 
     host.messages.clear();

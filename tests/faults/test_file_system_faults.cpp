@@ -3,8 +3,6 @@
 // disk stay intact and the user is told.
 #include "faultfixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -15,8 +13,6 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using namespace tuneks;
 
 namespace {
 
@@ -47,6 +43,7 @@ TEST_F(FileSystemFaults, WhatIsNoOrdinaryFileIsReportedAtOnceWhenOpenedAndTheDoc
     // and files under /proc report a size of 0 whatever they hold.
     struct Told { QString caption, text; }; // "<file>" in the text stands for the chosen name
     const Told notFound{QStringLiteral("Файл не найден"), QStringLiteral("Файл <file> не найден")};
+    // (A missing file and a folder are the loading tests'.)
     const Told noFile{QStringLiteral("Ошибка при загрузке файла."),
                       QStringLiteral("Файл <file> не является обычным файлом и не может быть прочитан.")};
     const Told notPhysics{noFile.caption, QStringLiteral("Этот файл не является файлом физики от игры Need For Speed 6")};
@@ -54,8 +51,6 @@ TEST_F(FileSystemFaults, WhatIsNoOrdinaryFileIsReportedAtOnceWhenOpenedAndTheDoc
         return [to](const QString &name) { return QFile::link(QString::fromLatin1(to), name); };
     };
     const struct { const char *what; std::function<bool(const QString &)> make; Told told; } rows[] = {
-        {"missing", [](const QString &) { return true; }, notFound},
-        {"a folder", [](const QString &name) { return QDir().mkdir(name); }, notFound},
         {"a dangling link", linkTo("gone.ini"), notFound},
         {"a pipe", makeFifo, noFile},
         {"/dev/zero", linkTo("/dev/zero"), noFile},
@@ -70,7 +65,7 @@ TEST_F(FileSystemFaults, WhatIsNoOrdinaryFileIsReportedAtOnceWhenOpenedAndTheDoc
         SCOPED_TRACE(row.what);
         const QString chosen = path(QStringLiteral("chosen%1.ini").arg(i++));
         ASSERT_TRUE(row.make(chosen));
-        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const FieldSnapshot before = snapshot();
         host.messages.clear();
         host.answers.append(MessageAnswer::No); // drop the unsaved edit
         QElapsedTimer timer;
@@ -80,7 +75,7 @@ TEST_F(FileSystemFaults, WhatIsNoOrdinaryFileIsReportedAtOnceWhenOpenedAndTheDoc
         ASSERT_EQ(host.messages.size(), 2);
         EXPECT_TRUE(isMessage(host.messages[1], row.told.caption, MessageIcon::Critical,
                               QString(row.told.text).replace(QStringLiteral("<file>"), chosen)));
-        EXPECT_TRUE(documentIntact(before, core, form));
+        EXPECT_TRUE(intact(before));
     }
 }
 
@@ -92,7 +87,7 @@ TEST_F(FileSystemFaults, APipeOrAProcFileAsSaveTargetDoesNotHang)
     ASSERT_TRUE(makeFifo(fifo));
     const QString proc = path(QStringLiteral("proc.ini"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/status"), proc));
-    const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+    const FieldSnapshot before = snapshot();
     host.messages.clear();
     host.saveNames << proc << fifo;
     host.answers << MessageAnswer::Yes; // replace the existing "file"
@@ -100,13 +95,13 @@ TEST_F(FileSystemFaults, APipeOrAProcFileAsSaveTargetDoesNotHang)
     timer.start();
     mainWindow.saveAsCommand();
     EXPECT_TRUE(toldSaveFailed(proc, 1));
-    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_TRUE(intact(before));
 
     host.messages.clear();
     mainWindow.saveAsCommand();
     EXPECT_LT(timer.elapsed(), kNoHangMs);
     EXPECT_TRUE(toldSaveFailed(fifo));
-    EXPECT_TRUE(documentIntact(before, core, form));
+    EXPECT_TRUE(intact(before));
     struct stat st {};
     ASSERT_EQ(lstat(QFile::encodeName(fifo).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
@@ -138,14 +133,14 @@ TEST_F(FileSystemFaults, ATargetThatCannotBeWrittenIsReportedAndItAndTheEditsKep
         if (!row.block())
             continue; // immutable needs root, and root ignores a read-only folder
         const QByteArray was = readFile(inSub);
-        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const FieldSnapshot before = snapshot();
         host.messages.clear();
         mainWindow.saveCommand();
         row.undo();
         EXPECT_EQ(host.saveDialogs, 2) << "a plain Save must not ask for a name";
         EXPECT_TRUE(toldSaveFailed(inSub));
         EXPECT_TRUE(sameBytes(readFile(inSub), was));
-        EXPECT_TRUE(documentIntact(before, core, form));
+        EXPECT_TRUE(intact(before));
     }
     EXPECT_TRUE(QFileInfo(inSub).isDir()) << "the folder in the target's place was replaced";
 }

@@ -37,23 +37,3 @@ TEST(FuzzRegressions, TheSeedsAndEveryInputThatOnceBrokeAPropertyKeepThemAll)
     }
 }
 
-// The properties are only as good as the model they are checked against.
-TEST(FuzzRegressions, TheReferenceModelSplitsAndJudgesLikeAPhysicsFile)
-{
-    using namespace ReferenceModel;
-    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (QVector<QByteArray>{"a", "b", "c\nd"}));
-    EXPECT_EQ(splitLines("a\r\n"), QVector<QByteArray>{"a"});
-    EXPECT_EQ(splitLines("\r\r"), (QVector<QByteArray>{"", ""}));
-    EXPECT_TRUE(splitLines("").isEmpty());
-
-    QVector<QByteArray> lines(100, "x");
-    lines[1] = "[basic]";
-    EXPECT_EQ(nameLine(lines), 1);
-    EXPECT_EQ(nameLine(lines.mid(0, 99)), 0) << "fewer than 100 lines";
-    lines[0] = "# comment";
-    EXPECT_EQ(nameLine(lines), 0);
-    lines[2] = "[basic]";
-    EXPECT_EQ(nameLine(lines), 2);
-    lines.resize(1001);
-    EXPECT_EQ(nameLine(lines), 0) << "more than 1000 lines";
-}

@@ -4,8 +4,6 @@
 #include "childprocess.h"
 #include "faultfixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 
@@ -17,8 +15,6 @@
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-
-using namespace tuneks;
 
 namespace {
 
@@ -96,9 +92,7 @@ TEST_F(SaveCorners, ASaveKeepsTheModeTheOwnerAndTheOtherNamesOfTheFile)
         const QString file = writeFile(QStringLiteral("kept%1.ini").arg(++i), onDisk);
         row.prepare(encoded(file));
         host.messages.clear();
-        host.saveNames = {file};
-        host.answers = {MessageAnswer::Yes};
-        mainWindow.saveAsCommand();
+        saveAs(file, {MessageAnswer::Yes});
         EXPECT_EQ(host.messages.size(), 1) << "only the replace question: " << host.lastText().toStdString();
         EXPECT_TRUE(sameBytes(readFile(file), editedBytes()));
         row.check(file);
@@ -134,9 +128,7 @@ TEST_F(SaveCorners, AnotherUsersFileKeepsItsOwnerWhenAnOrdinaryUserSavesIt)
         if (!becomeNobody())
             return 10;
         host.messages.clear();
-        host.saveNames = {own};
-        host.answers = {MessageAnswer::Yes};
-        mainWindow.saveAsCommand();
+        saveAs(own, {MessageAnswer::Yes});
         return host.messages.size() == 1 ? 0 : 11;
     });
     EXPECT_TRUE(ownEnd.ok()) << "exit " << ownEnd.code << ", signal " << ownEnd.signal;
@@ -159,18 +151,16 @@ TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
         if (name == device && !haveDevice)
             continue;
         const struct stat was = statOf(name);
-        const DocumentSnapshot before = DocumentSnapshot::of(core, form);
+        const FieldSnapshot before = snapshot();
         host.messages.clear();
-        host.saveNames = {name};
-        host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-        mainWindow.saveAsCommand();
+        saveAs(name, {MessageAnswer::Yes, MessageAnswer::Yes});
         EXPECT_TRUE(toldSaveFailed(name)) << "refused at once, without the replace question";
         EXPECT_TRUE(toldThat(name == dangling ? QStringLiteral("ведёт к файлу, которого нет")
                                               : QStringLiteral("не является обычным файлом")))
             << host.lastText().toStdString();
         EXPECT_EQ(statOf(name).st_mode, was.st_mode);
         EXPECT_EQ(statOf(name).st_rdev, was.st_rdev);
-        EXPECT_TRUE(documentIntact(before, core, form));
+        EXPECT_TRUE(intact(before));
     }
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("nowhere"))));
 
@@ -179,9 +169,7 @@ TEST_F(SaveCorners, WhatIsNoOrdinaryFileIsNeverReplacedAndTheUserIsToldWhy)
     const QString link = path(QStringLiteral("link.ini"));
     ASSERT_TRUE(QFile::link(target, link));
     host.messages.clear();
-    host.saveNames = {link};
-    host.answers = {MessageAnswer::Yes};
-    mainWindow.saveAsCommand();
+    saveAs(link, {MessageAnswer::Yes});
     EXPECT_EQ(host.messages.size(), 1) << host.lastText().toStdString(); // the replace question
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
@@ -224,8 +212,7 @@ TEST_F(SaveCorners, NamesAsLongAsTheSystemAllowsSaveAndTooLongOnesAreToldAsSuch)
         EXPECT_TRUE(toldThat(QStringLiteral("длиннее, чем позволяет система"))) << host.lastText().toStdString();
 
         host.messages.clear();
-        host.saveNames = {name};
-        mainWindow.saveAsCommand();
+        saveAs(name);
         EXPECT_TRUE(toldSaveFailed(name));
         EXPECT_TRUE(toldThat(QStringLiteral("длиннее, чем позволяет система"))) << host.lastText().toStdString();
     }
@@ -247,9 +234,7 @@ TEST_F(SaveCorners, AFolderThatOnlyForbidsNewFilesIsNamedAsTheCause)
         if (!becomeNobody())
             return 10;
         host.messages.clear();
-        host.saveNames = {inShut};
-        host.answers = {MessageAnswer::Yes};
-        mainWindow.saveAsCommand();
+        saveAs(inShut, {MessageAnswer::Yes});
         if (!toldSaveFailed(inShut, 1))
             return 11;
         return toldThat(QStringLiteral("Нет права создавать файлы в папке ") + shut) ? 0 : 12;
@@ -264,10 +249,7 @@ TEST_F(SaveCorners, ANameThatNowLeadsToAnotherFileIsAskedAbout)
     // where the document's file was.
     const QByteArray important = "important notes\r\n";
     const QString other = writeFile(QStringLiteral("important.txt"), important);
-    const struct {
-        const char *what;
-        std::function<void()> swap;
-    } rows[] = {
+    const struct { const char *what; std::function<void()> swap; } rows[] = {
         {"a link to another file", [&] { QFile::remove(target); QFile::link(other, target); }},
         {"another file with the same bytes",
          [&] {
@@ -404,9 +386,7 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
     // whether to replace it and (after a kill) whether to overwrite its changes.
     const auto saveOver = [&] {
         host.messages.clear();
-        host.saveNames = {target};
-        host.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-        mainWindow.saveAsCommand();
+        saveAs(target, {MessageAnswer::Yes, MessageAnswer::Yes});
     };
     const std::initializer_list<long> moments[] = {
         {SYS_write, SYS_pwrite64}, {SYS_ftruncate}, {SYS_fsync, SYS_fdatasync}, {SYS_unlink, SYS_unlinkat}};

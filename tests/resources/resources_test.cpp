@@ -9,36 +9,33 @@
 
 namespace {
 
-TEST(EmbeddedPictures, EveryPictureIsThereAtItsPlaceSizeAndNothingElse)
+// Every picture a window loads, each also at twice its size for scaled
+// screens (the icon excepted), and nothing else. The pictures of the pages
+// are plain 24-bit pictures on white pages, so every corner is white for
+// them to blend in; and each shows something dark (a silhouette, tyres or
+// links), which a blank picture would not. Whether each fills its place is
+// tested with the windows.
+TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingElse)
 {
-    QStringList expected;
-    for (const EmbeddedPicture &picture : expectedPictures()) {
-        SCOPED_TRACE(picture.path.toStdString());
-        const QImage image(picture.path);
+    QStringList expected{QStringLiteral("icon.png")};
+    for (const char *name : {"helmet", "image1", "image2", "image3_0", "image3_1", "image4_0", "image4_1", "image5",
+                             "signature"})
+        expected << QString::fromLatin1(name) + QStringLiteral(".png") << QString::fromLatin1(name) + QStringLiteral("@2x.png");
+    expected.sort();
+    ASSERT_EQ(embeddedImageFiles(), expected);
+    for (const QString &name : expected) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage image(QStringLiteral(":/images/") + name);
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), picture.size);
-        // The page pictures are plain 24-bit pictures.
-        if (picture.opaque) {
-            EXPECT_FALSE(image.hasAlphaChannel());
+        QString twin = name;
+        twin.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        if (!name.contains(QLatin1Char('@')) && name != QStringLiteral("icon.png")) {
+            EXPECT_EQ(QImage(QStringLiteral(":/images/") + twin).size(), image.size() * 2);
         }
-        expected << picture.path.section(QLatin1Char('/'), -1);
-    }
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(embeddedImageFiles(), expected);
-}
-
-// The page pictures sit on white pages, so every corner must be white for
-// them to blend in; and a blank picture would pass the size checks, so each
-// must show something dark (a silhouette, tyres or links).
-TEST(EmbeddedPictures, PagePicturesShowSomethingOnWhite)
-{
-    for (const EmbeddedPicture &picture : expectedPictures()) {
-        if (!picture.onWhitePage)
+        if (!name.startsWith(QStringLiteral("image")))
             continue;
-        SCOPED_TRACE(picture.path.toStdString());
-        const QImage image(picture.path);
-        const int right = image.width() - 1;
-        const int bottom = image.height() - 1;
+        EXPECT_FALSE(image.hasAlphaChannel());
+        const int right = image.width() - 1, bottom = image.height() - 1;
         for (const QPoint &corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
             EXPECT_EQ(image.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
         int dark = 0;

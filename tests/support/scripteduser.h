@@ -12,12 +12,7 @@ using namespace tuneks;
 // The user's side of a scripted desktop: prepared answers for message boxes
 // and file dialogs, and a record of everything the program asked.
 struct ScriptedUser {
-    struct Message {
-        QString text;
-        QString caption;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
+    struct Message { QString text; QString caption; MessageIcon icon; MessageButtons buttons; };
 
     // Taken in order. With none left a box answers Ok / No (Yes/No boxes) /
     // Cancel (Yes/No/Cancel boxes) and a file dialog is cancelled.

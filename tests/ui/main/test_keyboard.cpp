@@ -14,8 +14,6 @@
 
 #include <algorithm>
 
-using namespace tuneks;
-
 namespace {
 
 bool isArrow(const QWidget *w)

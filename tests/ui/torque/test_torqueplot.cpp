@@ -100,4 +100,33 @@ TEST(TorquePlot, BuildsAccumulateUntilTheWipe)
     EXPECT_DOUBLE_EQ(plot.entry(50).toDouble(), 200) << "the table keeps the last build's values";
 }
 
+// The drawing for another ratio (a scaled screen) is the same whether it was
+// asked for before the builds (and drawn along with them) or after them
+// (drawn afresh), and a wipe clears it too; at ratio 1 it is the canvas.
+TEST(TorquePlot, TheDrawingAtAnyRatioFollowsEveryBuildAndWipe)
+{
+    auto rising = [](int slot) { return QString::number(40 * (slot - 40)); };
+    auto falling = [](int slot) { return QString::number(1200 - 45 * (slot - 41)) + QStringLiteral(".5"); };
+    TorquePlot early, late;
+    const QImage before = early.imageAt(1.5);
+    for (TorquePlot *plot : {&early, &late}) {
+        plot->build(rising);
+        plot->build(falling);
+        plot->build(rising); // drawn again over the falling curve
+    }
+    const QImage drawnAlong = early.imageAt(1.5);
+    EXPECT_NE(drawnAlong, before);
+    EXPECT_EQ(drawnAlong, late.imageAt(1.5));
+    EXPECT_EQ(drawnAlong.size(), early.image().size() * 1.5);
+    EXPECT_EQ(drawnAlong.devicePixelRatio(), 1.5);
+    EXPECT_EQ(early.imageAt(1.0), early.image());
+
+    early.wipe();
+    EXPECT_EQ(early.imageAt(1.5), before);
+    early.build(falling);
+    TorquePlot fresh;
+    fresh.build(falling);
+    EXPECT_EQ(early.imageAt(2.0), fresh.imageAt(2.0));
+}
+
 } // namespace

@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSettings>
@@ -23,11 +22,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <optional>
-
 #include <gtest/gtest.h>
-
-using namespace tuneks;
 
 namespace {
 
@@ -41,12 +36,6 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         ASSERT_TRUE(dialog);
         if (startedIn)
             *startedIn = dialog->directory().absolutePath();
-#ifndef Q_OS_WIN
-        // The folder that another program's dialog visited, as UsersQtSettings
-        // seeds it, is no part of the history. (Windows keeps Qt's settings
-        // in the registry, where Qt reads them and gives no other place.)
-        EXPECT_TRUE(dialog->history().filter(QStringLiteral("elsewhere")).isEmpty());
-#endif
         if (!folder.isEmpty())
             dialog->setDirectory(folder);
         auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -61,84 +50,6 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         QTest::keyClick(box, Qt::Key_Return);
     });
 }
-
-// The user's own Qt settings, where Qt's file dialogs keep their state
-// unless told otherwise: on Windows the user's registry; elsewhere a file in
-// the XDG configuration folder, which lies in an empty home of the test's
-// own, as do the XDG data folder and HOME itself. Seeded with what another
-// program's dialog leaves there: its history and last folder.
-class UsersQtSettings {
-public:
-    explicit UsersQtSettings(const QString &visited)
-    {
-#ifndef Q_OS_WIN
-        for (const auto &[variable, folder] : m_folders) {
-            m_before.append(qgetenv(variable));
-            qputenv(variable, QFile::encodeName(m_home.path() + folder));
-        }
-        // Qt reads XDG_CONFIG_HOME once; this process may have done so earlier.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + m_folders[1].second);
-#endif
-        m_seeded = {{QStringLiteral("FileDialog/history"), QStringList{QUrl::fromLocalFile(visited).toString()}},
-                    {QStringLiteral("FileDialog/sidebarWidth"), 150}};
-        m_hadGroup = open()->childGroups().contains(QStringLiteral("FileDialog"));
-        for (auto value = m_seeded.cbegin(); value != m_seeded.cend(); ++value) {
-            m_previous.insert(value.key(), open()->value(value.key()));
-            open()->setValue(value.key(), value.value());
-        }
-    }
-    ~UsersQtSettings()
-    {
-        for (auto value = m_previous.cbegin(); value != m_previous.cend(); ++value)
-            value.value().isValid() ? open()->setValue(value.key(), value.value()) : open()->remove(value.key());
-        if (!m_hadGroup)
-            open()->remove(QStringLiteral("FileDialog"));
-#ifndef Q_OS_WIN
-        for (int i = 0; i < 3; ++i)
-            qputenv(m_folders[i].first, m_before[i]);
-#endif
-    }
-    // Every key and value of the user's Qt settings and every file of the home.
-    QString contents() const
-    {
-        QStringList all;
-        std::unique_ptr<QSettings> user = open();
-        for (const QString &key : user->allKeys())
-            all << key + QLatin1Char('=') + user->value(key).toStringList().join(QLatin1Char(' '));
-#ifndef Q_OS_WIN
-        for (QDirIterator files(m_home.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                QDirIterator::Subdirectories);
-             files.hasNext();)
-            all << files.next();
-#endif
-        return all.join(QLatin1Char('\n'));
-    }
-    bool keptTheSeed() const
-    {
-        for (auto value = m_seeded.cbegin(); value != m_seeded.cend(); ++value)
-            if (open()->value(value.key()) != value.value())
-                return false;
-        return true;
-    }
-
-private:
-    // By name, so that where the program points Qt's settings does not matter.
-    std::unique_ptr<QSettings> open() const
-    {
-#ifdef Q_OS_WIN
-        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"), QSettings::NativeFormat);
-#else
-        return std::make_unique<QSettings>(m_home.path() + m_folders[1].second + QStringLiteral("/QtProject.conf"),
-                                           QSettings::IniFormat);
-#endif
-    }
-    QTemporaryDir m_home;
-    const std::pair<const char *, QString> m_folders[3] = {
-        {"HOME", QString()}, {"XDG_CONFIG_HOME", QStringLiteral("/.config")}, {"XDG_DATA_HOME", QStringLiteral("/.local/share")}};
-    QByteArrayList m_before;
-    QMap<QString, QVariant> m_seeded, m_previous;
-    bool m_hadGroup = false;
-};
 
 // Drags `data` over `target` and drops it there, as the window system
 // delivers a drop; then lets the queued open run. True when it was taken.
@@ -167,18 +78,37 @@ QMimeData *filesData(const QStringList &paths)
 
 } // namespace
 
-// The dialogs keep nothing beyond the run: they neither take the state that
-// another program's dialog left in the user's Qt settings nor store their
-// own there, and still open where the last one of the run ended.
-TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRulesAndStoreNothing)
+// The editor stores nothing between runs: while RunSettings lives, Qt's own
+// settings (where its file dialogs keep their folders and history) are the
+// run's alone, shared by its dialogs; after the run nothing written is left.
+TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
 {
-    QTemporaryDir another;
-    const QString elsewhere = another.filePath(QStringLiteral("elsewhere"));
-    ASSERT_TRUE(QDir().mkpath(elsewhere));
-    UsersQtSettings user(elsewhere);
-    const QString stored = user.contents();
-    std::optional<RunSettings> run;
-    run.emplace(); // as the program starts
+    const QString key = QStringLiteral("FileDialog/tuneksTestRun");
+    const auto qtSettings = [] { return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("QtProject")); };
+    QString during;
+    {
+        const RunSettings run;
+        during = qtSettings()->fileName();
+        qtSettings()->setValue(key, 1);
+        EXPECT_EQ(qtSettings()->value(key).toInt(), 1) << "the dialogs of one run share them";
+#ifndef Q_OS_WIN
+        EXPECT_FALSE(during.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)))
+            << during.toStdString();
+#endif
+    }
+#ifdef Q_OS_WIN
+    EXPECT_FALSE(QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"), QSettings::NativeFormat).contains(key));
+#else
+    EXPECT_FALSE(QFileInfo::exists(during)) << during.toStdString();
+#endif
+    EXPECT_FALSE(qtSettings()->contains(key));
+}
+
+// The real dialogs hand on whatever name the user types to the load and save
+// rules, and open where the last one of the run ended.
+TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
+{
+    const RunSettings run; // as the program makes it
     Editor editor;
     editor.host.realFileDialogs = true;
     const QString folder = editor.dir.path();
@@ -223,15 +153,6 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRulesAndStoreNothing
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
     EXPECT_FALSE(editor.core.doc().unsavedChanges);
-    run.reset(); // as the program ends
-    // Other test programs may use Qt's dialogs meanwhile: on Windows they
-    // share the registry, so there nothing of this run's folders may remain.
-    EXPECT_TRUE(user.keptTheSeed());
-#ifdef Q_OS_WIN
-    EXPECT_FALSE(user.contents().contains(QFileInfo(folder).fileName())) << user.contents().toStdString();
-#else
-    EXPECT_EQ(user.contents(), stored);
-#endif
 }
 
 TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
@@ -262,10 +183,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
     EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Only one local file is taken.
-    const struct {
-        const char *what;
-        QStringList paths;
-    } refused[] = {
+    const struct { const char *what; QStringList paths; } refused[] = {
         {"two files", {car, other}},
         {"a folder", {editor.dir.path()}},
         {"a web address", {QStringLiteral("https://example.org/car.ini")}},
@@ -297,7 +215,8 @@ TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
         if ((qobject_cast<QLineEdit *>(field) && field->objectName().contains(QLatin1Char('(')))
             || qobject_cast<QCheckBox *>(field) || qobject_cast<QComboBox *>(field))
             fields.append(field);
-    EXPECT_EQ(fields.size(), 37 + 24 + 7 + 3);
+    EXPECT_EQ(fields.size(), Fields::mainTextSlots().size() + Fields::kLastTorqueSlot - Fields::kFirstTorqueSlot + 1
+                                 + Fields::checkBoxSlots().size() + Fields::listSlots().size());
     for (QWidget *field : fields) {
         // What an assistive tool is told, not just the property.
         const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);

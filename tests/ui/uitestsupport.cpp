@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace tuneks;
-
 Editor::Editor() : core(form, host)
 {
     window = std::make_unique<MainWindow>(core, host);

@@ -1,6 +1,7 @@
 // The standard dialogs as the desktop shows them: how wide a message box is
-// for its caption, and the language of the file dialogs and message boxes on
-// a machine whose language is not set.
+// for its caption, what the editor adds to Qt's own Russian texts (the type
+// of a folder, sizes and dates written the Russian way, "ОК" in Cyrillic
+// letters, columns as wide as their texts), and the keys that answer them.
 #include "uitestsupport.h"
 
 #include "runsettings.h"
@@ -24,8 +25,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace tuneks;
-
 namespace {
 
 // Qt's own Russian texts, loaded as the program loads them at start-up:
@@ -43,42 +42,11 @@ void loadQtRussianTexts()
     QCoreApplication::installTranslator(texts);
 }
 
-bool hasLatinLetters(const QString &text)
-{
-    for (const QChar c : text)
-        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
-            return true;
-    return false;
-}
-
-// Every text the dialog shows or tells: captions, buttons, tips, menu
-// items and the column heads of its file list.
-QStringList shownTexts(QWidget *dialog)
-{
-    QStringList texts{dialog->windowTitle()};
-    for (QWidget *w : dialog->findChildren<QWidget *>()) {
-        if (!w->isVisible())
-            continue;
-        if (auto *label = qobject_cast<QLabel *>(w))
-            texts << label->text();
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            texts << button->text();
-        texts << w->toolTip();
-    }
-    for (QAction *action : dialog->findChildren<QAction *>())
-        texts << action->text();
-    for (QTreeView *view : dialog->findChildren<QTreeView *>())
-        for (int column = 0; column < view->model()->columnCount(view->rootIndex()); ++column)
-            texts << view->model()->headerData(column, Qt::Horizontal).toString();
-    texts.removeAll(QString());
-    return texts;
-}
-
 } // namespace
 
 // The open dialog on a machine whose language is not set: its file list
-// calls a folder "Папка", writes sizes and dates the Russian way, and no
-// text but the file names and the filter's pattern is in Latin letters.
+// calls a folder "Папка" and writes sizes and dates the Russian way, in
+// columns as wide as what they show.
 TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
 {
     const RunSettings runSettings; // as the program does: the detail view is not kept
@@ -90,7 +58,6 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
     editor.host.rememberFolderOf(car);
     editor.host.realFileDialogs = true;
 
-    QStringList texts;
     QMap<QString, QStringList> rows; // name -> size, type, date
     whenModalShown([&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -105,7 +72,6 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
                 cells << list->model()->index(row, column, list->rootIndex()).data().toString();
             rows.insert(cells.takeFirst(), cells);
         }
-        texts = shownTexts(dialog);
         // The columns and the side bar are as wide as their Russian texts.
         for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
             for (int column = 1; column < 4; ++column) {
@@ -131,21 +97,12 @@ TEST(StandardDialogs, TheFileDialogSpeaksRussianToTheLastWord)
     EXPECT_EQ(file.value(0), QStringLiteral("3,22 КБ"));
     EXPECT_EQ(rows.value(QStringLiteral("kilo.ini")).value(0), QStringLiteral("1,00 КБ"));
     EXPECT_EQ(file.value(2), ru.toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
-    for (const QStringList &cells : {folder, file})
-        for (const QString &cell : cells)
-            EXPECT_FALSE(hasLatinLetters(cell)) << cell.toStdString();
-    for (const QString &text : std::as_const(texts)) {
-        QString words = text;
-        words.remove(QStringLiteral("NFS6")).remove(QStringLiteral("*ini")).remove(QStringLiteral(".ini"));
-        words.remove(editor.dir.path());
-        EXPECT_FALSE(hasLatinLetters(words)) << text.toStdString();
-    }
 }
 
 // A message box is as wide as its caption needs beside the frame's icon and
 // close button, the caption measured in bold as title bars often show it,
-// and no wider: the leave question's two short lines need less. Its buttons
-// speak Russian with access keys, and an OK box says "ОК" in Cyrillic letters.
+// and no wider: the leave question's two short lines need less. An OK box
+// says "ОК" in Cyrillic letters, over Qt's own translation.
 TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
 {
     loadQtRussianTexts();
@@ -179,10 +136,6 @@ TEST(StandardDialogs, AMessageBoxShowsItsWholeCaptionAndRussianButtons)
     EXPECT_GE(width, captionWidth + 80);
     EXPECT_LE(width, captionWidth + 120);
     EXPECT_EQ(buttons.size(), 3);
-    for (const QString &text : std::as_const(buttons)) {
-        EXPECT_FALSE(hasLatinLetters(text)) << text.toStdString();
-        EXPECT_TRUE(text.contains(QLatin1Char('&'))) << "no access key: " << text.toStdString();
-    }
 
     Editor fresh;
     lookAtNextBox(fresh.host);

@@ -1,0 +1,571 @@
+// Every window on a screen scaled to 100, 125, 150, 175 or 200 % (the factor
+// comes from QT_SCALE_FACTOR: CTest runs this program once per factor, under
+// Wine on the Windows platform). One sweep shows each window in each state
+// worth seeing and checks that every text fits its box in the embedded
+// face, that no framed control loses an edge line it shows at 100 %, that
+// the pictures are drawn for the screen's pixels and the torque graph in
+// even, sharp lines.
+#include "uitestsupport.h"
+
+#include "aboutwindow.h"
+#include "crispframe.h"
+#include "fakehost.h"
+#include "pictures.h"
+#include "templates.h"
+#include "torquewindow.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontInfo>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QtMath>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <set>
+
+namespace {
+
+// ---- Texts that fit their boxes
+
+QString describe(const QWidget *widget, const QString &text)
+{
+    return widget->window()->objectName() + QLatin1Char('/') + widget->objectName() + QStringLiteral(": \"") + text
+        + QLatin1Char('"');
+}
+
+// A label's room is its contents less its margin; a text of several lines
+// needs room for all of them.
+void checkLabel(const QLabel *label, QStringList &clipped)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText)
+        return;
+    const QFontMetrics metrics(label->font());
+    const int m = label->margin();
+    const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text);
+        if (needed.height() > room.height() || needed.width() > room.width())
+            clipped << describe(label, text);
+        return;
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > room.width())
+            clipped << describe(label, line);
+    if (metrics.height() + metrics.lineSpacing() * (lines.size() - 1) > room.height())
+        clipped << describe(label, text) + QStringLiteral(" (height)");
+}
+
+// Buttons, check boxes and option buttons: the room the style leaves for
+// the caption beside the box or inside the bevel.
+void checkButton(QAbstractButton *button, QStringList &clipped)
+{
+    QString text = button->text();
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    if (text.isEmpty())
+        return;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents = qobject_cast<QCheckBox *>(button) ? QStyle::SE_CheckBoxContents
+        : qobject_cast<QRadioButton *>(button)                            ? QStyle::SE_RadioButtonContents
+                                                                          : QStyle::SE_PushButtonContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    const QFontMetrics metrics(button->font());
+    if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
+        clipped << describe(button, text);
+}
+
+// A list's items are read in its drop-down as it opens, which is as wide as
+// they need as far as the screen allows (the offscreen one is 800 pixels).
+void checkComboBox(QComboBox *combo, QStringList &clipped)
+{
+    const bool wasEnabled = combo->isEnabled();
+    combo->setEnabled(true);
+    combo->showPopup();
+    const bool screenWide = combo->view()->window()->width() >= combo->screen()->availableGeometry().width();
+    const int room = screenWide ? std::numeric_limits<int>::max() : combo->view()->viewport()->width();
+    const QFontMetrics metrics(combo->view()->font());
+    for (int i = 0; i < combo->count(); ++i)
+        if (metrics.horizontalAdvance(combo->itemText(i)) > room)
+            clipped << describe(combo, combo->itemText(i));
+    combo->hidePopup();
+    combo->setEnabled(wasEnabled);
+}
+
+// A read-only text box whose lines are broken by hand neither wraps nor
+// scrolls: each line must fit as drawn.
+void checkTextBox(QPlainTextEdit *box, QStringList &clipped)
+{
+    if (!box->isReadOnly())
+        return;
+    const QFontMetrics metrics(box->font());
+    const int margin = 2 * int(box->document()->documentMargin());
+    const QSize room = box->contentsRect().size() - QSize(margin, margin);
+    const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > room.width())
+            clipped << describe(box, line);
+    if (metrics.lineSpacing() * lines.size() > room.height())
+        clipped << describe(box, box->toPlainText()) + QStringLiteral(" (height)");
+}
+
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        checkLabel(label, clipped);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        checkButton(button, clipped);
+    for (QComboBox *combo : window->findChildren<QComboBox *>())
+        checkComboBox(combo, clipped);
+    for (QListWidget *list : window->findChildren<QListWidget *>())
+        for (int i = 0; i < list->count(); ++i)
+            if (list->fontMetrics().horizontalAdvance(list->item(i)->text())
+                > list->viewport()->width() - 2 * list->spacing())
+                clipped << describe(list, list->item(i)->text());
+    for (QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
+        checkTextBox(box, clipped);
+    return clipped;
+}
+
+// ---- Edge lines that stay on scaled screens
+
+// How far apart two colours are: the largest difference of a channel.
+int distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+enum Side { Top, Bottom, Left, Right };
+const char *const kSideNames[] = {"top", "bottom", "left", "right"};
+
+// The pixels at `ratio` of one line parallel to `side` of `r`, at `at`
+// across it, leaving out a fifth at each end (rounded corners).
+QVector<QPoint> sidePixels(QRect r, Side side, double at, double ratio)
+{
+    const bool horizontal = side == Top || side == Bottom;
+    const double start = horizontal ? r.left() + r.width() * 0.2 : r.top() + r.height() * 0.2;
+    const double end = horizontal ? r.left() + r.width() * 0.8 : r.top() + r.height() * 0.8;
+    QVector<QPoint> points;
+    for (int i = qCeil(start * ratio); i <= int(end * ratio); ++i)
+        points.append(horizontal ? QPoint(i, int(at)) : QPoint(int(at), i));
+    return points;
+}
+
+// At 100 %, the line `depth` pixels in from `side`.
+QVector<QPoint> linePixels(QRect r, Side side, int depth)
+{
+    const int at = side == Top ? r.top() + depth : side == Bottom ? r.bottom() - depth
+                 : side == Left ? r.left() + depth : r.right() - depth;
+    return sidePixels(r, side, at, 1.0);
+}
+
+// The lines of device pixels at `ratio` that cover the two outermost pixel
+// lines of `side` of `r`.
+QList<QVector<QPoint>> deviceBand(QRect r, Side side, double ratio)
+{
+    const double outer = side == Top ? r.top() : side == Bottom ? r.bottom() + 1 : side == Left ? r.left() : r.right() + 1;
+    const double inner = side == Top || side == Left ? outer + 2 : outer - 2;
+    QList<QVector<QPoint>> lines;
+    for (int at = int(std::floor(std::min(outer, inner) * ratio)); at < qCeil(std::max(outer, inner) * ratio); ++at)
+        lines.append(sidePixels(r, side, at, ratio));
+    return lines;
+}
+
+// Whether some line of the band has every pixel as `edge` wants it.
+bool bandHasLine(const QImage &shown, QRect r, Side side, double ratio, const std::function<bool(QRgb)> &edge)
+{
+    for (const QVector<QPoint> &line : deviceBand(r, side, ratio)) {
+        bool stands = !line.isEmpty();
+        for (const QPoint &p : line)
+            stands = stands && shown.rect().contains(p) && edge(shown.pixel(p));
+        if (stands)
+            return true;
+    }
+    return false;
+}
+
+// The rectangle of `w` whose edges are drawn lines: the whole control, or
+// a check box's box; empty for controls without edges.
+QRect framedRect(const QWidget *w)
+{
+    if (auto *check = qobject_cast<const QCheckBox *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        return check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+    }
+    if (auto *edit = qobject_cast<const QLineEdit *>(w))
+        return edit->hasFrame() ? w->rect() : QRect();
+    if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QComboBox *>(w))
+        return w->rect();
+    if (auto *frame = qobject_cast<const QFrame *>(w))
+        return frame->frameShape() != QFrame::NoFrame && frame->frameWidth() > 0 ? w->rect() : QRect();
+    return QRect();
+}
+
+// The edge lines of the framed controls of `window` at 100 % that the
+// window as shown on this screen no longer has; `bordered` receives the
+// controls with an edge line on all four sides at 100 %.
+QStringList lostEdges(QWidget *window, QStringList &bordered)
+{
+    const double ratio = window->devicePixelRatioF();
+    const QImage shown = window->grab().toImage();
+    QImage plain(window->size(), QImage::Format_ARGB32_Premultiplied);
+    plain.fill(Qt::transparent);
+    window->render(&plain);
+    QStringList lost;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QRect r = framedRect(w);
+        if (!w->isVisible() || w->window() != window || r.width() < 6 || r.height() < 6)
+            continue;
+        r.translate(w->mapTo(window, QPoint(0, 0)));
+        int sidesWithEdges = 0;
+        for (Side side : {Top, Bottom, Left, Right}) {
+            // At 100 %: lines of the border one colour from end to end and
+            // unlike the control's inside, three pixels in.
+            const QVector<QPoint> inside = linePixels(r, side, 3);
+            if (inside.isEmpty() || !plain.rect().contains(inside.first()))
+                continue;
+            const QRgb in = plain.pixel(inside.first());
+            bool hasEdge = false;
+            for (int depth = 0; depth < 2; ++depth) {
+                const QVector<QPoint> line = linePixels(r, side, depth);
+                const QRgb edge = plain.pixel(line.first());
+                bool uniform = true;
+                for (const QPoint &p : line)
+                    uniform = uniform && plain.rect().contains(p) && distance(plain.pixel(p), edge) <= 6;
+                if (!uniform || distance(edge, in) <= 24)
+                    continue;
+                hasEdge = true;
+                // On this screen: a line within the same two pixels that stands
+                // out from the inside at least half as much (a line drawn
+                // between device pixels may be spread over two of them).
+                const int contrast = distance(edge, in);
+                if (!bandHasLine(shown, r, side, ratio, [&](QRgb p) { return 2 * distance(p, in) >= contrast; }))
+                    lost << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                       : w->objectName())
+                                + QLatin1Char(' ') + QString::fromLatin1(kSideNames[side]);
+            }
+            sidesWithEdges += hasEdge;
+        }
+        if (sidesWithEdges == 4)
+            bordered << w->objectName();
+    }
+    return lost;
+}
+
+// ---- Pictures drawn for the screen's pixels
+
+// How many pixels of `shown` differ from the opaque pixels of `picture` (all
+// of them if the sizes differ): what shines through its paper is not its own.
+int differingPixels(const QImage &shown, const QImage &picture)
+{
+    if (shown.size() != picture.size())
+        return shown.width() * shown.height() + 1;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differing += qAlpha(picture.pixel(x, y)) == 255
+                && (shown.pixel(x, y) & 0xffffff) != (picture.pixel(x, y) & 0xffffff);
+    return differing;
+}
+
+// A picture file as it is, whatever its name says about its ratio.
+QImage picture(const QString &resource)
+{
+    QImage image(resource);
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// At 200 % the picture `name` of `window` shows its @2x file pixel for pixel,
+// at 100 % its small one, and between them it is not the small one enlarged.
+void expectSharp(QWidget *window, const char *name, const char *resource)
+{
+    SCOPED_TRACE(resource);
+    auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+    ASSERT_TRUE(label && label->isVisible());
+    const qreal ratio = window->devicePixelRatioF();
+    QImage shot = window->grab().toImage();
+    shot.setDevicePixelRatio(1);
+    const QImage small = picture(QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(resource)));
+    const QImage fine = picture(QStringLiteral(":/images/%1@2x.png").arg(QString::fromLatin1(resource)));
+    ASSERT_EQ(fine.size(), small.size() * 2);
+    EXPECT_EQ(label->size(), small.size()) << "the picture fills its place exactly";
+    const QImage expected = ratio == 2 ? fine : ratio == 1 ? small : small.scaled(small.size() * ratio);
+    // Only what lies inside the window counts (the signature runs past its edges).
+    const QRect shown = QRect(label->mapTo(window, QPoint(0, 0)) * ratio, expected.size()).intersected(shot.rect());
+    const int differing = differingPixels(shot.copy(shown).convertToFormat(QImage::Format_RGB32),
+                                          expected.copy(QRect(QPoint(), shown.size())));
+    if (ratio == 1 || ratio == 2)
+        EXPECT_EQ(differing, 0);
+    else
+        EXPECT_GT(differing, 0) << "the small picture enlarged";
+}
+
+// ---- The sweep
+
+// The chooser, the about and the listing window come up modal in the middle
+// of the screen, their outer frame included; one larger than the screen at
+// its edge. (Measured on the offscreen platform, whose frames are known.)
+void expectModalAndCentred(const QWidget *window)
+{
+    EXPECT_TRUE(window->isModal());
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        return;
+    const QRect outer = window->frameGeometry(), screen = window->screen()->geometry();
+    ASSERT_GT(outer.height(), window->height()) << "this platform draws no frame to centre";
+    EXPECT_NEAR(outer.x(), outer.width() > screen.width() ? screen.x() : screen.center().x() - outer.width() / 2, 1);
+    EXPECT_NEAR(outer.y(), outer.height() > screen.height() ? screen.y() : screen.center().y() - outer.height() / 2, 1);
+}
+
+// Shows every window in each state worth seeing and hands it to `look`.
+void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look)
+{
+    Editor editor;
+    look(editor.window.get(), QStringLiteral("main window before a file"));
+    // Each modal window is looked at while it is up, then closed by its button.
+    auto lookInNext = [&look](const char *window, const char *closeButton) {
+        whenModalShown([=, &look] {
+            QWidget *shown = Editor::topLevel(QString::fromLatin1(window));
+            ASSERT_TRUE(shown);
+            if (std::strcmp(window, "Form2_2") != 0)
+                expectModalAndCentred(shown);
+            look(shown, QString::fromLatin1(window));
+            if (closeButton)
+                clickIn(QString::fromLatin1(window), QString::fromLatin1(closeButton));
+            else
+                shown->close();
+        });
+    };
+    lookInNext("Form5", "Command1");
+    editor.trigger(QStringLiteral("New"));
+    // A new document's first save lists every checked field as empty.
+    editor.trigger(QStringLiteral("save"));
+    QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
+    ASSERT_TRUE(errors && errors->isVisible());
+    look(errors, QStringLiteral("errors window"));
+
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini()));
+    // Every page, through its button or the arrow that leads to it.
+    for (const char *button : {"Command1", "Command2", "Command10", "Command3", "Command13", "Command4", "Command5",
+                               "Command6", "Command8"}) {
+        editor.click(QString::fromLatin1(button));
+        QApplication::processEvents();
+        look(editor.window.get(), QStringLiteral("main window after ") + QString::fromLatin1(button));
+    }
+    editor.click(QStringLiteral("Command9"));
+    QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
+    ASSERT_TRUE(torque);
+    look(torque, QStringLiteral("Form3"));
+    // Every torque field wrong: the longest list the torque check can make.
+    for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
+        editor.form.setText(slot, QStringLiteral("1,5"));
+    lookInNext("Form2_2", "Command3");
+    editor.torque.closeWindow();
+    lookInNext("Form9", nullptr);
+    editor.trigger(QStringLiteral("ObProge"));
+    lookInNext("Form4", nullptr);
+    editor.trigger(QStringLiteral("Listing"));
+}
+
+} // namespace
+
+// In the platform's own style and in the Windows styles, wherever they exist.
+// The edge lines are compared where the scaled drawing is made to keep them:
+// the offscreen platform in its own style.
+TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
+{
+    const QString own = QApplication::style()->name();
+    QStringList styles{own};
+    for (const QString &name : {QStringLiteral("windows"), QStringLiteral("windowsvista")})
+        if (QStyleFactory::keys().contains(name, Qt::CaseInsensitive) && !styles.contains(name, Qt::CaseInsensitive))
+            styles << name;
+    for (const QString &style : std::as_const(styles)) {
+        SCOPED_TRACE(style.toStdString() + " style at " + std::to_string(qApp->devicePixelRatio()));
+        QApplication::setStyle(style);
+        const bool edges = style == own && QGuiApplication::platformName() == QStringLiteral("offscreen");
+        QSet<QString> seen, bordered;
+        showEveryWindow([&](QWidget *window, const QString &what) {
+            seen << window->objectName();
+            // The face is the embedded one, not a stand-in from the system.
+            if (window->objectName() == QStringLiteral("Form1")) {
+                EXPECT_EQ(QFontInfo(window->font()).family(), QStringLiteral("Liberation Sans"));
+            }
+            // (The listing's box scrolls; its lines need not fit.)
+            const QStringList clipped = window->objectName() == QStringLiteral("Form4") ? QStringList() : clippedTexts(window);
+            EXPECT_TRUE(clipped.isEmpty()) << qPrintable(what) << ":\n" << qPrintable(clipped.join(QLatin1Char('\n')));
+            if (!edges)
+                return;
+            QStringList boxes;
+            EXPECT_EQ(lostEdges(window, boxes).join(QStringLiteral(", ")), QString()) << qPrintable(what);
+            for (const QString &box : std::as_const(boxes))
+                bordered << window->objectName() + QLatin1Char('/') + box;
+        });
+        EXPECT_EQ(seen.size(), 7) << QStringList(seen.values()).join(QLatin1Char(' ')).toStdString();
+        // Boxes whose edges fall between device pixels show all four edges
+        // at 100 %, so there is something to lose.
+        for (const char *box : {"Form1/Text3", "Form2/List1", "Form4/Text1"})
+            EXPECT_TRUE(!edges || bordered.contains(QString::fromLatin1(box))) << box;
+    }
+    QApplication::setStyle(own);
+}
+
+// Wherever a text box stands, each of its four edges keeps a line of device
+// pixels in the border's colour at every ratio: here a box is moved and sized
+// through every fraction of a device pixel.
+TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
+{
+    QWidget surface;
+    surface.resize(80, 60);
+    auto *box = new QPlainTextEdit(&surface);
+    keepBorderOnDevicePixels(box);
+    for (const double ratio : {1.25, 1.5, 1.75}) {
+        for (int shift = 0; shift < 4; ++shift) {
+            box->setGeometry(3 + shift, 5 + shift, 50 + shift, 30 + shift);
+            QImage plain(surface.size(), QImage::Format_ARGB32_Premultiplied);
+            QImage shown(qCeil(80 * ratio), qCeil(60 * ratio), QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(ratio);
+            for (QImage *image : {&plain, &shown}) {
+                image->fill(Qt::transparent);
+                surface.render(image);
+            }
+            const QRect r = box->geometry();
+            for (Side side : {Top, Bottom, Left, Right}) {
+                const QRgb edge = plain.pixel(linePixels(r, side, 0).first());
+                ASSERT_GT(distance(edge, plain.pixel(linePixels(r, side, 3).first())), 24) << "no border at 100 %";
+                EXPECT_TRUE(bandHasLine(shown, r, side, ratio, [edge](QRgb p) { return distance(p, edge) <= 8; }))
+                    << "at " << ratio << ", shifted by " << shift << ": " << kSideNames[side];
+            }
+        }
+    }
+}
+
+// Every picture of the pages and the about window is drawn from a picture
+// made for the screen's pixels; the window icon holds every size of the
+// desktop's icon set, so no size is scaled from another.
+TEST(ScaledScreens, PicturesAndTheIconAreDrawnForTheScreensPixels)
+{
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    const struct { const char *page, *name, *resource; } pictures[] = {
+        {"Command1", "Image1", "image1"},     {"Command10", "Image2", "image2"},   {"Command4", "Image3(0)", "image3_0"},
+        {"Command4", "Image4(0)", "image4_0"}, {"Command3", "Image4(1)", "image4_1"}, {"Command13", "Image3(1)", "image3_1"},
+        {"Command5", "Image5", "image5"},
+    };
+    editor.click(QStringLiteral("Command2")); // the gearbox page leads to the drive train
+    for (const auto &p : pictures) {
+        editor.click(QString::fromLatin1(p.page));
+        expectSharp(editor.window.get(), p.name, p.resource);
+    }
+    std::unique_ptr<QDialog> about(createAboutWindow(editor.window.get()));
+    about->show();
+    expectSharp(about.get(), "Image1", "helmet");
+    expectSharp(about.get(), "Image2", "signature");
+
+    const QIcon icon = editorIcon();
+    QList<int> sizes;
+    for (const QSize size : icon.availableSizes())
+        sizes << size.width();
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, QList<int>({16, 22, 24, 32, 48, 64, 128, 256}));
+    const QImage drawn(QStringLiteral(":/icons/22.png"));
+    EXPECT_EQ(icon.pixmap(QSize(22, 22), 1.0).toImage().convertToFormat(drawn.format()), drawn);
+    EXPECT_EQ(icon.pixmap(QSize(48, 48), 2.0).size(), QSize(96, 96)) << "made from a larger drawing";
+
+    // A shown window gets it once it has been exposed.
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    window.show();
+    giveWindowIconAfterFirstFrame(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.windowIcon().isNull(); }));
+    EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
+}
+
+// The torque graph drawn for the screen's pixels at the canvas coordinates,
+// not enlarged from a drawing at 100 %: every line of the axes and ticks in
+// one width, the x axis where it is at 100 %, and a steep curve that steps
+// by single device pixels.
+TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
+{
+    FakeHost host;
+    FormState form;
+    EditorCore core(form, host);
+    core.loadTemplate(Template::Porsche);
+    TorqueWindow window(core);
+    window.show();
+    // A rising curve: its first segment climbs steeply from the origin, left
+    // of the field grid, where nothing stands in front of it.
+    for (int k = 0; k < 24; ++k)
+        core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
+    QMetaObject::invokeMethod(window.findChild<QObject *>(QStringLiteral("Command1")), "click");
+    const qreal ratio = window.devicePixelRatioF();
+    QImage shot = window.grab().toImage();
+    shot.setDevicePixelRatio(1);
+    // Canvas pixel (x, y), its middle, in device pixels of the shot.
+    auto at = [ratio](double x, double y) { return QPoint(int((10 + x + 0.5) * ratio), int((10 + y + 0.5) * ratio)); };
+    auto isBlack = [](QRgb p) { return qRed(p) < 64 && qGreen(p) < 64 && qBlue(p) < 64; };
+    // The longest run of black pixels from `from` in steps of `step`.
+    auto run = [&](QPoint from, QPoint step, int count) {
+        int best = 0, length = 0;
+        for (int i = 0; i < count; ++i) {
+            const QPoint p = from + step * i;
+            length = shot.rect().contains(p) && isBlack(shot.pixel(p)) ? length + 1 : 0;
+            best = std::max(best, length);
+        }
+        return best;
+    };
+    const int reach = qCeil(6 * ratio);
+    std::set<int> widths;
+    for (int k = 2; k < 23; ++k) // the x axis between its ticks, and the ticks above it
+        widths.insert(run(at(28 + 26 * k + 13, 306), {0, 1}, reach * 2));
+    for (int k = 0; k < 24; ++k)
+        widths.insert(run(at(28 + 26 * k, 308.2) - QPoint(reach, 0), {1, 0}, reach * 2));
+    for (int j = 1; j < 12; ++j) // the y axis between its ticks, and the ticks right of it
+        widths.insert(run(at(0, 310 - 25 * j - 12), {1, 0}, reach));
+    for (int j = 1; j <= 12; ++j)
+        widths.insert(run(at(4.8, 310 - 25 * j) - QPoint(0, reach), {0, 1}, reach * 2));
+    ASSERT_EQ(widths.size(), 1u) << "lines drawn in uneven widths";
+    EXPECT_GE(*widths.begin(), 1);
+    EXPECT_LE(*widths.begin(), qCeil(ratio));
+    const QPoint axis = at(300, 310);
+    EXPECT_TRUE(isBlack(shot.pixel(axis)) || isBlack(shot.pixel(axis - QPoint(0, 1))) || isBlack(shot.pixel(axis + QPoint(0, 1))));
+
+    int previous = -1, rows = 0;
+    for (int y = at(0, 240).y(); y <= at(0, 300).y(); ++y) {
+        int left = -1;
+        for (int x = at(4, 0).x(); x <= at(27, 0).x() && left < 0; ++x)
+            if (qRed(shot.pixel(x, y)) > 200 && qGreen(shot.pixel(x, y)) < 60 && qBlue(shot.pixel(x, y)) < 60)
+                left = x;
+        if (left < 0)
+            continue;
+        ++rows;
+        EXPECT_TRUE(previous < 0 || std::abs(left - previous) <= 1) << "at device row " << y;
+        previous = left;
+    }
+    EXPECT_GT(rows, 40 * ratio) << "the first segment is drawn";
+}
