@@ -26,6 +26,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TUNEKS_VERSION));
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TUNEKS_APP_ID));
+    // Under X11 every size of the window icon is converted for the window
+    // manager as a window is made, a tenth of the start-up: there the icon
+    // is handed over once the main window is on screen, elsewhere at once.
+    const bool iconAfterFirstFrame = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!iconAfterFirstFrame)
+        QApplication::setWindowIcon(editorIcon());
     UiFace::applyToApplication();
 
     // The buttons of message boxes and file dialogs speak Russian like the
@@ -48,6 +54,7 @@ int main(int argc, char *argv[])
     EditorCore core(form, host);
     MainWindow window(core, host);
     window.show();
-    giveWindowIconAfterFirstFrame(window);
+    if (iconAfterFirstFrame)
+        giveWindowIconAfterFirstFrame(window);
     return app.exec();
 }
