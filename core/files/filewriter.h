@@ -12,11 +12,16 @@ namespace tuneks {
 // On Unix systems:
 // - Only an ordinary file, or a link to one (which is followed), is
 //   replaced; a device, pipe, socket, folder or a link to nothing is refused.
-// - The new bytes go to a temporary file beside the target, which then
-//   takes the target's place. Its name is short, so a target whose name is as
-//   long as the system allows saves too, and it names the target, so the next
-//   save of the same target removes what a killed save left, and only that:
-//   a temporary file is removed only when no running save holds its lock.
+// - The new bytes go to a new file beside the target, which then takes the
+//   target's place. Where the system allows, it has no name until its bytes
+//   are on disk, so a save killed before then leaves nothing. Its temporary
+//   name is short, so a target whose name is as long as the system allows
+//   saves too, and it names the target, so the next save of the same target
+//   removes what a killed save left, and only that: a temporary file is
+//   removed only when no running save holds its lock.
+// - The folder is not flushed after the new file takes the target's name
+//   (nor does Qt's QSaveFile, the writer on Windows, flush it): a power cut
+//   before the system writes it back brings back the old file, whole.
 // - The file keeps its permission bits (setuid, setgid and sticky included),
 //   its owner and its group as far as the process may set them.
 // - A file with several names (hard links), or one whose owner the process

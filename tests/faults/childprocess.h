@@ -37,6 +37,10 @@ gid_t nobodyGid();
 // that moment would end it. False where the filter cannot be installed.
 bool killAtSystemCalls(std::initializer_list<long> numbers);
 
+// In a child: from now on files without a name (O_TMPFILE) cannot be made,
+// as on a file system that has none. False where that cannot be arranged.
+bool refuseUnnamedFiles();
+
 // In a child: lets the first `skip` calls of these system calls through and
 // kills the process (SIGKILL) as the next one is made, before it runs, so
 // that a test can stop a save at every step of it in turn.
