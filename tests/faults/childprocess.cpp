@@ -103,6 +103,11 @@ bool killAtSystemCalls(std::initializer_list<long> numbers)
     return filterSystemCalls(numbers, SECCOMP_RET_KILL_PROCESS, 0) == 0;
 }
 
+bool failSystemCalls(std::initializer_list<long> numbers, int error)
+{
+    return filterSystemCalls(numbers, SECCOMP_RET_ERRNO | (__u32(error) & SECCOMP_RET_DATA), 0) == 0;
+}
+
 bool refuseUnnamedFiles()
 {
     // openat(folder, flags with O_TMPFILE, ...) fails as on a file system

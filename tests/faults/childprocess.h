@@ -37,6 +37,9 @@ gid_t nobodyGid();
 // that moment would end it. False where the filter cannot be installed.
 bool killAtSystemCalls(std::initializer_list<long> numbers);
 
+// In a child: from now on these system calls fail with `error` and do nothing.
+bool failSystemCalls(std::initializer_list<long> numbers, int error);
+
 // In a child: from now on files without a name (O_TMPFILE) cannot be made,
 // as on a file system that has none. False where that cannot be arranged.
 bool refuseUnnamedFiles();

@@ -423,6 +423,8 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
             // The backup's name holds nothing but the whole old bytes.
             const bool backedUp = QFile::exists(backup);
             EXPECT_TRUE(!backedUp || readFile(backup) == onDisk);
+            EXPECT_TRUE(!backedUp || (statOf(backup).st_mode & 0777) == (statOf(target).st_mode & 0666))
+                << "the backup is not readable by whoever may read the file";
             EXPECT_TRUE(now == onDisk || now == shorter || backedUp) << now.right(40).toStdString();
 
             // The next save removes a backup that tells nothing more than
@@ -441,18 +443,52 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
             EXPECT_EQ(folderEntries(), entries);
         }
     }
-    EXPECT_GE(kills, 6) << "the save made fewer steps than a backup, a write, a cut and three flushes";
+    // The backup written and flushed, its name flushed; the file written, cut
+    // and flushed; the backup removed and that flushed: no step left out.
+    EXPECT_EQ(kills, 8);
 }
 
 // A file left open keeps its name busy: on Windows nobody could delete or
 // move it while the editor runs. Every way through a load and a save gives
-// back what it opened.
+// back what it opened, failed ones too.
 TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
 {
     const int before = openDescriptors();
+    // A save that fails at a system call tells the cause and leaves the
+    // folder and the file as they were.
+    const auto failAt = [&](long call, int error, const QString &cause) {
+        const QByteArray was = readFile(target);
+        const QStringList entries = folderEntries();
+        const ChildEnd end = runInChild([&] {
+            if (!failSystemCalls({call}, error))
+                return 10;
+            save();
+            if (!toldSaveFailed(target) || !toldThat(cause))
+                return 11;
+            return openDescriptors() == before ? 0 : 12;
+        });
+        EXPECT_TRUE(end.ok()) << call << ": exit " << end.code << ", signal " << end.signal;
+        EXPECT_TRUE(sameBytes(readFile(target), was));
+        EXPECT_EQ(folderEntries(), entries);
+    };
+    failAt(SYS_linkat, EDQUOT, QStringLiteral("Превышена дисковая квота.")); // the new copy takes no name
+#ifdef SYS_rename
+    failAt(SYS_rename, EBUSY, QStringLiteral("Файл занят другой программой.")); // nor the file's place
+#endif
     save(); // a copy takes the file's place
     ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
+    failAt(SYS_pread64, EIO, QStringLiteral("Ошибка ввода-вывода")); // the old bytes cannot be read
+    failAt(SYS_pwrite64, ENOSPC, QStringLiteral("Недостаточно места на диске.")); // nor backed up
     save(); // written in place for both names
+    // A backup that an earlier save left: removed when it holds what the
+    // file holds, kept (and the save stopped) when it holds something else.
+    const QString backup = target + QStringLiteral("~tuneks-backup");
+    for (const QByteArray &left : {readFile(target), QByteArray("other bytes")}) {
+        writeFile(QFileInfo(backup).fileName(), left);
+        save();
+        EXPECT_EQ(QFile::exists(backup), left == "other bytes");
+    }
+    QFile::remove(backup);
     open(target);
     host.saveNames = {path(QStringLiteral("sub"))};
     QDir(dir.path()).mkdir(QStringLiteral("sub.ini"));
@@ -462,4 +498,17 @@ TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
     mainWindow.saveAsCommand(); // a new file
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("new.ini"))));
     EXPECT_EQ(openDescriptors(), before);
+    // Started without standard input, the editor gets descriptor 0 for a
+    // file it opens, and must take it for one: a new file, a replaced one,
+    // one written in place.
+    const ChildEnd noInput = runInChild([&] {
+        ::close(0);
+        const QString copy = saveAs(QStringLiteral("no-input.ini"));
+        save();
+        if (::link(encoded(copy).constData(), encoded(copy + QLatin1Char('2')).constData()) != 0)
+            return 14;
+        save();
+        return host.messages.isEmpty() && readFile(copy) == readFile(target) ? 0 : 13;
+    });
+    EXPECT_TRUE(noInput.ok()) << "exit " << noInput.code << ", signal " << noInput.signal;
 }
