@@ -111,8 +111,9 @@ TEST_F(SaveCorners, AnotherUsersFileKeepsItsOwnerWhenAnOrdinaryUserSavesIt)
         if (!becomeNobody())
             return 10;
         host.answers = {MessageAnswer::Yes};
+        const int descriptors = openDescriptors();
         save();
-        return host.messages.isEmpty() ? 0 : 11;
+        return host.messages.isEmpty() && openDescriptors() == descriptors ? 0 : 11;
     });
     EXPECT_TRUE(end.ok()) << "exit " << end.code << ", signal " << end.signal;
     EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
