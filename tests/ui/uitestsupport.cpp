@@ -56,18 +56,19 @@ void Editor::click(const QString &buttonName)
 
 void Editor::type(int slot, const QString &keys)
 {
-    auto *edit = find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
-    if (!edit)
-        return;
-    edit->setFocus();
-    // Key by key, with the character as the key's text: QTest's own key
-    // clicks know only ASCII keys.
-    for (const QChar ch : keys) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &release);
+    if (auto *edit = find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot))) {
+        edit->setFocus();
+        typeKeys(edit, keys);
     }
+}
+
+void typeKeys(QWidget *widget, const QString &keys)
+{
+    for (const QChar ch : keys)
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &key);
+        }
 }
 
 void whenModalShown(std::function<void()> action)

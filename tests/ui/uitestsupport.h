@@ -51,6 +51,9 @@ struct Editor {
 // text boxes (panels, titles), which show no focus and take stray typing.
 QStringList focusStopsThatAreNoControls(QWidget *window);
 
+// Types `keys` into `widget` key by key, each key carrying its character:
+// QTest's own key clicks know only ASCII keys.
+void typeKeys(QWidget *widget, const QString &keys);
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
 // Clicks a button of a top-level window: "Form5" / "Command1".

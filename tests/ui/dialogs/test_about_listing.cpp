@@ -1,5 +1,5 @@
-// The about and listing windows: fixed content, built afresh, modal and in
-// the middle of the screen.
+// The about and listing windows: their fixed content (shown modally, built
+// afresh and discarded, they are seen with every window on scaled screens).
 #include "aboutwindow.h"
 #include "listingwindow.h"
 
@@ -8,13 +8,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFrame>
 #include <QFile>
+#include <QFrame>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QTimer>
 
 #include <memory>
 
@@ -93,28 +91,6 @@ TEST(AboutWindow, PicturesAndFocus)
         if (w->focusPolicy() & Qt::TabFocus)
             chain << w->objectName();
     EXPECT_EQ(chain, (QStringList{QStringLiteral("Text1"), QStringLiteral("Picture1"), QStringLiteral("Text2")}));
-}
-
-// Each is built afresh and discarded once closed (modal and centred, they
-// are seen with every window on scaled screens).
-TEST(AboutAndListing, ShownModallyAndDiscardedEachTime)
-{
-    QWidget owner;
-    owner.show();
-    const struct { const char *name; void (*show)(QWidget *); } windows[] = {
-        {"Form9", showAboutWindow}, {"Form9", showAboutWindow}, {"Form4", showListingWindow}};
-    for (const auto &w : windows) {
-        QString seen;
-        QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            seen = modal->objectName();
-            modal->close();
-        });
-        w.show(&owner);
-        EXPECT_EQ(seen, QString::fromLatin1(w.name));
-        EXPECT_EQ(owner.findChild<QDialog *>(QString::fromLatin1(w.name)), nullptr) << w.name;
-    }
 }
 
 } // namespace

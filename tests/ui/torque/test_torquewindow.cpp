@@ -1,15 +1,13 @@
 // The torque window as a view over the core: its layout, the fields that
 // mirror the torque slots, the torque check on closing, and the graph buttons.
-#include "torquewindow.h"
-
-#include "editorcore.h"
 #include "fakehost.h"
+#include "torquewindow.h"
+#include "uitestsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,16 +37,6 @@ protected:
     }
     QLineEdit *field(int slot) { return child<QLineEdit>(QStringLiteral("Text21(%1)").arg(slot)); }
     QPushButton *button(int n) { return child<QPushButton>(QStringLiteral("Command%1").arg(n)); }
-    // Key presses carrying their text; unlike QTest::keyClicks this also
-    // takes characters beyond ASCII.
-    static void typeKeys(QWidget *widget, const QString &text)
-    {
-        for (const QChar c : text)
-            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
-                QApplication::sendEvent(widget, &key);
-            }
-    }
     // Select all, then type (or delete when `text` is empty).
     void typeInto(int slot, const QString &text)
     {
@@ -153,14 +141,12 @@ TEST_F(TorqueWindowTest, BuildAndWipeThroughTheButtons)
 
     // The Porsche's flat stretch at 520 between 4000 and 4500 rpm passes
     // between two fields at window (222, 190); the drawing survives hiding
-    // and showing the window.
+    // and showing the window. The curve runs over the labels it crosses (left
+    // of their fields); a wipe draws them again on the white canvas.
     window.hide();
     host.showWindow(WindowId::Torque);
-    const QImage built = window.grab().toImage();
-    EXPECT_EQ(built.pixelColor(222, 190), TorquePlot::curveColor());
-    // The curve runs over the labels it crosses, left of their fields.
-    auto labelPixels = [this](const QImage &image, const QString &name, auto count) {
-        QRect area = inWindow(child<QLabel>(name));
+    auto labelPixels = [this](const QImage &image, int label, const std::function<bool(QColor)> &count) {
+        QRect area = inWindow(child<QLabel>(QStringLiteral("Label1(%1)").arg(label)));
         area.setRight(std::min(area.right(), inWindow(field(41)).left() - 1));
         int counted = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -171,25 +157,22 @@ TEST_F(TorqueWindowTest, BuildAndWipeThroughTheButtons)
     auto curveOverLabels = [&labelPixels](const QImage &image) {
         int counted = 0;
         for (int label = 0; label < 10; ++label)
-            counted += labelPixels(image, QStringLiteral("Label1(%1)").arg(label),
-                                   [](const QColor &c) { return c == TorquePlot::curveColor(); });
+            counted += labelPixels(image, label, [](QColor c) { return c == TorquePlot::curveColor(); });
         return counted;
     };
+    const QImage built = window.grab().toImage();
+    EXPECT_EQ(built.pixelColor(222, 190), TorquePlot::curveColor());
     EXPECT_GT(curveOverLabels(built), 10);
 
     QTest::mouseClick(button(2), Qt::LeftButton);
     const QImage wiped = window.grab().toImage();
     EXPECT_EQ(wiped.pixelColor(222, 190), TorquePlot::wipeColor());
     EXPECT_EQ(wiped.pixelColor(13, 200), TorquePlot::wipeColor()); // the y axis
-    // The labels are drawn again on the white canvas: left of its field, the
-    // first label's rectangle holds dark text pixels.
-    EXPECT_TRUE(child<QLabel>(QStringLiteral("Label1(0)"))->isVisible());
-    EXPECT_GT(labelPixels(wiped, QStringLiteral("Label1(0)"),
-                          [](const QColor &c) { return c.lightness() < 128; }),
-              20);
+    EXPECT_GT(labelPixels(wiped, 0, [](QColor c) { return c.lightness() < 128; }), 20) << "the first label's text";
     EXPECT_EQ(curveOverLabels(wiped), 0);
-    EXPECT_TRUE(field(41)->isVisible());
-    EXPECT_TRUE(button(1)->isVisible());
+    for (QWidget *w : {static_cast<QWidget *>(child<QLabel>(QStringLiteral("Label1(0)"))), static_cast<QWidget *>(field(41)),
+                       static_cast<QWidget *>(button(1))})
+        EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
 }
 
 } // namespace
