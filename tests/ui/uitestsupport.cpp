@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 Editor::Editor() : core(form, host)
 {
@@ -74,6 +77,26 @@ void typeKeys(QWidget *widget, const QString &keys)
 void whenModalShown(std::function<void()> action)
 {
     QTimer::singleShot(0, qApp, std::move(action));
+}
+
+void inNextModal(const QString &name, std::function<void(QWidget *)> action)
+{
+    whenModalShown([name, action = std::move(action)] {
+        QWidget *window = Editor::topLevel(name);
+        ASSERT_TRUE(window) << name.toStdString();
+        action(window);
+    });
+}
+
+void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action)
+{
+    host.realMessageBoxes = true;
+    whenModalShown([&host, action = std::move(action)] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        host.realMessageBoxes = false;
+        action(box);
+    });
 }
 
 void clickIn(const QString &windowName, const QString &buttonName)

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
+class QMessageBox;
 
 using namespace tuneks;
 
@@ -56,5 +56,11 @@ QStringList focusStopsThatAreNoControls(QWidget *window);
 void typeKeys(QWidget *widget, const QString &keys);
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
+// Runs `action` on the top-level window `name` as soon as the next modal
+// window is up; fails the test when there is no such window.
+void inNextModal(const QString &name, std::function<void(QWidget *)> action);
+// Lets the next message box of `host` be a real one and runs `action` on it
+// while it is up; the boxes after it are answered by the script again.
+void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action);
 // Clicks a button of a top-level window: "Form5" / "Command1".
 void clickIn(const QString &windowName, const QString &buttonName);

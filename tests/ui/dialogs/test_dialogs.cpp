@@ -3,71 +3,63 @@
 #include "uitestsupport.h"
 
 #include "dialogparts.h"
-#include "fieldtable.h"
 #include "templates.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-
+// The chooser is modal and starts with no option chosen: Esc and "&Отмена"
+// leave the open document as it was, Enter with no option creates the
+// Lamborghini document, and the choice made once is still there next time.
 TEST(Dialogs, TemplateChooser)
 {
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-
-    // Esc leaves the open document as it was; the chooser is modal and
-    // starts with no option chosen.
-    bool seen = false;
-    whenModalShown([&] {
-        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
-        ASSERT_TRUE(chooser);
-        seen = chooser->isVisible() && chooser->isModal();
-        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
-        EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
-        EXPECT_FALSE(chooser->findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
-        QTest::keyClick(chooser, Qt::Key_Escape);
-    });
-    editor.trigger(QStringLiteral("New"));
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(Editor::topLevel(QStringLiteral("Form5"))->isVisible());
-    EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
-
-    // "&!" shows the notes; Enter with no option creates the Lamborghini document.
-    whenModalShown([&] {
-        clickIn(QStringLiteral("Form5"), QStringLiteral("Command3"));
-        QTest::keyClick(Editor::topLevel(QStringLiteral("Form5")), Qt::Key_Return);
-    });
-    editor.trigger(QStringLiteral("New"));
+    auto option = [](QWidget *chooser, const char *name) {
+        return chooser->findChild<QRadioButton *>(QString::fromLatin1(name));
+    };
+    // Each run in the chooser, the lines of the document after it, and whether
+    // it leaves the document as it was (its name field marked beforehand).
+    const struct { std::function<void(QWidget *)> act; int lines; bool keeps; } runs[] = {
+        {[&](QWidget *chooser) {
+             EXPECT_TRUE(chooser->isVisible() && chooser->isModal());
+             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
+             EXPECT_FALSE(option(chooser, "Option1")->isChecked() || option(chooser, "Option2")->isChecked());
+             QTest::keyClick(chooser, Qt::Key_Escape);
+         }, 164, true},
+        {[](QWidget *chooser) { // "&!" shows the notes first
+             clickIn(QStringLiteral("Form5"), QStringLiteral("Command3"));
+             QTest::keyClick(chooser, Qt::Key_Return);
+         }, 252, false},
+        {[&](QWidget *chooser) {
+             QTest::mouseClick(option(chooser, "Option1"), Qt::LeftButton);
+             clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
+         }, 164, false},
+        {[&](QWidget *chooser) {
+             EXPECT_TRUE(option(chooser, "Option1")->isChecked());
+             clickIn(QStringLiteral("Form5"), QStringLiteral("Command2"));
+         }, 164, true},
+    };
+    for (const auto &run : runs) {
+        bool seen = false;
+        editor.form.setText(1, QStringLiteral("kept"));
+        inNextModal(QStringLiteral("Form5"), [&](QWidget *chooser) { seen = true; run.act(chooser); });
+        editor.trigger(QStringLiteral("New"));
+        EXPECT_TRUE(seen);
+        EXPECT_FALSE(Editor::topLevel(QStringLiteral("Form5"))->isVisible());
+        EXPECT_EQ(editor.core.doc().lines.size(), run.lines);
+        EXPECT_EQ(editor.form.text(1) == QStringLiteral("kept"), run.keeps) << run.lines;
+    }
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
-    EXPECT_EQ(editor.core.doc().lines.size(), 252);
-
-    // The choice made once is still there the next time.
-    whenModalShown([&] {
-        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
-        QTest::mouseClick(chooser->findChild<QRadioButton *>(QStringLiteral("Option1")), Qt::LeftButton);
-        clickIn(QStringLiteral("Form5"), QStringLiteral("Command1"));
-    });
-    editor.trigger(QStringLiteral("New"));
-    EXPECT_EQ(editor.core.doc().lines.size(), 164);
-    bool stillChosen = false;
-    whenModalShown([&] {
-        QWidget *chooser = Editor::topLevel(QStringLiteral("Form5"));
-        stillChosen = chooser->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked();
-        clickIn(QStringLiteral("Form5"), QStringLiteral("Command2"));
-    });
-    editor.trigger(QStringLiteral("New"));
-    EXPECT_TRUE(stillChosen);
 }
 
 // The errors window mirrors the core's list and buttons (the rules of a
@@ -77,7 +69,7 @@ TEST(Dialogs, TemplateChooser)
 TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
 {
     Editor editor;
-    whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
+    inNextModal(QStringLiteral("Form5"), [](QWidget *) { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
     editor.trigger(QStringLiteral("New"));
     editor.trigger(QStringLiteral("Proverka")); // a check-only run: saving disabled
     auto *errors = qobject_cast<QDialog *>(Editor::topLevel(QStringLiteral("Form2")));
@@ -136,12 +128,12 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed - 1);
 }
 
+// The torque errors window is modal and closes by its button, by Enter
+// (which presses it) and by the close box, which also discards it.
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
 {
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    // Each way of closing, in turn: the button, Enter (which presses it) and
-    // the close box, which also discards the window.
     const std::function<void(QWidget *)> closings[] = {
         [](QWidget *) { clickIn(QStringLiteral("Form2_2"), QStringLiteral("Command3")); },
         [](QWidget *window) { QTest::keyClick(window, Qt::Key_Return); },
@@ -150,9 +142,7 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
     for (const auto &close : closings) {
         editor.form.setText(41, QStringLiteral("x"));
         int listed = -1;
-        whenModalShown([&] {
-            QWidget *window = Editor::topLevel(QStringLiteral("Form2_2"));
-            ASSERT_TRUE(window);
+        inNextModal(QStringLiteral("Form2_2"), [&](QWidget *window) {
             EXPECT_TRUE(window->isModal());
             EXPECT_EQ(window->windowTitle(), QStringLiteral("Найдены ошибки..."));
             EXPECT_EQ(focusStopsThatAreNoControls(window), QStringList());
@@ -170,20 +160,19 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2_2")), nullptr);
 }
 
-// A window at its fixed place or in the middle of the screen that would reach
-// past the screen's available area is moved inside it; one larger than the
-// area keeps its caption and left side in sight. Here a screen of 1280 x 1024
-// at 200 % (640 x 512) with a task bar of 20 below, and a second screen.
+// A window that would reach past the screen's available area is moved inside
+// it; one larger than the area keeps its caption and left side in sight. Here
+// a screen of 1280 x 1024 at 200 % with a task bar of 20 below, and a second screen.
 TEST(Dialogs, AWindowIsMovedInsideTheScreensAvailableArea)
 {
     const QRect area(0, 0, 640, 492);
-    const struct { QRect frame; QPoint expected; } rows[] = {
-        {QRect(333, 220, 457, 300), QPoint(183, 192)}, // the errors window: past the right and bottom
-        {QRect(-26, 147, 857, 511), QPoint(0, 0)},     // the listing: wider and taller than the screen
-        {QRect(10, 20, 300, 200), QPoint(10, 20)},     // inside: stays
-        {QRect(-5, -8, 300, 200), QPoint(0, 0)},       // past the top-left corner
+    const struct { QRect frame, area; QPoint expected; } rows[] = {
+        {QRect(333, 220, 457, 300), area, QPoint(183, 192)}, // the errors window: past the right and bottom
+        {QRect(-26, 147, 857, 511), area, QPoint(0, 0)},     // the listing: wider and taller than the screen
+        {QRect(10, 20, 300, 200), area, QPoint(10, 20)},     // inside: stays
+        {QRect(-5, -8, 300, 200), area, QPoint(0, 0)},       // past the top-left corner
+        {QRect(2000, 100, 457, 300), QRect(1280, 0, 640, 492), QPoint(1463, 100)},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(keptInside(row.frame, area), row.expected) << row.frame.x() << "," << row.frame.y();
-    EXPECT_EQ(keptInside(QRect(2000, 100, 457, 300), QRect(1280, 0, 640, 492)), QPoint(1463, 100));
+        EXPECT_EQ(keptInside(row.frame, row.area), row.expected) << row.frame.x() << "," << row.frame.y();
 }
