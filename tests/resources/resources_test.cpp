@@ -3,9 +3,8 @@
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -45,6 +44,39 @@ TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingE
         EXPECT_GT(dark, image.width() * image.height() / 10);
     }
 }
+
+#ifdef TUNEKS_SOURCE_DIR
+// The icons a desktop shows for the editor: one picture in every hicolor
+// size, the same as the window's own icon, and the Windows icon file with the
+// usual sizes, all square on a transparent background.
+TEST(DesktopIcons, EveryIconFileHoldsItsSizesOnATransparentBackground)
+{
+    const QString icons = QStringLiteral(TUNEKS_SOURCE_DIR "/resources/icons/");
+    QList<QImage> images;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        images << QImage(icons + QStringLiteral("hicolor/%1x%1/apps/org.tuneks.Editor.png").arg(size));
+        EXPECT_EQ(images.last().size(), QSize(size, size));
+    }
+    EXPECT_EQ(images[4].convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/images/icon.png")).convertToFormat(QImage::Format_ARGB32))
+        << "the launcher and the window show different icons";
+    QImageReader reader(icons + QStringLiteral("org.tuneks.Editor.ico"), "ico");
+    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+    QList<int> sizes;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+        images << reader.read();
+        sizes << images.last().width();
+    }
+    EXPECT_EQ(sizes, QList<int>({16, 24, 32, 48, 256}));
+    for (const QImage &icon : images) {
+        const int last = icon.width() - 1;
+        ASSERT_FALSE(icon.isNull());
+        EXPECT_EQ(icon.height(), icon.width());
+        for (const QPoint &corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            EXPECT_TRUE(icon.hasAlphaChannel() && qAlpha(icon.pixel(corner)) == 0) << icon.width();
+    }
+}
+#endif
 
 }  // namespace
 
