@@ -35,6 +35,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <set>
 
 namespace {
@@ -128,42 +129,29 @@ enum Side { Top, Bottom, Left, Right };
 const char *const kSideNames[] = {"top", "bottom", "left", "right"};
 
 // The pixels at `ratio` of one line parallel to `side` of `r`, at `at`
-// across it, leaving out a fifth at each end (rounded corners).
-QVector<QPoint> sidePixels(QRect r, Side side, double at, double ratio)
+// across it (in device pixels; by default at 100 %, `depth` pixels in from
+// `side`), leaving out a fifth at each end (rounded corners).
+QVector<QPoint> sidePixels(QRect r, Side side, int depth, double ratio = 1, std::optional<int> at = {})
 {
     const bool horizontal = side == Top || side == Bottom;
+    const int across = at ? *at : side == Top ? r.top() + depth : side == Bottom ? r.bottom() - depth
+                                : side == Left ? r.left() + depth : r.right() - depth;
     const double start = horizontal ? r.left() + r.width() * 0.2 : r.top() + r.height() * 0.2;
     const double end = horizontal ? r.left() + r.width() * 0.8 : r.top() + r.height() * 0.8;
     QVector<QPoint> points;
     for (int i = qCeil(start * ratio); i <= int(end * ratio); ++i)
-        points.append(horizontal ? QPoint(i, int(at)) : QPoint(int(at), i));
+        points.append(horizontal ? QPoint(i, across) : QPoint(across, i));
     return points;
 }
 
-// At 100 %, the line `depth` pixels in from `side`.
-QVector<QPoint> linePixels(QRect r, Side side, int depth)
-{
-    const int at = side == Top ? r.top() + depth : side == Bottom ? r.bottom() - depth
-                 : side == Left ? r.left() + depth : r.right() - depth;
-    return sidePixels(r, side, at, 1.0);
-}
-
-// The lines of device pixels at `ratio` that cover the two outermost pixel
-// lines of `side` of `r`.
-QList<QVector<QPoint>> deviceBand(QRect r, Side side, double ratio)
+// Whether some line of device pixels at `ratio` that covers the two outermost
+// pixel lines of `side` of `r` has every pixel as `edge` wants it.
+bool bandHasLine(const QImage &shown, QRect r, Side side, double ratio, const std::function<bool(QRgb)> &edge)
 {
     const double outer = side == Top ? r.top() : side == Bottom ? r.bottom() + 1 : side == Left ? r.left() : r.right() + 1;
     const double inner = side == Top || side == Left ? outer + 2 : outer - 2;
-    QList<QVector<QPoint>> lines;
-    for (int at = int(std::floor(std::min(outer, inner) * ratio)); at < qCeil(std::max(outer, inner) * ratio); ++at)
-        lines.append(sidePixels(r, side, at, ratio));
-    return lines;
-}
-
-// Whether some line of the band has every pixel as `edge` wants it.
-bool bandHasLine(const QImage &shown, QRect r, Side side, double ratio, const std::function<bool(QRgb)> &edge)
-{
-    for (const QVector<QPoint> &line : deviceBand(r, side, ratio)) {
+    for (int at = int(std::floor(std::min(outer, inner) * ratio)); at < qCeil(std::max(outer, inner) * ratio); ++at) {
+        const QVector<QPoint> line = sidePixels(r, side, 0, ratio, at);
         bool stands = !line.isEmpty();
         for (const QPoint &p : line)
             stands = stands && shown.rect().contains(p) && edge(shown.pixel(p));
@@ -211,13 +199,13 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
         for (Side side : {Top, Bottom, Left, Right}) {
             // At 100 %: lines of the border one colour from end to end and
             // unlike the control's inside, three pixels in.
-            const QVector<QPoint> inside = linePixels(r, side, 3);
+            const QVector<QPoint> inside = sidePixels(r, side, 3);
             if (inside.isEmpty() || !plain.rect().contains(inside.first()))
                 continue;
             const QRgb in = plain.pixel(inside.first());
             bool hasEdge = false;
             for (int depth = 0; depth < 2; ++depth) {
-                const QVector<QPoint> line = linePixels(r, side, depth);
+                const QVector<QPoint> line = sidePixels(r, side, depth);
                 const QRgb edge = plain.pixel(line.first());
                 bool uniform = true;
                 for (const QPoint &p : line)
@@ -409,8 +397,8 @@ TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
             }
             const QRect r = box->geometry();
             for (Side side : {Top, Bottom, Left, Right}) {
-                const QRgb edge = plain.pixel(linePixels(r, side, 0).first());
-                ASSERT_GT(distance(edge, plain.pixel(linePixels(r, side, 3).first())), 24) << "no border at 100 %";
+                const QRgb edge = plain.pixel(sidePixels(r, side, 0).first());
+                ASSERT_GT(distance(edge, plain.pixel(sidePixels(r, side, 3).first())), 24) << "no border at 100 %";
                 EXPECT_TRUE(bandHasLine(shown, r, side, ratio, [edge](QRgb p) { return distance(p, edge) <= 8; }))
                     << "at " << ratio << ", shifted by " << shift << ": " << kSideNames[side];
             }
@@ -481,32 +469,34 @@ TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
     shot.setDevicePixelRatio(1);
     // Canvas pixel (x, y), its middle, in device pixels of the shot.
     auto at = [ratio](double x, double y) { return QPoint(int((10 + x + 0.5) * ratio), int((10 + y + 0.5) * ratio)); };
-    auto isBlack = [](QRgb p) { return qRed(p) < 64 && qGreen(p) < 64 && qBlue(p) < 64; };
-    // The longest run of black pixels from `from` in steps of `step`.
-    auto run = [&](QPoint from, QPoint step, int count) {
-        int best = 0, length = 0;
-        for (int i = 0; i < count; ++i) {
-            const QPoint p = from + step * i;
-            length = shot.rect().contains(p) && isBlack(shot.pixel(p)) ? length + 1 : 0;
-            best = std::max(best, length);
-        }
-        return best;
+    auto isBlack = [&shot](QPoint p) {
+        const QRgb c = shot.rect().contains(p) ? shot.pixel(p) : qRgb(255, 255, 255);
+        return qRed(c) < 64 && qGreen(c) < 64 && qBlue(c) < 64;
     };
+    // The longest run of black pixels at canvas pixel (x, y) + i * step, for
+    // i from `first` up to `last` device pixels.
     const int reach = qCeil(6 * ratio);
     std::set<int> widths;
+    auto across = [&](double x, double y, QPoint step, int first, int last) {
+        int best = 0, length = 0;
+        for (int i = first; i < last; ++i) {
+            length = isBlack(at(x, y) + step * i) ? length + 1 : 0;
+            best = std::max(best, length);
+        }
+        widths.insert(best);
+    };
     for (int k = 2; k < 23; ++k) // the x axis between its ticks, and the ticks above it
-        widths.insert(run(at(28 + 26 * k + 13, 306), {0, 1}, reach * 2));
+        across(28 + 26 * k + 13, 306, {0, 1}, 0, 2 * reach);
     for (int k = 0; k < 24; ++k)
-        widths.insert(run(at(28 + 26 * k, 308.2) - QPoint(reach, 0), {1, 0}, reach * 2));
+        across(28 + 26 * k, 308.2, {1, 0}, -reach, reach);
     for (int j = 1; j < 12; ++j) // the y axis between its ticks, and the ticks right of it
-        widths.insert(run(at(0, 310 - 25 * j - 12), {1, 0}, reach));
+        across(0, 310 - 25 * j - 12, {1, 0}, 0, reach);
     for (int j = 1; j <= 12; ++j)
-        widths.insert(run(at(4.8, 310 - 25 * j) - QPoint(0, reach), {0, 1}, reach * 2));
+        across(4.8, 310 - 25 * j, {0, 1}, -reach, reach);
     ASSERT_EQ(widths.size(), 1u) << "lines drawn in uneven widths";
     EXPECT_GE(*widths.begin(), 1);
     EXPECT_LE(*widths.begin(), qCeil(ratio));
-    const QPoint axis = at(300, 310);
-    EXPECT_TRUE(isBlack(shot.pixel(axis)) || isBlack(shot.pixel(axis - QPoint(0, 1))) || isBlack(shot.pixel(axis + QPoint(0, 1))));
+    EXPECT_TRUE(isBlack(at(300, 310)) || isBlack(at(300, 310) - QPoint(0, 1)) || isBlack(at(300, 310) + QPoint(0, 1)));
 
     int previous = -1, rows = 0;
     for (int y = at(0, 240).y(); y <= at(0, 300).y(); ++y) {
