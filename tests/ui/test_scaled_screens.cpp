@@ -1,8 +1,6 @@
-// Every window on a screen scaled to 100, 125, 150, 175 or 200 % (the factor
-// comes from QT_SCALE_FACTOR: CTest runs this program once per factor). Each
-// window in each state worth seeing shows every text whole in the embedded
-// face and keeps the edge lines it shows at 100 %; the pictures are drawn for
-// the screen's pixels and the torque graph in even, sharp lines.
+// Every window on screens scaled to 100-200 % (QT_SCALE_FACTOR; CTest runs this
+// program once per factor): texts whole in the embedded face, edge lines kept,
+// pictures drawn for the screen's pixels, the torque graph in even, sharp lines.
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"
@@ -72,8 +70,7 @@ QStringList clippedTexts(QWidget *window)
         else
             expectLinesFit(label, label->text(), metrics, metrics.height(), room.size());
     }
-    // Buttons, check boxes and option buttons: the room the style leaves for
-    // the caption beside the box or inside the bevel.
+    // Buttons: the room the style leaves for the caption beside the box or inside the bevel.
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         QString text = button->text();
         text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
@@ -90,8 +87,7 @@ QStringList clippedTexts(QWidget *window)
         const QFontMetrics metrics(button->font());
         expectFits(button, text, metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height());
     }
-    // A list's items are read in its drop-down as it opens, which is as wide
-    // as they need as far as the screen allows (the offscreen one is 800 pixels).
+    // A list's items are read in its drop-down, as wide as the screen allows.
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         const bool wasEnabled = combo->isEnabled();
         combo->setEnabled(true);
@@ -128,9 +124,8 @@ int distance(QRgb a, QRgb b)
 enum Side { Top, Bottom, Left, Right };
 const char *const kSideNames[] = {"top", "bottom", "left", "right"};
 
-// The pixels at `ratio` of one line parallel to `side` of `r`, at `at`
-// across it (in device pixels; by default at 100 %, `depth` pixels in from
-// `side`), leaving out a fifth at each end (rounded corners).
+// The pixels at `ratio` of a line along `side` of `r`, `depth` pixels in at 100 %
+// or at device pixel `at`, less a fifth at each end (rounded corners).
 QVector<QPoint> sidePixels(QRect r, Side side, int depth, double ratio = 1, std::optional<int> at = {})
 {
     const bool horizontal = side == Top || side == Bottom;
@@ -161,8 +156,7 @@ bool bandHasLine(const QImage &shown, QRect r, Side side, double ratio, const st
     return false;
 }
 
-// The rectangle of `w` whose edges are drawn lines: the whole control, or
-// a check box's box; empty for controls without edges.
+// The rectangle of `w` whose edges are drawn lines; empty for controls without.
 QRect framedRect(const QWidget *w)
 {
     if (auto *check = qobject_cast<const QCheckBox *>(w)) {
@@ -179,9 +173,8 @@ QRect framedRect(const QWidget *w)
     return QRect();
 }
 
-// The edge lines of the framed controls of `window` at 100 % that the
-// window as shown on this screen no longer has; `bordered` receives the
-// controls with an edge line on all four sides at 100 %.
+// The edge lines of the framed controls of `window` at 100 % that it has lost on
+// this screen; `bordered` receives the controls with all four at 100 %.
 QStringList lostEdges(QWidget *window, QStringList &bordered)
 {
     const double ratio = window->devicePixelRatioF();
@@ -213,9 +206,8 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
                 if (!uniform || distance(edge, in) <= 24)
                     continue;
                 hasEdge = true;
-                // On this screen: a line within the same two pixels that stands
-                // out from the inside at least half as much (a line drawn
-                // between device pixels may be spread over two of them).
+                // On this screen: a line within the same two pixels that stands out
+                // at least half as much (it may be spread over two device pixels).
                 const int contrast = distance(edge, in);
                 if (!bandHasLine(shown, r, side, ratio, [&](QRgb p) { return 2 * distance(p, in) >= contrast; }))
                     lost << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
@@ -232,9 +224,8 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
 
 // ---- Pictures drawn for the screen's pixels
 
-// At 200 % the picture `name` of `window` shows its @2x file pixel for pixel
-// (where the file is opaque), at 100 % its small one, and between them it is
-// not the small one enlarged.
+// At 200 % the picture `name` shows its @2x file pixel for pixel (where opaque),
+// at 100 % its small one, and between them not the small one enlarged.
 void expectSharp(QWidget *window, const char *name, const char *resource)
 {
     SCOPED_TRACE(resource);
@@ -268,9 +259,8 @@ void expectSharp(QWidget *window, const char *name, const char *resource)
 
 // ---- The sweep
 
-// The chooser, the about and the listing window come up modal in the middle
-// of the screen, their outer frame included; one larger than the screen at
-// its edge. (Measured on the offscreen platform, whose frames are known.)
+// Modal windows come up in the middle of the screen, frame included; one larger
+// than the screen at its edge (measured where frames are known: offscreen).
 void expectModalAndCentred(const QWidget *window)
 {
     EXPECT_TRUE(window->isModal());
@@ -336,9 +326,8 @@ void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look
 
 } // namespace
 
-// In the platform's own style and in the Windows styles, wherever they exist.
-// The edge lines are compared where the scaled drawing is made to keep them:
-// the offscreen platform in its own style.
+// In the platform's own style and in the Windows styles, wherever they exist;
+// edge lines where the drawing keeps them: offscreen in its own style.
 TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
 {
     const QString own = QApplication::style()->name();
@@ -368,17 +357,15 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
                 bordered << window->objectName() + QLatin1Char('/') + box;
         });
         EXPECT_EQ(seen.size(), 7) << QStringList(seen.values()).join(QLatin1Char(' ')).toStdString();
-        // Boxes whose edges fall between device pixels show all four edges
-        // at 100 %, so there is something to lose.
+        // Boxes whose edges fall between device pixels had all four to lose.
         for (const char *box : {"Form1/Text3", "Form2/List1", "Form4/Text1"})
             EXPECT_TRUE(!edges || bordered.contains(QString::fromLatin1(box))) << box;
     }
     QApplication::setStyle(own);
 }
 
-// Wherever a text box stands, each of its four edges keeps a line of device
-// pixels in the border's colour at every ratio: here a box is moved and sized
-// through every fraction of a device pixel.
+// Wherever a text box stands (moved and sized through every fraction of a
+// device pixel), each edge keeps a line of device pixels in the border's colour.
 TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
 {
     QWidget surface;
@@ -406,9 +393,8 @@ TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
     }
 }
 
-// Every picture of the pages and the about window is drawn from a picture
-// made for the screen's pixels; the window icon holds every size of the
-// desktop's icon set, so no size is scaled from another.
+// The pictures of the pages and the about window are made for the screen's
+// pixels; the window icon holds every size of the desktop's icon set.
 TEST(ScaledScreens, PicturesAndTheIconAreDrawnForTheScreensPixels)
 {
     Editor editor;
@@ -447,10 +433,9 @@ TEST(ScaledScreens, PicturesAndTheIconAreDrawnForTheScreensPixels)
     EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
 }
 
-// The torque graph drawn for the screen's pixels at the canvas coordinates,
-// not enlarged from a drawing at 100 %: every line of the axes and ticks in
-// one width, the x axis where it is at 100 %, and a steep curve that steps
-// by single device pixels.
+// The torque graph drawn for the screen's pixels, not enlarged from 100 %: axes
+// and ticks in one width, the x axis where it is at 100 %, a steep curve that
+// steps by single device pixels.
 TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
 {
     FakeHost host;
@@ -459,8 +444,7 @@ TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
     core.loadTemplate(Template::Porsche);
     TorqueWindow window(core);
     window.show();
-    // A rising curve: its first segment climbs steeply from the origin, left
-    // of the field grid, where nothing stands in front of it.
+    // A rising curve, steep from the origin, left of the fields.
     for (int k = 0; k < 24; ++k)
         core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
     QMetaObject::invokeMethod(window.findChild<QObject *>(QStringLiteral("Command1")), "click");
@@ -473,8 +457,7 @@ TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
         const QRgb c = shot.rect().contains(p) ? shot.pixel(p) : qRgb(255, 255, 255);
         return qRed(c) < 64 && qGreen(c) < 64 && qBlue(c) < 64;
     };
-    // The longest run of black pixels at canvas pixel (x, y) + i * step, for
-    // i from `first` up to `last` device pixels.
+    // The longest black run at canvas pixel (x, y) + i * step, i in [first, last).
     const int reach = qCeil(6 * ratio);
     std::set<int> widths;
     auto across = [&](double x, double y, QPoint step, int first, int last) {

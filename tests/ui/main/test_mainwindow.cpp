@@ -1,7 +1,5 @@
-// The main window as the user meets it: its start-up state, its pages, the
-// binding of fields, check boxes, lists and page buttons to the core, the
-// questions on leaving, and working it from the keyboard alone. The rules
-// behind them are tested on the core.
+// The main window as the user meets it, with the mouse and the keyboard alone:
+// its controls bound to the core, whose rules are tested on their own.
 #include "uitestsupport.h"
 
 #include "fieldtable.h"
@@ -23,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -47,9 +46,7 @@ bool isArrow(const QWidget *w)
     return qobject_cast<const ArrowButton *>(w) != nullptr;
 }
 
-// Every control of the window shows the form state: texts, boxes and lists
-// with their enabled states, the pages, the page buttons, the menu items,
-// the caption and the page title.
+// Every control of the window shows the form state, enabled states included.
 void expectShowsTheModel(Editor &editor)
 {
     const FormState &form = editor.form;
@@ -92,8 +89,7 @@ QList<QWidget *> reachable(QWidget *page)
     return controls;
 }
 
-// Where reading starts: the topmost control, the leftmost of a row; the
-// arrows lead away from the page and do not count.
+// Where reading starts: the topmost, leftmost control that is no arrow.
 QWidget *readingStart(QWidget *page)
 {
     QWidget *start = nullptr;
@@ -139,8 +135,7 @@ TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsU
     expectShowsTheModel(editor); // the start-up state itself is the core's
     EXPECT_TRUE(editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->isReadOnly());
     EXPECT_TRUE(editor.find(QStringLiteral("Command7"))->isEnabled());
-    // The panels behind the buttons and the page title take neither typing
-    // nor the focus.
+    // The panels behind the buttons and the page title take neither typing nor the focus.
     EXPECT_EQ(focusStopsThatAreNoControls(&w), QStringList());
     for (const char *name : {"Text1", "Text2"})
         EXPECT_TRUE(editor.find<QLineEdit>(QString::fromLatin1(name))->isReadOnly()) << name;
@@ -181,8 +176,7 @@ TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsU
             EXPECT_TRUE(page->rect().contains(control->geometry())) << control->objectName().toStdString();
     }
 
-    // Stacking: the pages lie over Text3, the page buttons over Text1, and a
-    // long caption below the list drawn over its end.
+    // Stacking: pages over Text3, page buttons over Text1, a list over a long caption.
     auto below = [&editor](const char *lower, const char *upper) {
         const QObjectList order = editor.find(QString::fromLatin1(upper))->parentWidget()->children();
         return order.indexOf(editor.find(QString::fromLatin1(lower))) < order.indexOf(editor.find(QString::fromLatin1(upper)));
@@ -195,8 +189,7 @@ TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsU
 
 TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 {
-    // Without the key of a field the field stays disabled, in a torque
-    // window made later too.
+    // Without its key a field stays disabled, in a torque window made later too.
     Editor editor;
     QVector<QByteArray> withoutMass = Templates::porsche();
     withoutMass.removeAll(QByteArray("Mass=1439.0"));
@@ -208,8 +201,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
     expectShowsTheModel(editor);
 
-    // Each page button and arrow (the page table itself is the core's) shows
-    // the page and the title the core chose, and never a page the form hides.
+    // Each page button and arrow shows the page and the title the core chose.
     const char *const buttons[] = {"Command2", "Command10", "Command11", "Command3", "Command13", "Command14",
                                    "Command4", "Command5",  "Command6",  "Command8", "Command1"};
     QSet<int> shown;
@@ -236,8 +228,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 
 TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
 {
-    // The rules themselves (caption, marks, the cut) are tested on the core;
-    // here, that keys, clicks and choices reach it and the widgets show the outcome.
+    // Keys, clicks and choices reach the core, and the widgets show the outcome.
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
     auto *name = editor.find<QLineEdit>(QStringLiteral("Text(1)"));
@@ -261,8 +252,8 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
     EXPECT_EQ(editor.form.text(72), delay->text());
     EXPECT_EQ(editor.host.beeps, 2);
-    // A key in the middle of a full field: the main window's field cuts its
-    // end, the torque window's keeps it, and in both the caret stays after the key.
+    // A key in the middle of a full field: the main window cuts the end, the torque
+    // window keeps it, and in both the caret stays after the key.
     editor.form.setText(41, QString(100, QLatin1Char('7')));
     editor.click(QStringLiteral("Command8"));
     editor.click(QStringLiteral("Command9"));
@@ -276,15 +267,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
         EXPECT_EQ(edit->cursorPosition(), 5) << row.field;
     }
 
-    // A click on a caption counts as an edit.
-    editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().unsavedChanges);
-    QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
-    EXPECT_TRUE(editor.core.doc().unsavedChanges);
-
-    // A click toggles the model, the box shows the model; a greyed box set
-    // by the model shows greyed and a click ticks it.
+    // A click toggles the box in the model; a greyed box shows greyed, a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
     const int before = editor.form.check(125);
@@ -297,22 +280,25 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     QTest::mouseClick(rearAbs, Qt::LeftButton);
     EXPECT_EQ(editor.form.check(121), 1);
 
-    // A list's choice is an edit too.
-    editor.host.answers = {MessageAnswer::No};
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().unsavedChanges);
+    // A click on a caption and a list's choice are edits too.
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
-    emit horn->activated(13);
+    const std::function<void()> edits[] = {
+        [&editor] { QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton); },
+        [horn] { emit horn->activated(13); }};
+    for (const auto &edit : edits) {
+        editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        ASSERT_FALSE(editor.core.doc().unsavedChanges);
+        edit();
+        EXPECT_TRUE(editor.core.doc().unsavedChanges);
+    }
     EXPECT_EQ(editor.form.combo(127), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
-    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }
 
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
 {
-    // The rules of the questions are the core's; here: which control asks
-    // which question, and that the window stays or ends, with every other
-    // window, as the core answers.
+    // Which control asks which question, and that every window stays or ends as answered.
     for (const bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Exit and Command7");
         Editor editor;
@@ -344,8 +330,8 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
     }
 }
 
-// Tab reads a page as a reader does: down a column, then up to the top of the
-// next column to the right; every control once, the page's arrow last.
+// Tab reads a page down each column, then the next column to the right; every
+// control once, the page's arrow last.
 TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
 {
     Editor editor;
@@ -369,8 +355,7 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
         for (QWidget *w : walk)
             EXPECT_TRUE(!isArrow(w) || w == walk.last()) << "the arrow comes last";
 
-        // A step that does not go down starts a new column, which must stand
-        // right of every control of the column before it.
+        // A step that does not go down starts a column right of the one before.
         int columnRight = walk.value(0)->x();
         for (int i = 1; i < walk.size(); ++i) {
             const QWidget *from = walk[i - 1];
@@ -384,8 +369,7 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
             columnRight = to->x();
         }
 
-        // Space on the page's arrow shows the next page with the focus on its
-        // first field, not back on the page buttons.
+        // Space on the arrow shows the next page with the focus on its first field.
         if (!walk.isEmpty() && isArrow(walk.last())) {
             ++arrows;
             QTest::keyClick(walk.last(), Qt::Key_Space);
@@ -397,23 +381,19 @@ TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
     EXPECT_EQ(arrows, 4) << "each page arrow was tried";
 }
 
-// A message box belongs to the window that asked for it: once it is closed
-// the focus is back there, so the next Esc closes that window.
+// A message box returns the focus to the window that asked for it.
 TEST(Keyboard, AMessageBoxReturnsTheFocusToTheWindowThatAskedForIt)
 {
     Editor editor;
-    whenModalShown([] { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
+    inNextModal(QStringLiteral("Form5"), [](QWidget *) { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
     editor.trigger(QStringLiteral("New"));
     editor.trigger(QStringLiteral("save")); // a new document lists its empty fields
     QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
     ASSERT_TRUE(errors && errors->isVisible());
     activate(errors);
 
-    editor.host.realMessageBoxes = true;
     QWidget *boxOwner = nullptr;
-    whenModalShown([&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
+    inNextMessageBox(editor.host, [&boxOwner](QMessageBox *box) {
         boxOwner = box->parentWidget();
         QTest::keyClick(box, Qt::Key_Escape);
     });
@@ -430,7 +410,6 @@ TEST(Keyboard, AMessageBoxReturnsTheFocusToTheWindowThatAskedForIt)
 
     // A box that the main window's own command asks for stays with the main window.
     activate(editor.window.get());
-    editor.host.realMessageBoxes = false;
     editor.openFile(editor.dir.filePath(QStringLiteral("missing.ini")));
     ASSERT_EQ(editor.host.messageOwners.size(), 2);
     EXPECT_EQ(editor.host.messageOwners.last(), editor.window.get());
