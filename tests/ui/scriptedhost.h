@@ -5,12 +5,9 @@
 
 #include <QPointer>
 
-// The Qt host with the user scripted: message boxes, file dialogs and the
-// beep are recorded and answered from prepared queues, while the windows
-// (main window, chooser, errors windows) are the real ones.
-//
-// With realMessageBoxes or realFileDialogs set, those are the real ones
-// instead (the test answers them itself); message boxes are still recorded.
+// The Qt host with real windows and a scripted user: message boxes, file dialogs
+// and the beep are recorded and answered from prepared queues; with
+// realMessageBoxes or realFileDialogs set those are real (boxes still recorded).
 class ScriptedHost : public Scripted<QtHost> {
 public:
     bool realMessageBoxes = false;

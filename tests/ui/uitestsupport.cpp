@@ -1,5 +1,7 @@
 #include "uitestsupport.h"
 
+#include "uiface.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -120,4 +122,17 @@ QStringList focusStopsThatAreNoControls(QWidget *window)
             stops << w->objectName();
     }
     return stops;
+}
+
+// The window tests run on the offscreen platform unless the caller chose
+// another, with the program's font engine and in its embedded face.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UiFace::chooseFontEngine();
+    QApplication app(argc, argv);
+    UiFace::applyToApplication();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

@@ -15,8 +15,7 @@ class QMessageBox;
 
 using namespace tuneks;
 
-// One running editor: the scripted host, the form state, the core and the
-// shown main window, with a temporary folder for files.
+// One running editor with a scripted host, its shown main window and a folder for files.
 struct Editor {
     Editor();
 
@@ -47,20 +46,16 @@ struct Editor {
     QTemporaryDir dir;
 };
 
-// The widgets of `window` that Tab reaches but that are no control: read-only
-// text boxes (panels, titles), which show no focus and take stray typing.
+// The read-only text boxes of `window` that Tab reaches (no control takes typing there).
 QStringList focusStopsThatAreNoControls(QWidget *window);
 
-// Types `keys` into `widget` key by key, each key carrying its character:
-// QTest's own key clicks know only ASCII keys.
+// Types `keys` into `widget`, each key carrying its character (QTest's know only ASCII).
 void typeKeys(QWidget *widget, const QString &keys);
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
-// Runs `action` on the top-level window `name` as soon as the next modal
-// window is up; fails the test when there is no such window.
+// Runs `action` on the top-level window `name` once the next modal window is up.
 void inNextModal(const QString &name, std::function<void(QWidget *)> action);
-// Lets the next message box of `host` be a real one and runs `action` on it
-// while it is up; the boxes after it are answered by the script again.
+// Lets the next message box of `host` be a real one and runs `action` on it.
 void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action);
 // Clicks a button of a top-level window: "Form5" / "Command1".
 void clickIn(const QString &windowName, const QString &buttonName);

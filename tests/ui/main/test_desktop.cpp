@@ -1,8 +1,5 @@
-// The editor among the desktop's other programs: the real file dialogs hand
-// on whatever name the user types and speak Russian to the last word, message
-// boxes show their whole caption and answer only as they should, a file
-// dropped on the window opens as through Open, and assistive tools can tell
-// every field by its name.
+// The editor among the desktop's programs: the real file dialogs and message
+// boxes, files dropped on the window, and the names assistive tools read.
 #include "uitestsupport.h"
 
 #include "runsettings.h"
@@ -34,8 +31,8 @@
 
 namespace {
 
-// Answers the next file dialog by typing `name` into its name box, after
-// moving it to `folder` (when given); *startedIn receives where it opened.
+// Types `name` into the next file dialog, moved to `folder` (when given);
+// *startedIn receives where it opened.
 void typeIntoNextFileDialog(const QString &name, const QString &folder = QString(), QString *startedIn = nullptr)
 {
     whenModalShown([=] {
@@ -48,8 +45,7 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_TRUE(box);
         box->setText(name);
-        // A dialog that refuses the name would wait for the user for ever;
-        // give up on it instead, so the test fails rather than hangs.
+        // A dialog that refuses the name is given up, so the test fails rather than hangs.
         QTimer::singleShot(3000, dialog, [] {
             while (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 modal->reject();
@@ -58,8 +54,8 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
     });
 }
 
-// Drags `paths` (or `text`) over `target` and drops them there, as the window
-// system delivers a drop; then lets the queued open run. True when taken.
+// Drops `paths` (or `text`) on `target` as the window system does, then lets
+// the queued open run. True when taken.
 bool dropOn(QWidget *target, const QStringList &paths, const QString &text = QString())
 {
     QMimeData data;
@@ -81,8 +77,7 @@ bool dropOn(QWidget *target, const QStringList &paths, const QString &text = QSt
     return drop.isAccepted();
 }
 
-// Qt's own Russian texts, loaded as the program loads them at start-up:
-// from "translations" beside the executable, else from Qt's own folder.
+// Qt's own Russian texts, loaded from where the program finds them.
 void loadQtRussianTexts()
 {
     static QTranslator *texts = nullptr;
@@ -96,9 +91,8 @@ void loadQtRussianTexts()
 
 } // namespace
 
-// The editor stores nothing between runs: while RunSettings lives, Qt's own
-// settings (where its file dialogs keep their folders and history) are the
-// run's alone, shared by its dialogs; after the run nothing written is left.
+// The editor stores nothing: while RunSettings lives, Qt's own settings (the
+// file dialogs' folders and history) are the run's alone, and then gone.
 TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
 {
     const QString key = QStringLiteral("FileDialog/tuneksTestRun");
@@ -122,8 +116,7 @@ TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
     EXPECT_FALSE(qtSettings()->contains(key));
 }
 
-// The real dialogs hand on whatever name the user types to the load and save
-// rules, and open where the last one of the run ended.
+// The real dialogs hand on whatever name is typed, and open where the last ended.
 TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
 {
     const RunSettings run; // as the program makes it
@@ -132,9 +125,8 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     const QString folder = editor.dir.path();
     const QString car = editor.writeFile(QStringLiteral("car.ini"), Templates::porsche());
 
-    // The first dialog opens in the user's documents (or home) folder, never
-    // in the folder the program was started in. "car" names no file, but the
-    // load looks for car.ini.
+    // The first opens in the documents (or home) folder, never where the program
+    // started. "car" names no file, but the load looks for car.ini.
     const QString startedFrom = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder));
     QString startedIn;
@@ -148,9 +140,8 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
 
-    // Where names ignore case (Windows), a typed CAR.INI opens car.ini;
-    // elsewhere an existing CAR.INI is looked for as CAR.INI.ini and
-    // reported missing.
+    // Where names ignore case (Windows), a typed CAR.INI opens car.ini; elsewhere
+    // an existing CAR.INI is looked for as CAR.INI.ini and reported missing.
     QFile::copy(car, editor.dir.filePath(QStringLiteral("CAR.INI")));
     editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini());
     typeIntoNextFileDialog(QStringLiteral("CAR.INI"), QString(), &startedIn);
@@ -173,9 +164,8 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     EXPECT_FALSE(editor.core.doc().unsavedChanges);
 }
 
-// The open dialog on a machine whose language is not set: its file list
-// calls a folder "Папка" and writes sizes and dates the Russian way, in
-// columns as wide as what they show.
+// The open dialog's file list says "Папка" and writes sizes and dates the
+// Russian way, in columns as wide as what they show.
 TEST(Desktop, TheFileDialogSpeaksRussianToTheLastWord)
 {
     const RunSettings runSettings; // as the program does: the detail view is not kept
@@ -224,12 +214,10 @@ TEST(Desktop, TheFileDialogSpeaksRussianToTheLastWord)
     EXPECT_EQ(file.value(2), QLocale(QLocale::Russian, QLocale::Russia).toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
 }
 
-// A message box is as wide as its caption needs beside the frame's icon and
-// close button (the caption measured in bold, as title bars often show it),
-// and no wider. Esc and the frame's close button never answer the close
-// question: the box waits for Yes or No. An OK box says "ОК" in Cyrillic
-// letters, over Qt's own translation; Esc at the question whether to replace
-// a file keeps the file.
+// A message box is as wide as its caption needs in bold beside the frame's
+// icon and close button, no wider; Esc and the close button never answer the
+// close question; an OK box says "ОК" in Cyrillic letters; Esc at the question
+// whether to replace a file keeps it.
 TEST(Desktop, MessageBoxesShowTheirWholeCaptionRussianButtonsAndAnswerOnlyAsAsked)
 {
     loadQtRussianTexts();
@@ -318,8 +306,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
     EXPECT_TRUE(editor.form.text(8).contains(QStringLiteral("9.81")));
 }
 
-// Every field, in the main window and the torque window, tells an assistive
-// tool (not just the property) a name of its own.
+// Every field of both windows tells an assistive tool a name of its own.
 TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
 {
     Editor editor;
