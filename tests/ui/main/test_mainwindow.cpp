@@ -187,7 +187,7 @@ TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsU
     EXPECT_TRUE(below("Label1(15)", "Combo1"));
 }
 
-TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
+TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchByMouseAndKeyboard)
 {
     // Without its key a field stays disabled, in a torque window made later too.
     Editor editor;
@@ -202,19 +202,47 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
     expectShowsTheModel(editor);
 
     // Each page button and arrow shows the page and the title the core chose.
+    // Tab reads the page down each column, then the next column to the right,
+    // every control once and the page's arrow last; Space on the arrow shows
+    // the next page with the focus on its first field.
+    activate(editor.window.get());
     const char *const buttons[] = {"Command2", "Command10", "Command11", "Command3", "Command13", "Command14",
                                    "Command4", "Command5",  "Command6",  "Command8", "Command1"};
     QSet<int> shown;
+    QSet<QWidget *> arrows;
     for (const char *button : buttons) {
         editor.click(QString::fromLatin1(button));
         int frame = 1;
         while (frame < 9 && !editor.form.frameVisible(frame))
             ++frame;
-        EXPECT_EQ(visiblePage(editor), editor.find(QStringLiteral("Frame%1").arg(frame))) << button;
+        QWidget *page = visiblePage(editor);
+        ASSERT_EQ(page, editor.find(QStringLiteral("Frame%1").arg(frame))) << button;
         EXPECT_EQ(title(editor), editor.form.pageTitle()) << button;
         shown << frame;
+
+        const QList<QWidget *> walk = tabWalk(page), all = reachable(page);
+        EXPECT_EQ(walk.size(), all.size()) << button;
+        for (QWidget *w : all)
+            EXPECT_TRUE(walk.contains(w)) << w->objectName().toStdString() << " is never reached";
+        int columnRight = walk.value(0)->x();
+        for (int i = 1; i < walk.size(); ++i) {
+            EXPECT_TRUE(!isArrow(walk[i - 1])) << "the arrow comes last";
+            const QWidget *from = walk[i - 1], *to = walk[i];
+            // A step that does not go down starts a column right of the one before.
+            EXPECT_TRUE(to->y() > from->y() || to->x() > columnRight)
+                << from->objectName().toStdString() << " -> " << to->objectName().toStdString();
+            columnRight = to->y() > from->y() ? std::max(columnRight, to->x()) : to->x();
+        }
+        if (!walk.isEmpty() && isArrow(walk.last())) {
+            arrows << walk.last();
+            QTest::keyClick(walk.last(), Qt::Key_Space);
+            QWidget *next = visiblePage(editor);
+            ASSERT_NE(next, page) << "the arrow switched no page";
+            EXPECT_EQ(QApplication::focusWidget(), readingStart(next));
+        }
     }
     EXPECT_EQ(shown.size(), 9);
+    EXPECT_EQ(arrows.size(), 4) << "each page arrow was tried";
     EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
     // Command9 shows the modeless torque window.
@@ -328,57 +356,6 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
         EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
         EXPECT_EQ(Editor::topLevel(QStringLiteral("Form3")), nullptr);
     }
-}
-
-// Tab reads a page down each column, then the next column to the right; every
-// control once, the page's arrow last.
-TEST(Keyboard, TabGoesDownEachColumnThenAcrossAndThePageArrowLeadsOn)
-{
-    Editor editor;
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini()));
-    activate(editor.window.get());
-    // Every page, each reached the way the user reaches it.
-    const char *const route[] = {"Command1", "Command2", "Command10", "Command3", "Command13",
-                                 "Command4", "Command5",  "Command6",  "Command8"};
-    int arrows = 0;
-    for (const char *button : route) {
-        editor.click(QString::fromLatin1(button));
-        QWidget *page = visiblePage(editor);
-        ASSERT_TRUE(page) << button;
-        SCOPED_TRACE(page->objectName().toStdString());
-
-        const QList<QWidget *> walk = tabWalk(page);
-        const QList<QWidget *> all = reachable(page);
-        EXPECT_EQ(walk.size(), all.size());
-        for (QWidget *w : all)
-            EXPECT_TRUE(walk.contains(w)) << w->objectName().toStdString() << " is never reached";
-        for (QWidget *w : walk)
-            EXPECT_TRUE(!isArrow(w) || w == walk.last()) << "the arrow comes last";
-
-        // A step that does not go down starts a column right of the one before.
-        int columnRight = walk.value(0)->x();
-        for (int i = 1; i < walk.size(); ++i) {
-            const QWidget *from = walk[i - 1];
-            const QWidget *to = walk[i];
-            if (to->y() > from->y()) {
-                columnRight = std::max(columnRight, to->x());
-                continue;
-            }
-            EXPECT_GT(to->x(), columnRight)
-                << from->objectName().toStdString() << " -> " << to->objectName().toStdString();
-            columnRight = to->x();
-        }
-
-        // Space on the arrow shows the next page with the focus on its first field.
-        if (!walk.isEmpty() && isArrow(walk.last())) {
-            ++arrows;
-            QTest::keyClick(walk.last(), Qt::Key_Space);
-            QWidget *next = visiblePage(editor);
-            ASSERT_NE(next, page) << "the arrow switched no page";
-            EXPECT_EQ(QApplication::focusWidget(), readingStart(next));
-        }
-    }
-    EXPECT_EQ(arrows, 4) << "each page arrow was tried";
 }
 
 // A message box returns the focus to the window that asked for it.
