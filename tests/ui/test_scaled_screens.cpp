@@ -279,9 +279,7 @@ void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look
     look(editor.window.get(), QStringLiteral("main window before a file"));
     // Each modal window is looked at while it is up, then closed by its button.
     auto lookInNext = [&look](const char *window, const char *closeButton) {
-        whenModalShown([=, &look] {
-            QWidget *shown = Editor::topLevel(QString::fromLatin1(window));
-            ASSERT_TRUE(shown);
+        inNextModal(QString::fromLatin1(window), [=, &look](QWidget *shown) {
             if (qstrcmp(window, "Form2_2") != 0)
                 expectModalAndCentred(shown);
             look(shown, QString::fromLatin1(window));

@@ -53,7 +53,8 @@ QStringList focusStopsThatAreNoControls(QWidget *window);
 void typeKeys(QWidget *widget, const QString &keys);
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
-// Runs `action` on the top-level window `name` once the next modal window is up.
+// Runs `action` on the top-level window `name` once the next modal window is up
+// (failing, and closing what is up, when there is no such window).
 void inNextModal(const QString &name, std::function<void(QWidget *)> action);
 // Lets the next message box of `host` be a real one and runs `action` on it.
 void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action);
