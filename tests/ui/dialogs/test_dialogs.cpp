@@ -1,6 +1,5 @@
-// The template chooser and the two errors windows, driven through the main
-// window's commands as the user meets them, and the fixed content of the about
-// and listing windows (shown, built afresh and discarded in the window sweep).
+// The chooser and the errors windows through the main window's commands, and
+// the fixed content of the about and listing windows.
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"
@@ -23,9 +22,8 @@
 
 #include <functional>
 
-// The chooser is modal and starts with no option chosen: Esc and "&Отмена"
-// leave the open document as it was, Enter with no option creates the
-// Lamborghini document, and the choice made once is still there next time.
+// The chooser starts with no option chosen: Esc and "&Отмена" leave the document
+// as it was, Enter creates the Lamborghini document, and a choice stays chosen.
 TEST(Dialogs, TemplateChooser)
 {
     Editor editor;
@@ -33,8 +31,7 @@ TEST(Dialogs, TemplateChooser)
     auto option = [](QWidget *chooser, const char *name) {
         return chooser->findChild<QRadioButton *>(QString::fromLatin1(name));
     };
-    // Each run in the chooser, the lines of the document after it, and whether
-    // it leaves the document as it was (its name field marked beforehand).
+    // Each run, the document's lines after it, and whether it kept the marked name.
     const struct { std::function<void(QWidget *)> act; int lines; bool keeps; } runs[] = {
         {[&](QWidget *chooser) {
              EXPECT_TRUE(chooser->isVisible() && chooser->isModal());
@@ -69,10 +66,8 @@ TEST(Dialogs, TemplateChooser)
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
 }
 
-// The errors window mirrors the core's list and buttons (the rules of a
-// check-only run and of the buttons are the core's): Enter is the default
-// button only while it may save, Esc and "Закрыть" close, the close box
-// discards the window.
+// The errors window mirrors the core's list and buttons: Enter saves only while
+// it may, Esc and "Закрыть" close, the close box discards the window.
 TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
 {
     Editor editor;
@@ -135,8 +130,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed - 1);
 }
 
-// The torque errors window is modal and closes by its button, by Enter
-// (which presses it) and by the close box, which also discards it.
+// The torque errors window is modal and closes by its button, Enter or the close box.
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
 {
     Editor editor;
@@ -167,9 +161,8 @@ TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
     EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2_2")), nullptr);
 }
 
-// A window that would reach past the screen's available area is moved inside
-// it; one larger than the area keeps its caption and left side in sight. Here
-// a screen of 1280 x 1024 at 200 % with a task bar of 20 below, and a second screen.
+// A window reaching past the screen's available area is moved inside; one larger
+// keeps its caption and left side in sight (1280 x 1024 at 200 %, a task bar of 20).
 TEST(Dialogs, AWindowIsMovedInsideTheScreensAvailableArea)
 {
     const QRect area(0, 0, 640, 492);
@@ -197,8 +190,7 @@ TEST(ListingWindow, ShowsEveryCoreFileThenTheNotesInAReadOnlyBoxFillingTheWindow
     window->resize(400, 250);
     EXPECT_EQ(box->geometry(), window->rect());
 
-    // Every header and source of the core, exactly as on disk, headers
-    // first; then the author's notes.
+    // Every header and source of the core as on disk, headers first, then the notes.
     const QString text = box->toPlainText();
     ASSERT_EQ(text, listingText());
     EXPECT_FALSE(text.contains(QLatin1Char('\r')));
@@ -221,20 +213,15 @@ TEST(AboutWindow, PicturesAndFocus)
     std::unique_ptr<QDialog> window(createAboutWindow(nullptr));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Об авторе и о программе."));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    // The helmet stands inside the picture frame, past its border; the
-    // signature lets the window show through around its strokes.
-    auto *frame = window->findChild<QFrame *>(QStringLiteral("Picture1"));
-    auto *helmet = frame->findChild<QLabel *>(QStringLiteral("Image1"));
-    ASSERT_NE(helmet, nullptr);
-    EXPECT_TRUE(frame->contentsRect().contains(helmet->geometry()));
+    // The signature lets the window show through around its strokes, inside
+    // the description's border.
     auto *signature = window->findChild<QLabel *>(QStringLiteral("Image2"));
+    ASSERT_NE(signature, nullptr);
     EXPECT_EQ(signature->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
-    // It stands inside the description's border, and so inside the window.
     auto *description = window->findChild<QLabel *>(QStringLiteral("Label1"));
     EXPECT_TRUE(description->contentsRect().translated(description->pos()).contains(signature->geometry()));
 
-    // The text of each box keeps clear of the box's border: no dark pixel
-    // within four pixels of it (the box drawn without the focus and its caret).
+    // No dark pixel of a box's text within four pixels of its border.
     for (const char *name : {"Text1", "Text2"}) {
         auto *box = window->findChild<QPlainTextEdit *>(QString::fromLatin1(name));
         const QImage drawn = box->grab().toImage();

@@ -22,8 +22,7 @@ TEST(TorquePlot, APlotValueIsTheLeadingNumberBeforeTheFirstPointDividedByFour)
 {
     // The number itself is read by leadingNumber(), tested with the core.
     const struct { const char *text; double plotValue; } cases[] = {
-        {"1200", 300}, {"-40", -10}, {"12abc", 3}, {"350.75", 87.5}, {" \t520.0", 130}, {"0.9", 0},
-        {".5", 0}, {"1.2.3", 0.25}, {"1,5", 0.25}, {"1e999", kInf}, {"-1e999", -kInf}};
+        {"1200", 300}, {"-40", -10}, {"350.75", 87.5}, {"0.9", 0}, {"1,5", 0.25}, {"1e999", kInf}, {"-1e999", -kInf}};
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(TorquePlot::plotValue(QString::fromUtf8(c.text)), c.plotValue) << c.text;
 }
@@ -87,9 +86,8 @@ TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
 }
 
 // Builds accumulate until the wipe, which leaves a blank canvas and the last
-// build's values. The drawing for another ratio is the same whether it was
-// asked for before the builds (drawn along) or after them (drawn afresh), a
-// wipe clears it too, and at ratio 1 it is the canvas.
+// build's values. The drawing at another ratio is the same whether drawn along
+// with the builds or afresh after them; at ratio 1 it is the canvas.
 TEST(TorquePlot, BuildsAccumulateUntilTheWipeAtAnyRatio)
 {
     TorquePlot plot = built({{50, QStringLiteral("400")}}); // point (262, 210)

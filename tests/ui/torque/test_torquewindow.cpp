@@ -1,5 +1,5 @@
-// The torque window as a view over the core: its layout, the fields that
-// mirror the torque slots, the torque check on closing, and the graph buttons.
+// The torque window over a core with a scripted desktop: its layout, fields,
+// the torque check on closing, and the graph buttons.
 #include "fakehost.h"
 #include "torquewindow.h"
 #include "uitestsupport.h"
@@ -58,10 +58,9 @@ TEST_F(TorqueWindowTest, AModelessWindowWhoseFocusRunsThroughTheFieldsThenTheBut
 {
     EXPECT_TRUE(window.isWindow() && !window.isModal());
     // Everything stands on the canvas, inside its border.
-    QWidget *canvas = child<QWidget>(QStringLiteral("Picture1"));
-    for (QWidget *w : {static_cast<QWidget *>(field(41)), static_cast<QWidget *>(field(64)),
-                       static_cast<QWidget *>(button(3))})
-        EXPECT_TRUE(inWindow(canvas).adjusted(2, 2, -2, -2).contains(inWindow(w))) << w->objectName().toStdString();
+    const QRect canvas = inWindow(child<QWidget>(QStringLiteral("Picture1"))).adjusted(2, 2, -2, -2);
+    for (QWidget *w : std::initializer_list<QWidget *>{field(41), field(64), button(3)})
+        EXPECT_TRUE(canvas.contains(inWindow(w))) << w->objectName().toStdString();
 
     QStringList expected, chain;
     for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
@@ -77,8 +76,7 @@ TEST_F(TorqueWindowTest, FieldsMirrorTheTorqueSlotsAndTypingGoesIntoTheModel)
 {
     for (int slot = Fields::kFirstTorqueSlot; slot <= Fields::kLastTorqueSlot; ++slot)
         EXPECT_EQ(field(slot)->text(), QStringLiteral("0")) << slot;
-    // A template fills the fields while the window is hidden; any change of
-    // the model shows at once.
+    // A template fills the fields while the window is hidden; any change shows at once.
     core.loadTemplate(Template::Porsche);
     EXPECT_EQ(field(43)->text(), QStringLiteral("280.0"));
     form.setText(50, QStringLiteral("612"));
@@ -87,8 +85,7 @@ TEST_F(TorqueWindowTest, FieldsMirrorTheTorqueSlotsAndTypingGoesIntoTheModel)
     window.present();
     typeInto(45, QStringLiteral("5a при"));
     EXPECT_EQ(form.text(45), QStringLiteral("5a при"));
-    // A character the code page cannot hold is refused with a beep, and
-    // typing goes on where it stopped.
+    // A character the code page cannot hold is refused with a beep; typing goes on.
     QLineEdit *edit = field(47);
     edit->setFocus();
     edit->setCursorPosition(1);
@@ -139,10 +136,9 @@ TEST_F(TorqueWindowTest, BuildAndWipeThroughTheButtons)
     EXPECT_EQ(core.doc().edited, before.edited);
     EXPECT_EQ(core.doc().unsavedChanges, before.unsavedChanges);
 
-    // The Porsche's flat stretch at 520 between 4000 and 4500 rpm passes
-    // between two fields at window (222, 190); the drawing survives hiding
-    // and showing the window. The curve runs over the labels it crosses (left
-    // of their fields); a wipe draws them again on the white canvas.
+    // The Porsche's flat stretch at 520 passes window (222, 190), also after hiding
+    // and showing; the curve runs over the labels it crosses, and a wipe draws
+    // them again on the white canvas.
     window.hide();
     host.showWindow(WindowId::Torque);
     auto labelPixels = [this](const QImage &image, int label, const std::function<bool(QColor)> &count) {
