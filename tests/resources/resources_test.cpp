@@ -3,18 +3,14 @@
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
-// Every picture a window loads, each also at twice its size for scaled
-// screens (the icon excepted), and nothing else. The pictures of the pages
-// are plain 24-bit pictures on white pages, so every corner is white for
-// them to blend in; and each shows something dark (a silhouette, tyres or
-// links), which a blank picture would not. Whether each fills its place is
-// tested with the windows.
+// Every picture a window loads, each also at twice its size (the icon excepted),
+// and nothing else; those of the pages are 24-bit with white corners to blend
+// into the page, and show something dark, which a blank one would not.
 TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingElse)
 {
     QStringList expected{QStringLiteral("icon.png")};
@@ -27,11 +23,6 @@ TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingE
         SCOPED_TRACE(name.toStdString());
         const QImage image(QStringLiteral(":/images/") + name);
         ASSERT_FALSE(image.isNull());
-        QString twin = name;
-        twin.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        if (!name.contains(QLatin1Char('@')) && name != QStringLiteral("icon.png")) {
-            EXPECT_EQ(QImage(QStringLiteral(":/images/") + twin).size(), image.size() * 2);
-        }
         if (!name.startsWith(QStringLiteral("image")))
             continue;
         EXPECT_FALSE(image.hasAlphaChannel());
@@ -46,12 +37,43 @@ TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingE
     }
 }
 
+#ifdef TUNEKS_SOURCE_DIR
+// The desktop's icons: every hicolor size, the 48 one the window's own, and the
+// Windows icon file's usual sizes, all square on a transparent background.
+TEST(DesktopIcons, EveryIconFileHoldsItsSizesOnATransparentBackground)
+{
+    const QString icons = QStringLiteral(TUNEKS_SOURCE_DIR "/resources/icons/");
+    QList<QImage> images;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        images << QImage(icons + QStringLiteral("hicolor/%1x%1/apps/org.tuneks.Editor.png").arg(size));
+        EXPECT_EQ(images.last().size(), QSize(size, size));
+    }
+    EXPECT_EQ(images[4].convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/images/icon.png")).convertToFormat(QImage::Format_ARGB32))
+        << "the launcher and the window show different icons";
+    QImageReader reader(icons + QStringLiteral("org.tuneks.Editor.ico"), "ico");
+    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+    QList<int> sizes;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+        images << reader.read();
+        sizes << images.last().width();
+    }
+    EXPECT_EQ(sizes, QList<int>({16, 24, 32, 48, 256}));
+    for (const QImage &icon : images) {
+        const int last = icon.width() - 1;
+        ASSERT_FALSE(icon.isNull());
+        EXPECT_EQ(icon.height(), icon.width());
+        for (const QPoint &corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            EXPECT_TRUE(icon.hasAlphaChannel() && qAlpha(icon.pixel(corner)) == 0) << icon.width();
+    }
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-    // Test discovery runs this program at build time, without the test's
-    // environment; it needs no display either.
+    // Test discovery runs this at build time without the test's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -1,14 +1,19 @@
 #include "uitestsupport.h"
 
+#include "uiface.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 Editor::Editor() : core(form, host)
 {
@@ -56,23 +61,47 @@ void Editor::click(const QString &buttonName)
 
 void Editor::type(int slot, const QString &keys)
 {
-    auto *edit = find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot));
-    if (!edit)
-        return;
-    edit->setFocus();
-    // Key by key, with the character as the key's text: QTest's own key
-    // clicks know only ASCII keys.
-    for (const QChar ch : keys) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &release);
+    if (auto *edit = find<QLineEdit>(QStringLiteral("Text(%1)").arg(slot))) {
+        edit->setFocus();
+        typeKeys(edit, keys);
     }
+}
+
+void typeKeys(QWidget *widget, const QString &keys)
+{
+    for (const QChar ch : keys)
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(widget, &key);
+        }
 }
 
 void whenModalShown(std::function<void()> action)
 {
     QTimer::singleShot(0, qApp, std::move(action));
+}
+
+void inNextModal(const QString &name, std::function<void(QWidget *)> action)
+{
+    whenModalShown([name, action = std::move(action)] {
+        QWidget *window = Editor::topLevel(name);
+        if (window)
+            return action(window);
+        ADD_FAILURE() << "no window " << name.toStdString(); // closes what is up rather than hang
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+}
+
+void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action)
+{
+    host.realMessageBoxes = true;
+    whenModalShown([&host, action = std::move(action)] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        host.realMessageBoxes = false;
+        action(box);
+    });
 }
 
 void clickIn(const QString &windowName, const QString &buttonName)
@@ -96,4 +125,17 @@ QStringList focusStopsThatAreNoControls(QWidget *window)
             stops << w->objectName();
     }
     return stops;
+}
+
+// The window tests run on the offscreen platform unless the caller chose
+// another, with the program's font engine and in its embedded face.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UiFace::chooseFontEngine();
+    QApplication app(argc, argv);
+    UiFace::applyToApplication();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

@@ -4,19 +4,49 @@
 #include "commands/torquecommands.h"
 #include "formstate.h"
 #include "mainwindow.h"
-#include "scriptedhost.h"
+#include "qthost.h"
+#include "scripteduser.h"
 
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 
-class QAbstractButton;
+class QMessageBox;
 
 using namespace tuneks;
 
-// One running editor: the scripted host, the form state, the core and the
-// shown main window, with a temporary folder for files.
+// The Qt host with real windows and a scripted user: message boxes, file dialogs
+// and the beep are recorded and answered from prepared queues; with
+// realMessageBoxes or realFileDialogs set those are real (boxes still recorded).
+class ScriptedHost : public Scripted<QtHost> {
+public:
+    bool realMessageBoxes = false;
+    bool realFileDialogs = false;
+    // The window each message box belonged to, in the order of `messages`.
+    QList<QPointer<QWidget>> messageOwners;
+
+    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
+                          MessageButtons buttons) override
+    {
+        messageOwners.append(dialogOwner());
+        if (!realMessageBoxes)
+            return Scripted::message(text, caption, icon, buttons);
+        messages.append({text, caption, icon, buttons});
+        return QtHost::message(text, caption, icon, buttons);
+    }
+    QString askOpenFileName() override
+    {
+        return realFileDialogs ? QtHost::askOpenFileName() : Scripted::askOpenFileName();
+    }
+    QString askSaveFileName() override
+    {
+        return realFileDialogs ? QtHost::askSaveFileName() : Scripted::askSaveFileName();
+    }
+};
+
+// One running editor with a scripted host, its shown main window and a folder for files.
 struct Editor {
     Editor();
 
@@ -47,11 +77,17 @@ struct Editor {
     QTemporaryDir dir;
 };
 
-// The widgets of `window` that Tab reaches but that are no control: read-only
-// text boxes (panels, titles), which show no focus and take stray typing.
+// The read-only text boxes of `window` that Tab reaches (no control takes typing there).
 QStringList focusStopsThatAreNoControls(QWidget *window);
 
+// Types `keys` into `widget`, each key carrying its character (QTest's know only ASCII).
+void typeKeys(QWidget *widget, const QString &keys);
 // Runs `action` as soon as the event loop of a modal window is running.
 void whenModalShown(std::function<void()> action);
+// Runs `action` on the top-level window `name` once the next modal window is up
+// (failing, and closing what is up, when there is no such window).
+void inNextModal(const QString &name, std::function<void(QWidget *)> action);
+// Lets the next message box of `host` be a real one and runs `action` on it.
+void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> action);
 // Clicks a button of a top-level window: "Form5" / "Command1".
 void clickIn(const QString &windowName, const QString &buttonName);

@@ -1,12 +1,11 @@
-// The editor among the desktop's other programs: the real file dialogs hand
-// on whatever name the user types, a file dropped on the window opens as
-// through Open, and assistive tools can tell every field by its name.
-
+// The editor among the desktop's programs: the real file dialogs and message
+// boxes, files dropped on the window, and the names assistive tools read.
 #include "uitestsupport.h"
 
 #include "runsettings.h"
 #include "templates.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -14,22 +13,27 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QTreeView>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Answers the next file dialog by typing `name` into its name box, after
-// moving it to `folder` (when given); *startedIn receives where it opened.
-void typeIntoNextFileDialog(const QString &name, const QString &folder = QString(),
-                            QString *startedIn = nullptr)
+// Types `name` into the next file dialog, moved to `folder` (when given);
+// *startedIn receives where it opened.
+void typeIntoNextFileDialog(const QString &name, const QString &folder = QString(), QString *startedIn = nullptr)
 {
     whenModalShown([=] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -41,8 +45,7 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
         auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_TRUE(box);
         box->setText(name);
-        // A dialog that refuses the name would wait for the user for ever;
-        // give up on it instead, so the test fails rather than hangs.
+        // A dialog that refuses the name is given up, so the test fails rather than hangs.
         QTimer::singleShot(3000, dialog, [] {
             while (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
                 modal->reject();
@@ -51,36 +54,45 @@ void typeIntoNextFileDialog(const QString &name, const QString &folder = QString
     });
 }
 
-// Drags `data` over `target` and drops it there, as the window system
-// delivers a drop; then lets the queued open run. True when it was taken.
-bool dropOn(QWidget *target, QMimeData *data)
+// Drops `paths` (or `text`) on `target` as the window system does, then lets
+// the queued open run. True when taken.
+bool dropOn(QWidget *target, const QStringList &paths, const QString &text = QString())
 {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
+    if (text.isEmpty())
+        data.setUrls(urls);
+    else
+        data.setText(text);
     const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     QCoreApplication::processEvents();
     return drop.isAccepted();
 }
 
-QMimeData *filesData(const QStringList &paths)
+// Qt's own Russian texts, loaded from where the program finds them.
+void loadQtRussianTexts()
 {
-    auto *data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString &path : paths)
-        urls.append(path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
-    data->setUrls(urls);
-    return data;
+    static QTranslator *texts = nullptr;
+    if (texts)
+        return;
+    texts = new QTranslator;
+    ASSERT_TRUE(texts->load(QStringLiteral("qtbase_ru"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
+                || texts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(texts);
 }
 
 } // namespace
 
-// The editor stores nothing between runs: while RunSettings lives, Qt's own
-// settings (where its file dialogs keep their folders and history) are the
-// run's alone, shared by its dialogs; after the run nothing written is left.
+// The editor stores nothing: while RunSettings lives, Qt's own settings (the
+// file dialogs' folders and history) are the run's alone, and then gone.
 TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
 {
     const QString key = QStringLiteral("FileDialog/tuneksTestRun");
@@ -104,22 +116,20 @@ TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
     EXPECT_FALSE(qtSettings()->contains(key));
 }
 
-// The real dialogs hand on whatever name the user types to the load and save
-// rules, and open where the last one of the run ended.
+// The real dialogs hand on whatever name is typed, and open where the last ended.
 TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
 {
     const RunSettings run; // as the program makes it
     Editor editor;
     editor.host.realFileDialogs = true;
     const QString folder = editor.dir.path();
-    const QString car = editor.writeFile(QStringLiteral("car.ini"), Templates::porsche());
+    editor.writeFile(QStringLiteral("car.ini"), Templates::porsche());
 
-    // The first dialog opens in the user's documents (or home) folder, never
-    // in the folder the program was started in.
+    // The first opens in the documents (or home) folder, never where the program
+    // started. "car" names no file, but the load looks for car.ini.
     const QString startedFrom = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder));
     QString startedIn;
-    // "car" names no file, but the load looks for car.ini.
     typeIntoNextFileDialog(QStringLiteral("car"), folder, &startedIn);
     editor.trigger(QStringLiteral("open"));
     QDir::setCurrent(startedFrom);
@@ -130,29 +140,118 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
 
-    // Where names ignore case (Windows), a typed CAR.INI opens car.ini;
-    // elsewhere an existing CAR.INI is looked for as CAR.INI.ini and
-    // reported missing.
-    QFile::copy(car, editor.dir.filePath(QStringLiteral("CAR.INI")));
-    editor.writeFile(QStringLiteral("car.ini"), Templates::lamborghini());
-    typeIntoNextFileDialog(QStringLiteral("CAR.INI"), QString(), &startedIn);
+    // The next dialog opens where the last one ended. The save dialog hands on
+    // "saved", which is written as saved.ini (the naming rules are the core's).
+    typeIntoNextFileDialog(QStringLiteral("car"), QString(), &startedIn);
     editor.trigger(QStringLiteral("open"));
-    EXPECT_EQ(startedIn, QDir(folder).absolutePath()) << "the dialog opens where the last one ended";
-#ifdef Q_OS_WIN
-    EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
-    EXPECT_TRUE(editor.form.text(1).startsWith(QStringLiteral("Lamborghini"))) << editor.form.text(1).toStdString();
-#else
-    ASSERT_EQ(editor.host.messages.size(), 1);
-    EXPECT_EQ(editor.host.messages[0].text,
-              QStringLiteral("Файл ") + QDir::toNativeSeparators(folder + QStringLiteral("/CAR.INI.ini"))
-                  + QStringLiteral(" не найден"));
-#endif
-
-    // The save dialog hands on "saved", which is written as saved.ini.
+    EXPECT_EQ(startedIn, QDir(folder).absolutePath());
     typeIntoNextFileDialog(QStringLiteral("saved"));
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
     EXPECT_FALSE(editor.core.doc().unsavedChanges);
+}
+
+// The open dialog's file list says "Папка" and writes sizes and dates the
+// Russian way, in columns as wide as what they show.
+TEST(Desktop, TheFileDialogSpeaksRussianToTheLastWord)
+{
+    const RunSettings runSettings; // as the program does: the detail view is not kept
+    loadQtRussianTexts();
+    Editor editor;
+    ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
+    const QString car = editor.writeFile(QStringLiteral("car.ini"), QVector<QByteArray>(300, "mass=1500"));
+    editor.writeFile(QStringLiteral("kilo.ini"), QVector<QByteArray>(128, "mass=1")); // 1024 bytes
+    editor.host.rememberFolderOf(car);
+    editor.host.realFileDialogs = true;
+
+    QMap<QString, QStringList> rows; // name -> size, type, date
+    whenModalShown([&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        dialog->setViewMode(QFileDialog::Detail);
+        auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_TRUE(list);
+        const QModelIndex root = list->rootIndex();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(root) == 3; }));
+        for (int row = 0; row < list->model()->rowCount(root); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column) {
+                cells << list->model()->index(row, column, root).data().toString();
+                // The column follows its rows once they are laid out.
+                const int needed = list->fontMetrics().horizontalAdvance(cells.last());
+                EXPECT_TRUE(column == 0 || QTest::qWaitFor([&] { return list->header()->sectionSize(column) > needed; }, 2000))
+                    << cells.last().toStdString() << ": " << list->header()->sectionSize(column) << " < " << needed;
+            }
+            rows.insert(cells.takeFirst(), cells);
+        }
+        // The side bar is as wide as its Russian texts.
+        auto *places = dialog->findChild<QAbstractItemView *>(QStringLiteral("sidebar"));
+        ASSERT_TRUE(places);
+        EXPECT_GE(places->viewport()->width(), places->sizeHintForColumn(0));
+        dialog->reject();
+    });
+    editor.trigger(QStringLiteral("open"));
+
+    ASSERT_EQ(rows.size(), 3) << QStringList(rows.keys()).join(QLatin1Char(' ')).toStdString();
+    const QStringList file = rows.value(QStringLiteral("car.ini"));
+    EXPECT_EQ(rows.value(QStringLiteral("машины")).value(1), QStringLiteral("Папка"));
+    // 3300 bytes: kilobytes of 1024 bytes, with a decimal comma.
+    EXPECT_EQ(file.value(0), QStringLiteral("3,22 КБ"));
+    EXPECT_EQ(rows.value(QStringLiteral("kilo.ini")).value(0), QStringLiteral("1,00 КБ"));
+    EXPECT_EQ(file.value(2), QLocale(QLocale::Russian, QLocale::Russia).toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
+}
+
+// A message box is as wide as its caption needs in bold beside the frame's
+// icon and close button, no wider; Esc and the close button never answer the
+// close question; an OK box says "ОК" in Cyrillic letters; Esc at the question
+// whether to replace a file keeps it.
+TEST(Desktop, MessageBoxesShowTheirWholeCaptionRussianButtonsAndAnswerOnlyAsAsked)
+{
+    loadQtRussianTexts();
+    Editor editor;
+    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.type(2, QStringLiteral("1"));
+    inNextMessageBox(editor.host, [](QMessageBox *box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Тюнекс Редактор - Авто сохранение."));
+        QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        title.setBold(true);
+        const int captionWidth = QFontMetrics(title).horizontalAdvance(box->windowTitle());
+        EXPECT_GE(box->width(), captionWidth + 80);
+        EXPECT_LE(box->width(), captionWidth + 120);
+        EXPECT_EQ(box->buttons().size(), 3);
+        box->reject();
+    });
+    editor.click(QStringLiteral("Command7"));
+
+    bool waited = false;
+    inNextMessageBox(editor.host, [&waited](QMessageBox *box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        waited = box->isVisible();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_TRUE(editor.window->close()); // once No was clicked
+    EXPECT_TRUE(waited) << "Esc or the close button answered the close question";
+    EXPECT_EQ(editor.host.messages.size(), 2);
+
+    Editor other;
+    QStringList buttons;
+    inNextMessageBox(other.host, [&buttons](QMessageBox *box) {
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        box->reject();
+    });
+    other.openFile(other.dir.filePath(QStringLiteral("missing.ini")));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
+
+    const QString existing = other.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
+    other.openFile(other.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    other.host.saveNames = {existing};
+    inNextMessageBox(other.host, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    other.trigger(QStringLiteral("saveas"));
+    ASSERT_EQ(other.host.messages.size(), 2);
+    EXPECT_TRUE(other.host.messages[1].text.endsWith(QStringLiteral("Заменить его?")));
+    EXPECT_NE(other.core.doc().saveTarget, existing) << "the file was replaced";
 }
 
 TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
@@ -163,8 +262,7 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
 
     // Dropped on a text box: opened, not pasted into the field.
     auto *mass = editor.find<QLineEdit>(QStringLiteral("Text(2)"));
-    std::unique_ptr<QMimeData> one(filesData({car}));
-    EXPECT_TRUE(dropOn(mass, one.get()));
+    EXPECT_TRUE(dropOn(mass, {car}));
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
     EXPECT_FALSE(mass->text().contains(QStringLiteral("file:")));
     EXPECT_TRUE(editor.window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
@@ -172,63 +270,47 @@ TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
 
     // With unsaved edits the leave question comes first; Cancel keeps them.
     editor.type(2, QStringLiteral("0"));
-    std::unique_ptr<QMimeData> second(filesData({other}));
     editor.host.answers = {MessageAnswer::Cancel};
-    EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
+    EXPECT_TRUE(dropOn(editor.window.get(), {other}));
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Тюнекс Редактор - Авто сохранение."));
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Porsche 911 Turbo Statistics"));
     editor.host.answers = {MessageAnswer::No};
-    EXPECT_TRUE(dropOn(editor.window.get(), second.get()));
+    EXPECT_TRUE(dropOn(editor.window.get(), {other}));
     EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
-    // Only one local file is taken.
-    const struct { const char *what; QStringList paths; } refused[] = {
-        {"two files", {car, other}},
-        {"a folder", {editor.dir.path()}},
-        {"a web address", {QStringLiteral("https://example.org/car.ini")}},
-    };
-    for (const auto &row : refused) {
-        std::unique_ptr<QMimeData> data(filesData(row.paths));
-        EXPECT_FALSE(dropOn(editor.window.get(), data.get())) << row.what;
-    }
+    // Only one local file is taken: not two files, a folder or a web address.
+    for (const QStringList &refused : {QStringList{car, other}, QStringList{editor.dir.path()},
+                                       QStringList{QStringLiteral("https://example.org/car.ini")}})
+        EXPECT_FALSE(dropOn(editor.window.get(), refused)) << refused.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(editor.core.doc().lines.size(), 252);
 
     // Text dragged into a field still lands in the field.
     editor.click(QStringLiteral("Command1"));
     auto *gravity = editor.find<QLineEdit>(QStringLiteral("Text(8)"));
     gravity->selectAll();
-    QMimeData text;
-    text.setText(QStringLiteral("9.81"));
-    EXPECT_TRUE(dropOn(gravity, &text));
+    EXPECT_TRUE(dropOn(gravity, {}, QStringLiteral("9.81")));
     EXPECT_TRUE(editor.form.text(8).contains(QStringLiteral("9.81")));
 }
 
+// Every field of both windows tells an assistive tool a name of its own.
 TEST(Desktop, EveryFieldHasItsOwnAccessibleName)
 {
     Editor editor;
     editor.host.showWindow(WindowId::Torque); // a child window of Form1
-
     QStringList names;
-    QList<QWidget *> fields;
     for (QWidget *field : editor.window->findChildren<QWidget *>())
         if ((qobject_cast<QLineEdit *>(field) && field->objectName().contains(QLatin1Char('(')))
-            || qobject_cast<QCheckBox *>(field) || qobject_cast<QComboBox *>(field))
-            fields.append(field);
-    EXPECT_EQ(fields.size(), Fields::mainTextSlots().size() + Fields::kLastTorqueSlot - Fields::kFirstTorqueSlot + 1
-                                 + Fields::checkBoxSlots().size() + Fields::listSlots().size());
-    for (QWidget *field : fields) {
-        // What an assistive tool is told, not just the property.
-        const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
-        EXPECT_FALSE(name.isEmpty() || names.contains(name)) << name.toStdString();
-        names.append(name);
-    }
-    // Each kind of field, in the main window and the torque window.
-    EXPECT_EQ(editor.find(QStringLiteral("Text(96)"))->accessibleName(),
-              QStringLiteral("Задние колёса: Ширена покрышки в мм"));
-    EXPECT_EQ(editor.find(QStringLiteral("Check1(1)"))->accessibleName(),
-              QStringLiteral("Привод: заднее левое колесо"));
-    EXPECT_EQ(editor.find(QStringLiteral("Combo1"))->accessibleName(), QStringLiteral("Количество передач"));
-    EXPECT_EQ(editor.find(QStringLiteral("Text21(42)"))->accessibleName(),
-              QStringLiteral("Крутящий момент при 1000 о/м"));
+            || qobject_cast<QCheckBox *>(field) || qobject_cast<QComboBox *>(field)) {
+            const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty() || names.contains(name)) << name.toStdString();
+            names.append(name);
+        }
+    EXPECT_EQ(names.size(), Fields::mainTextSlots().size() + Fields::kLastTorqueSlot - Fields::kFirstTorqueSlot + 1
+                                + Fields::checkBoxSlots().size() + Fields::listSlots().size());
+    const std::pair<const char *, const char *> kinds[] = {
+        {"Text(96)", "Задние колёса: Ширена покрышки в мм"}, {"Check1(1)", "Привод: заднее левое колесо"},
+        {"Combo1", "Количество передач"}, {"Text21(42)", "Крутящий момент при 1000 о/м"}};
+    for (const auto &[field, name] : kinds)
+        EXPECT_EQ(editor.find(QString::fromLatin1(field))->accessibleName(), QString::fromUtf8(name));
 }

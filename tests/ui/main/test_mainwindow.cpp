@@ -1,9 +1,9 @@
-// The main window as the user meets it: its start-up state, its pages, the
-// binding of fields, check boxes, lists and page buttons to the core, and
-// the questions on leaving. The rules behind them are tested on the core.
+// The main window as the user meets it, with the mouse and the keyboard alone:
+// its controls bound to the core, whose rules are tested on their own.
 #include "uitestsupport.h"
 
 #include "fieldtable.h"
+#include "formwidgets.h"
 #include "templates.h"
 
 #include <QAction>
@@ -13,22 +13,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
 
-bool onlyFrameVisible(Editor &editor, int frame)
+// The one page shown; nullptr when none or several are.
+QWidget *visiblePage(const Editor &editor)
 {
-    for (int f = 1; f <= 9; ++f)
-        if (editor.find(QStringLiteral("Frame%1").arg(f))->isVisible() != (f == frame))
-            return false;
-    return true;
+    QList<QWidget *> shown;
+    for (int frame = 1; frame <= 9; ++frame)
+        if (QWidget *page = editor.find(QStringLiteral("Frame%1").arg(frame)); page->isVisible())
+            shown << page;
+    return shown.size() == 1 ? shown.first() : nullptr;
 }
 
 QString title(Editor &editor)
@@ -36,9 +41,12 @@ QString title(Editor &editor)
     return editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->toPlainText();
 }
 
-// Every control of the window shows the form state: texts, boxes and lists
-// with their enabled states, the pages, the page buttons, the menu items,
-// the caption and the page title.
+bool isArrow(const QWidget *w)
+{
+    return qobject_cast<const ArrowButton *>(w) != nullptr;
+}
+
+// Every control of the window shows the form state, enabled states included.
 void expectShowsTheModel(Editor &editor)
 {
     const FormState &form = editor.form;
@@ -71,9 +79,55 @@ void expectShowsTheModel(Editor &editor)
     EXPECT_EQ(title(editor), QString(form.pageTitle()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+// What the keyboard can reach on a page, as the user sees it.
+QList<QWidget *> reachable(QWidget *page)
+{
+    QList<QWidget *> controls;
+    for (QWidget *w : page->findChildren<QWidget *>())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+            controls.append(w);
+    return controls;
+}
+
+// Where reading starts: the topmost, leftmost control that is no arrow.
+QWidget *readingStart(QWidget *page)
+{
+    QWidget *start = nullptr;
+    for (QWidget *w : reachable(page)) {
+        if (isArrow(w))
+            continue;
+        if (!start || w->y() < start->y() || (w->y() == start->y() && w->x() < start->x()))
+            start = w;
+    }
+    return start;
+}
+
+void activate(QWidget *window)
+{
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        << window->objectName().toStdString() << " could not be made the active window";
+}
+
+// Presses Tab from the reading start until the focus leaves the page.
+QList<QWidget *> tabWalk(QWidget *page)
+{
+    QList<QWidget *> walk;
+    QWidget *start = readingStart(page);
+    start->setFocus(Qt::TabFocusReason);
+    for (QWidget *at = QApplication::focusWidget(); at && page->isAncestorOf(at);
+         at = QApplication::focusWidget()) {
+        if (walk.contains(at) || walk.size() > 40)
+            break;
+        walk.append(at);
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    return walk;
+}
+
 } // namespace
 
-TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
+TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsUsable)
 {
     Editor editor;
     MainWindow &w = *editor.window;
@@ -81,8 +135,7 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
     expectShowsTheModel(editor); // the start-up state itself is the core's
     EXPECT_TRUE(editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->isReadOnly());
     EXPECT_TRUE(editor.find(QStringLiteral("Command7"))->isEnabled());
-    // The panels behind the buttons and the page title take neither typing
-    // nor the focus.
+    // The panels behind the buttons and the page title take neither typing nor the focus.
     EXPECT_EQ(focusStopsThatAreNoControls(&w), QStringList());
     for (const char *name : {"Text1", "Text2"})
         EXPECT_TRUE(editor.find<QLineEdit>(QString::fromLatin1(name))->isReadOnly()) << name;
@@ -106,11 +159,7 @@ TEST(MainWindow, StartsEmptyWithOnlyExitAndFileCommandsUsable)
     }
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
-}
 
-TEST(MainWindow, EveryControlStandsOnItsPageOnceByTheNameToolsLookFor)
-{
-    Editor editor;
     // Every element of the Text and Label1 arrays exists exactly once.
     for (int slot : Fields::mainTextSlots())
         EXPECT_EQ(editor.window->findChildren<QLineEdit *>(QStringLiteral("Text(%1)").arg(slot)).size(), 1);
@@ -127,8 +176,7 @@ TEST(MainWindow, EveryControlStandsOnItsPageOnceByTheNameToolsLookFor)
             EXPECT_TRUE(page->rect().contains(control->geometry())) << control->objectName().toStdString();
     }
 
-    // Stacking: the pages lie over Text3, the page buttons over Text1, and a
-    // long caption below the list drawn over its end.
+    // Stacking: pages over Text3, page buttons over Text1, a list over a long caption.
     auto below = [&editor](const char *lower, const char *upper) {
         const QObjectList order = editor.find(QString::fromLatin1(upper))->parentWidget()->children();
         return order.indexOf(editor.find(QString::fromLatin1(lower))) < order.indexOf(editor.find(QString::fromLatin1(upper)));
@@ -139,36 +187,62 @@ TEST(MainWindow, EveryControlStandsOnItsPageOnceByTheNameToolsLookFor)
     EXPECT_TRUE(below("Label1(15)", "Combo1"));
 }
 
-TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
+TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchByMouseAndKeyboard)
 {
-    // Without the key of a field the field stays disabled, in a torque
-    // window made later too.
+    // Without its key a field stays disabled, in a torque window made later too.
     Editor editor;
     QVector<QByteArray> withoutMass = Templates::porsche();
     withoutMass.removeAll(QByteArray("Mass=1439.0"));
     withoutMass.removeAll(QByteArray("torqueCurve_3=380.0"));
     editor.openFile(editor.writeFile(QStringLiteral("porsche.ini"), withoutMass));
     EXPECT_TRUE(editor.host.messages.isEmpty()) << editor.host.lastText().toStdString();
-    EXPECT_TRUE(onlyFrameVisible(editor, 1));
+    EXPECT_EQ(visiblePage(editor), editor.find(QStringLiteral("Frame1")));
     EXPECT_FALSE(editor.find(QStringLiteral("Text(2)"))->isEnabled());
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
     expectShowsTheModel(editor);
 
-    // Each page button and arrow (the page table itself is the core's) shows
-    // the page and the title the core chose, and never a page the form hides.
+    // Each page button and arrow shows the page and the title the core chose.
+    // Tab reads the page down each column, then the next column to the right,
+    // every control once and the page's arrow last; Space on the arrow shows
+    // the next page with the focus on its first field.
+    activate(editor.window.get());
     const char *const buttons[] = {"Command2", "Command10", "Command11", "Command3", "Command13", "Command14",
                                    "Command4", "Command5",  "Command6",  "Command8", "Command1"};
     QSet<int> shown;
+    QSet<QWidget *> arrows;
     for (const char *button : buttons) {
         editor.click(QString::fromLatin1(button));
         int frame = 1;
         while (frame < 9 && !editor.form.frameVisible(frame))
             ++frame;
-        EXPECT_TRUE(onlyFrameVisible(editor, frame)) << button;
+        QWidget *page = visiblePage(editor);
+        ASSERT_EQ(page, editor.find(QStringLiteral("Frame%1").arg(frame))) << button;
         EXPECT_EQ(title(editor), editor.form.pageTitle()) << button;
         shown << frame;
+
+        const QList<QWidget *> walk = tabWalk(page), all = reachable(page);
+        EXPECT_EQ(walk.size(), all.size()) << button;
+        for (QWidget *w : all)
+            EXPECT_TRUE(walk.contains(w)) << w->objectName().toStdString() << " is never reached";
+        int columnRight = walk.value(0)->x();
+        for (int i = 1; i < walk.size(); ++i) {
+            EXPECT_TRUE(!isArrow(walk[i - 1])) << "the arrow comes last";
+            const QWidget *from = walk[i - 1], *to = walk[i];
+            // A step that does not go down starts a column right of the one before.
+            EXPECT_TRUE(to->y() > from->y() || to->x() > columnRight)
+                << from->objectName().toStdString() << " -> " << to->objectName().toStdString();
+            columnRight = to->y() > from->y() ? std::max(columnRight, to->x()) : to->x();
+        }
+        if (!walk.isEmpty() && isArrow(walk.last())) {
+            arrows << walk.last();
+            QTest::keyClick(walk.last(), Qt::Key_Space);
+            QWidget *next = visiblePage(editor);
+            ASSERT_NE(next, page) << "the arrow switched no page";
+            EXPECT_EQ(QApplication::focusWidget(), readingStart(next));
+        }
     }
     EXPECT_EQ(shown.size(), 9);
+    EXPECT_EQ(arrows.size(), 4) << "each page arrow was tried";
     EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
     // Command9 shows the modeless torque window.
@@ -182,8 +256,7 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchWithTheirTitles)
 
 TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
 {
-    // The rules themselves (caption, marks, the cut) are tested on the core;
-    // here, that keys, clicks and choices reach it and the widgets show the outcome.
+    // Keys, clicks and choices reach the core, and the widgets show the outcome.
     Editor editor;
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
     auto *name = editor.find<QLineEdit>(QStringLiteral("Text(1)"));
@@ -192,11 +265,14 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     editor.type(1, QStringLiteral("Жuk"));
     EXPECT_EQ(editor.form.text(1), QStringLiteral("Жuk"));
     EXPECT_EQ(editor.window->windowTitle(), QStringLiteral("Редактируем - Жuk (Тюнекс)"));
-    // A character the file's code page cannot hold is refused with a beep.
+    // A character the file's code page cannot hold is refused with a beep, and
+    // typing goes on where it stopped (the binding is the torque window's too).
+    name->setCursorPosition(1);
     editor.type(1, QStringLiteral("字"));
     EXPECT_EQ(name->text(), QStringLiteral("Жuk"));
-    EXPECT_EQ(editor.form.text(1), QStringLiteral("Жuk"));
     EXPECT_EQ(editor.host.beeps, 1);
+    editor.type(1, QStringLiteral("1"));
+    EXPECT_EQ(editor.form.text(1), QStringLiteral("Ж1uk"));
 
     // The 101st key is cut back in the widget, with a beep.
     editor.click(QStringLiteral("Command2"));
@@ -207,8 +283,8 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
     EXPECT_EQ(editor.form.text(72), delay->text());
     EXPECT_EQ(editor.host.beeps, 2);
-    // A key in the middle of a full field: the main window's field cuts its
-    // end, the torque window's keeps it, and in both the caret stays after the key.
+    // A key in the middle of a full field: the main window cuts the end, the torque
+    // window keeps it, and in both the caret stays after the key.
     editor.form.setText(41, QString(100, QLatin1Char('7')));
     editor.click(QStringLiteral("Command8"));
     editor.click(QStringLiteral("Command9"));
@@ -222,15 +298,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
         EXPECT_EQ(edit->cursorPosition(), 5) << row.field;
     }
 
-    // A click on a caption counts as an edit.
-    editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().unsavedChanges);
-    QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton);
-    EXPECT_TRUE(editor.core.doc().unsavedChanges);
-
-    // A click toggles the model, the box shows the model; a greyed box set
-    // by the model shows greyed and a click ticks it.
+    // A click toggles the box in the model; a greyed box shows greyed, a click ticks it.
     editor.click(QStringLiteral("Command6"));
     auto *abs = editor.find<QCheckBox>(QStringLiteral("Check3"));
     const int before = editor.form.check(125);
@@ -243,22 +311,25 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     QTest::mouseClick(rearAbs, Qt::LeftButton);
     EXPECT_EQ(editor.form.check(121), 1);
 
-    // A list's choice is an edit too.
-    editor.host.answers = {MessageAnswer::No};
-    editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    ASSERT_FALSE(editor.core.doc().unsavedChanges);
+    // A click on a caption and a list's choice are edits too.
     auto *horn = editor.find<QComboBox>(QStringLiteral("Combo3"));
-    emit horn->activated(13);
+    const std::function<void()> edits[] = {
+        [&editor] { QTest::mouseClick(editor.find(QStringLiteral("Label1(0)")), Qt::LeftButton); },
+        [horn] { emit horn->activated(13); }};
+    for (const auto &edit : edits) {
+        editor.host.answers = {MessageAnswer::No}; // leave the edits unsaved
+        editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+        ASSERT_FALSE(editor.core.doc().unsavedChanges);
+        edit();
+        EXPECT_TRUE(editor.core.doc().unsavedChanges);
+    }
     EXPECT_EQ(editor.form.combo(127), 13);
     EXPECT_EQ(horn->currentIndex(), 13);
-    EXPECT_TRUE(editor.core.doc().unsavedChanges);
 }
 
 TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
 {
-    // The rules of the questions are the core's; here: which control asks
-    // which question, and that the window stays or ends, with every other
-    // window, as the core answers.
+    // Which control asks which question, and that every window stays or ends as answered.
     for (const bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Exit and Command7");
         Editor editor;
@@ -288,4 +359,38 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
         EXPECT_EQ(Editor::topLevel(QStringLiteral("Form2")), nullptr);
         EXPECT_EQ(Editor::topLevel(QStringLiteral("Form3")), nullptr);
     }
+}
+
+// A message box returns the focus to the window that asked for it.
+TEST(Keyboard, AMessageBoxReturnsTheFocusToTheWindowThatAskedForIt)
+{
+    Editor editor;
+    inNextModal(QStringLiteral("Form5"), [](QWidget *) { clickIn(QStringLiteral("Form5"), QStringLiteral("Command1")); });
+    editor.trigger(QStringLiteral("New"));
+    editor.trigger(QStringLiteral("save")); // a new document lists its empty fields
+    QWidget *errors = Editor::topLevel(QStringLiteral("Form2"));
+    ASSERT_TRUE(errors && errors->isVisible());
+    activate(errors);
+
+    QWidget *boxOwner = nullptr;
+    inNextMessageBox(editor.host, [&boxOwner](QMessageBox *box) {
+        boxOwner = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    auto *notes = errors->findChild<QPushButton *>(QStringLiteral("Command4"));
+    notes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notes, Qt::Key_Space);
+    ASSERT_EQ(editor.host.messages.size(), 1);
+    EXPECT_EQ(boxOwner, errors);
+
+    EXPECT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : errors, Qt::Key_Escape);
+    EXPECT_FALSE(errors->isVisible());
+    EXPECT_TRUE(editor.window->isVisible());
+
+    // A box that the main window's own command asks for stays with the main window.
+    activate(editor.window.get());
+    editor.openFile(editor.dir.filePath(QStringLiteral("missing.ini")));
+    ASSERT_EQ(editor.host.messageOwners.size(), 2);
+    EXPECT_EQ(editor.host.messageOwners.last(), editor.window.get());
 }

@@ -1,5 +1,5 @@
-// The torque graph without widgets: how field texts become plot values, where
-// the points land, and what the drawing leaves on the canvas image.
+// The torque graph without widgets: plot values, where points land, and what
+// the drawing leaves on the canvas image.
 #include "torqueplot.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +22,7 @@ TEST(TorquePlot, APlotValueIsTheLeadingNumberBeforeTheFirstPointDividedByFour)
 {
     // The number itself is read by leadingNumber(), tested with the core.
     const struct { const char *text; double plotValue; } cases[] = {
-        {"1200", 300}, {"-40", -10}, {"12abc", 3}, {"350.75", 87.5}, {" \t520.0", 130}, {"0.9", 0},
-        {".5", 0}, {"1.2.3", 0.25}, {"1,5", 0.25}, {"1e999", kInf}, {"-1e999", -kInf}};
+        {"1200", 300}, {"-40", -10}, {"350.75", 87.5}, {"0.9", 0}, {"1,5", 0.25}, {"1e999", kInf}, {"-1e999", -kInf}};
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(TorquePlot::plotValue(QString::fromUtf8(c.text)), c.plotValue) << c.text;
 }
@@ -86,33 +85,29 @@ TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
     EXPECT_FALSE(TorquePlot::clipToCanvas(QPointF(3, 310), QPointF(28, std::numeric_limits<double>::quiet_NaN())));
 }
 
-TEST(TorquePlot, BuildsAccumulateUntilTheWipe)
+// Builds accumulate until the wipe, which leaves a blank canvas and the last
+// build's values. The drawing at another ratio is the same whether drawn along
+// with the builds or afresh after them; at ratio 1 it is the canvas.
+TEST(TorquePlot, BuildsAccumulateUntilTheWipeAtAnyRatio)
 {
     TorquePlot plot = built({{50, QStringLiteral("400")}}); // point (262, 210)
     plot.build([](int slot) { return slot == 50 ? QStringLiteral("800") : QStringLiteral("0"); });
     EXPECT_EQ(plot.image().pixelColor(262, 210), red);
     EXPECT_EQ(plot.image().pixelColor(262, 110), red);
-
     plot.wipe();
     QImage blank(plot.image().size(), plot.image().format());
     blank.fill(white);
     EXPECT_EQ(plot.image(), blank);
-    EXPECT_DOUBLE_EQ(plot.entry(50).toDouble(), 200) << "the table keeps the last build's values";
-}
+    EXPECT_DOUBLE_EQ(plot.entry(50).toDouble(), 200);
 
-// The drawing for another ratio (a scaled screen) is the same whether it was
-// asked for before the builds (and drawn along with them) or after them
-// (drawn afresh), and a wipe clears it too; at ratio 1 it is the canvas.
-TEST(TorquePlot, TheDrawingAtAnyRatioFollowsEveryBuildAndWipe)
-{
     auto rising = [](int slot) { return QString::number(40 * (slot - 40)); };
     auto falling = [](int slot) { return QString::number(1200 - 45 * (slot - 41)) + QStringLiteral(".5"); };
     TorquePlot early, late;
     const QImage before = early.imageAt(1.5);
-    for (TorquePlot *plot : {&early, &late}) {
-        plot->build(rising);
-        plot->build(falling);
-        plot->build(rising); // drawn again over the falling curve
+    for (TorquePlot *p : {&early, &late}) {
+        p->build(rising);
+        p->build(falling);
+        p->build(rising); // drawn again over the falling curve
     }
     const QImage drawnAlong = early.imageAt(1.5);
     EXPECT_NE(drawnAlong, before);
@@ -120,7 +115,6 @@ TEST(TorquePlot, TheDrawingAtAnyRatioFollowsEveryBuildAndWipe)
     EXPECT_EQ(drawnAlong.size(), early.image().size() * 1.5);
     EXPECT_EQ(drawnAlong.devicePixelRatio(), 1.5);
     EXPECT_EQ(early.imageAt(1.0), early.image());
-
     early.wipe();
     EXPECT_EQ(early.imageAt(1.5), before);
     early.build(falling);
