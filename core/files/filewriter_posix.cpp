@@ -156,8 +156,7 @@ void removeAbandonedCopies(const QByteArray &folder, const QByteArray &prefix, u
     closedir(dir);
 }
 
-// Creates and locks a new temporary file in `folder`; returns its
-// descriptor, or -1 with errno set.
+// The random end of a temporary name: letters and digits only.
 QByteArray randomLetters()
 {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -167,6 +166,8 @@ QByteArray randomLetters()
     return drawn;
 }
 
+// Creates and locks a new temporary file in `folder`; returns its
+// descriptor, or -1 with errno set.
 int createTemporary(const QByteArray &folder, const QByteArray &prefix, mode_t mode, QByteArray &path)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
