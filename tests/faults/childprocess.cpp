@@ -86,7 +86,7 @@ int installFilter(std::vector<sock_filter> rules, unsigned flags)
 }
 
 // A filter that answers `action` to these system calls.
-int filterSystemCalls(std::initializer_list<long> numbers, __u32 action, unsigned flags)
+int filterSystemCalls(const std::vector<long> &numbers, __u32 action, unsigned flags)
 {
     std::vector<sock_filter> rules;
     for (const long number : numbers) {
@@ -98,14 +98,9 @@ int filterSystemCalls(std::initializer_list<long> numbers, __u32 action, unsigne
 
 } // namespace
 
-bool killAtSystemCalls(std::initializer_list<long> numbers)
+bool killAtSystemCalls(const std::vector<long> &numbers)
 {
     return filterSystemCalls(numbers, SECCOMP_RET_KILL_PROCESS, 0) == 0;
-}
-
-bool failSystemCalls(std::initializer_list<long> numbers, int error)
-{
-    return filterSystemCalls(numbers, SECCOMP_RET_ERRNO | (__u32(error) & SECCOMP_RET_DATA), 0) == 0;
 }
 
 bool refuseUnnamedFiles()
@@ -114,19 +109,19 @@ bool refuseUnnamedFiles()
     // without such files; the flags are the third argument's low word.
     return installFilter({BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(SYS_openat), 0, 3),
                           BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-                          BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, __O_TMPFILE, 0, 1),
+                          BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1),
                           BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP)},
                          0)
            == 0;
 }
 
-bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip)
+bool answerSystemCalls(const std::vector<long> &numbers,
+                       std::function<CallAnswer(const seccomp_data &call, int seen)> answer)
 {
-    // The filter hands each of these calls to a watcher thread, which counts
-    // them and lets them run until the one to kill at. The watcher starts
-    // before the filter, so that its own calls are never held for it.
+    // The watcher starts before the filter, so that its own calls are never
+    // held for it.
     static std::atomic<int> listener{-1};
-    std::thread([skip] {
+    std::thread([answer = std::move(answer)] {
         int fd;
         while ((fd = listener.load()) < 0)
             std::this_thread::yield();
@@ -135,12 +130,16 @@ bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip)
             while (ioctl(fd, SECCOMP_IOCTL_NOTIF_RECV, &call) != 0)
                 if (errno != EINTR)
                     return;
-            if (seen == skip)
-                kill(getpid(), SIGKILL);
-            seccomp_notif_resp answer {};
-            answer.id = call.id;
-            answer.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
-            ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &answer);
+            const CallAnswer given = answer(call.data, seen);
+            seccomp_notif_resp reply {};
+            reply.id = call.id;
+            if (given.how == CallAnswer::Run)
+                reply.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+            else if (given.how == CallAnswer::Fail)
+                reply.error = -int(given.value);
+            else
+                reply.val = given.value;
+            ioctl(fd, SECCOMP_IOCTL_NOTIF_SEND, &reply);
         }
     }).detach();
     const int fd = filterSystemCalls(numbers, SECCOMP_RET_USER_NOTIF, SECCOMP_FILTER_FLAG_NEW_LISTENER);

@@ -8,8 +8,9 @@
 #include <QStringList>
 
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
+#include <linux/seccomp.h>
 #include <sys/types.h>
 
 // How a child ended: the exit code of a normal end, or the signal that ended it.
@@ -35,19 +36,28 @@ gid_t nobodyGid();
 // In a child: from now on the process is killed (SIGSYS) as soon as it makes
 // one of these system calls, as a crash or a kill from outside at exactly
 // that moment would end it. False where the filter cannot be installed.
-bool killAtSystemCalls(std::initializer_list<long> numbers);
-
-// In a child: from now on these system calls fail with `error` and do nothing.
-bool failSystemCalls(std::initializer_list<long> numbers, int error);
+bool killAtSystemCalls(const std::vector<long> &numbers);
 
 // In a child: from now on files without a name (O_TMPFILE) cannot be made,
 // as on a file system that has none. False where that cannot be arranged.
 bool refuseUnnamedFiles();
 
-// In a child: lets the first `skip` calls of these system calls through and
-// kills the process (SIGKILL) as the next one is made, before it runs, so
-// that a test can stop a save at every step of it in turn.
-bool killAtSystemCallAfter(std::initializer_list<long> numbers, int skip);
+// How a system call handed to answerSystemCalls() ends: it runs, or it
+// fails with an errno, or it returns a value without running.
+struct CallAnswer {
+    enum { Run, Fail, Return } how = Run;
+    long value = 0;
+
+    static CallAnswer failing(int error) { return {Fail, error}; }
+    static CallAnswer returning(long result) { return {Return, result}; }
+};
+
+// In a child: from now on each of these system calls waits, before it runs,
+// for `answer` in a thread of the child's own that no filter holds. `answer`
+// gets the call (its arguments point into this process) and how many of
+// these calls came before, and may act meanwhile: close a file, kill.
+bool answerSystemCalls(const std::vector<long> &numbers,
+                       std::function<CallAnswer(const seccomp_data &call, int seen)> answer);
 
 // How many files this process holds open now.
 int openDescriptors();

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 
 #include <fcntl.h>
@@ -28,6 +29,14 @@ struct SaveCorners : EditedDocument {
         return st;
     }
     bool toldThat(const QString &words) const { return host.lastText().contains(words); }
+    // After a child's save replaced the file: replaces it once more from this
+    // process and edits the document again, as it was before the child's save.
+    void saveAgainAndEdit()
+    {
+        saveAs(target, {MessageAnswer::Yes, MessageAnswer::Yes});
+        core.typeText(2, QStringLiteral("1"));
+        core.typeText(2, QStringLiteral("2222.5"));
+    }
     // Saves the edited document to its target as a plain Save does.
     void save()
     {
@@ -37,6 +46,12 @@ struct SaveCorners : EditedDocument {
 };
 
 const bool kRoot = geteuid() == 0;
+
+#ifdef SYS_rename
+const std::vector<long> kRenames = {SYS_rename, SYS_renameat, SYS_renameat2};
+#else
+const std::vector<long> kRenames = {SYS_renameat, SYS_renameat2};
+#endif
 
 } // namespace
 
@@ -295,15 +310,11 @@ TEST_F(SaveCorners, AKillDuringASaveLeavesTheFileAndTheNextSaveLeavesNoCopies)
     // Someone else's files beside the target, named as temporary files often are.
     writeFile(QStringLiteral("target.ini.AbC123"), "not the editor's");
     writeFile(QStringLiteral(".target.ini.swp"), "not the editor's");
-    const std::initializer_list<long> moments[] = {
+    const std::vector<long> moments[] = {
         {SYS_write, SYS_pwrite64},
         {SYS_fsync, SYS_fdatasync},
         {SYS_linkat},
-#ifdef SYS_rename
-        {SYS_rename, SYS_renameat, SYS_renameat2},
-#else
-        {SYS_renameat, SYS_renameat2},
-#endif
+        kRenames,
     };
     // The second target's name is cut into its temporary name, 40 bytes of
     // it, between two letters of two bytes each.
@@ -399,7 +410,7 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
         host.messages.clear();
         saveAs(target, {MessageAnswer::Yes, MessageAnswer::Yes});
     };
-    const std::initializer_list<long> moments[] = {
+    const std::vector<long> moments[] = {
         {SYS_write, SYS_pwrite64}, {SYS_ftruncate}, {SYS_fsync, SYS_fdatasync}, {SYS_unlink, SYS_unlinkat}};
     int kills = 0;
     for (const auto &calls : moments) {
@@ -411,7 +422,12 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
             open(target);
             ASSERT_TRUE(core.typeText(2, QStringLiteral("2")));
             const ChildEnd end = runInChild([&] {
-                if (!killAtSystemCallAfter(calls, skip))
+                // Each call before the one to kill at runs.
+                if (!answerSystemCalls(calls, [skip](const seccomp_data &, int seen) {
+                        if (seen == skip)
+                            kill(getpid(), SIGKILL);
+                        return CallAnswer{};
+                    }))
                     return 10;
                 saveOver();
                 return host.messages.size() == 1 ? 0 : 11; // the replace question
@@ -455,35 +471,50 @@ TEST_F(SaveCorners, AKillAtAnyStepOfAnInPlaceSaveLeavesTheOldOrTheNewBytesWhole)
 TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
 {
     const int before = openDescriptors();
-    // A save that fails at a system call tells the cause and leaves the
-    // folder and the file as they were.
-    const auto failAt = [&](long call, int error, const QString &cause) {
+    // A save whose system call `call` answers as `script` says, one answer a
+    // call, either succeeds or tells `cause`; a failed one leaves the folder
+    // and the file as they were. Either closes what it opened.
+    const auto answeredBy = [&](long call, std::vector<CallAnswer> script, const QString &cause) {
         const QByteArray was = readFile(target);
         const QStringList entries = folderEntries();
         const ChildEnd end = runInChild([&] {
-            if (!failSystemCalls({call}, error))
+            if (!answerSystemCalls({call}, [&](const seccomp_data &, int seen) {
+                    return seen < int(script.size()) ? script[size_t(seen)] : CallAnswer{};
+                }))
                 return 10;
             save();
-            if (!toldSaveFailed(target) || !toldThat(cause))
+            if (cause.isEmpty() ? !host.messages.isEmpty() : !toldSaveFailed(target) || !toldThat(cause))
                 return 11;
-            return openDescriptors() == before ? 0 : 12;
+            return openDescriptors() == before + 1 ? 0 : 12; // the watcher's own
         });
         EXPECT_TRUE(end.ok()) << call << ": exit " << end.code << ", signal " << end.signal;
-        EXPECT_TRUE(sameBytes(readFile(target), was));
+        EXPECT_TRUE(sameBytes(readFile(target), cause.isEmpty() ? editedBytes() : was));
         EXPECT_EQ(folderEntries(), entries);
+        if (cause.isEmpty())
+            saveAgainAndEdit();
     };
-    failAt(SYS_linkat, EDQUOT, QStringLiteral("Превышена дисковая квота.")); // the new copy takes no name
+    const CallAnswer interrupted = CallAnswer::failing(EINTR);
+    // An interrupted call is made again; a write of nothing is a full disk.
+    answeredBy(SYS_read, {interrupted}, {});
+    answeredBy(SYS_pwrite64, {interrupted}, {});
+    answeredBy(SYS_pwrite64, {interrupted, CallAnswer::returning(0)}, QStringLiteral("Недостаточно места на диске."));
+    answeredBy(SYS_linkat, {CallAnswer::failing(EDQUOT)}, QStringLiteral("Превышена дисковая квота."));
 #ifdef SYS_rename
-    failAt(SYS_rename, EBUSY, QStringLiteral("Файл занят другой программой.")); // nor the file's place
+    answeredBy(SYS_rename, {CallAnswer::failing(EBUSY)}, QStringLiteral("Файл занят другой программой."));
 #endif
     save(); // a copy takes the file's place
     ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
-    failAt(SYS_pread64, EIO, QStringLiteral("Ошибка ввода-вывода")); // the old bytes cannot be read
-    failAt(SYS_pwrite64, ENOSPC, QStringLiteral("Недостаточно места на диске.")); // nor backed up
-    save(); // written in place for both names
+    // Written in place: the old bytes cannot be read, nor backed up.
+    answeredBy(SYS_pread64, {CallAnswer::failing(EIO)}, QStringLiteral("Ошибка ввода-вывода"));
+    answeredBy(SYS_pwrite64, {CallAnswer::failing(ENOSPC)}, QStringLiteral("Недостаточно места на диске."));
     // A backup that an earlier save left: removed when it holds what the
-    // file holds, kept (and the save stopped) when it holds something else.
+    // file holds, kept (and the save stopped) when it holds something else
+    // or cannot be read whole.
     const QString backup = target + QStringLiteral("~tuneks-backup");
+    writeFile(QFileInfo(backup).fileName(), readFile(target));
+    answeredBy(SYS_pread64, {CallAnswer{}, interrupted, CallAnswer::returning(0)},
+               QStringLiteral("Рядом с ним лежит файл ") + backup);
+    save(); // written in place for both names
     for (const QByteArray &left : {readFile(target), QByteArray("other bytes")}) {
         writeFile(QFileInfo(backup).fileName(), left);
         save();
@@ -499,17 +530,73 @@ TEST_F(SaveCorners, LoadsAndSavesLeaveNoFileOpen)
     mainWindow.saveAsCommand(); // a new file
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("new.ini"))));
     EXPECT_EQ(openDescriptors(), before);
-    // Started without standard input, the editor gets descriptor 0 for a
-    // file it opens, and must take it for one: a new file, a replaced one,
-    // one written in place.
-    const ChildEnd noInput = runInChild([&] {
-        ::close(0);
-        const QString copy = saveAs(QStringLiteral("no-input.ini"));
-        save();
-        if (::link(encoded(copy).constData(), encoded(copy + QLatin1Char('2')).constData()) != 0)
-            return 14;
-        save();
-        return host.messages.isEmpty() && readFile(copy) == readFile(target) ? 0 : 13;
-    });
-    EXPECT_TRUE(noInput.ok()) << "exit " << noInput.code << ", signal " << noInput.signal;
+}
+
+// Started without standard input, the editor gets descriptor 0 for a file
+// it opens, and must take it for one. Each file that a save opens gets 0 in
+// turn: in a save that replaces the file through a copy without a name or a
+// named one, and in one that writes it in place; each with a copy that a
+// killed save left, and the last with a backup too. And what a save renames
+// is locked meanwhile, so that no other save takes it for abandoned.
+TEST_F(SaveCorners, EveryFileASaveOpensMayBeDescriptorZero)
+{
+    const QStringList entries = folderEntries();
+    ASSERT_EQ(runInChild([&] { return killAtSystemCalls(kRenames) ? (save(), 0) : 10; }).signal, SIGSYS);
+    QStringList left = folderEntries();
+    for (const QString &entry : entries)
+        left.removeOne(entry);
+    ASSERT_EQ(left.size(), 1);
+    const QByteArray leftBytes = readFile(path(left[0]));
+    const QString backup = QFileInfo(target).fileName() + QStringLiteral("~tuneks-backup");
+    for (int kind = 0; kind < 3; ++kind) {
+        if (kind == 2) {
+            ASSERT_EQ(::link(encoded(target).constData(), encoded(path(QStringLiteral("second.ini"))).constData()), 0);
+        }
+        QStringList after = folderEntries();
+        after.removeOne(left[0]);
+        for (int zeroAt = 0;; ++zeroAt) {
+            SCOPED_TRACE(testing::Message() << "save " << kind << ", open " << zeroAt);
+            writeFile(left[0], leftBytes);
+            if (kind == 2)
+                writeFile(backup, readFile(target));
+            const ChildEnd end = runInChild([&] {
+                const int null = ::open("/dev/null", O_RDONLY);
+                if (null != 0 && (dup2(null, 0) != 0 || ::close(null) != 0))
+                    return 10;
+                const int descriptors = openDescriptors();
+                std::atomic<int> opens{0};
+                std::atomic<bool> unlockedRename{false};
+                const auto answer = [&](const seccomp_data &call, int) {
+                    if (call.nr == SYS_openat) {
+                        if (opens++ == zeroAt)
+                            ::close(0);
+                        return CallAnswer{};
+                    }
+                    // rename(from, to), renameat(folder, from, ...), renameat2 alike
+                    const bool fromSecond = call.nr == SYS_renameat || call.nr == SYS_renameat2;
+                    const int probe = ::open(reinterpret_cast<const char *>(call.args[fromSecond ? 1 : 0]), O_RDONLY);
+                    if (probe >= 0 && flock(probe, LOCK_EX | LOCK_NB) == 0)
+                        unlockedRename = true;
+                    ::close(probe);
+                    return CallAnswer{};
+                };
+                std::vector<long> calls = kRenames;
+                calls.push_back(SYS_openat);
+                if ((kind == 1 && !refuseUnnamedFiles()) || !answerSystemCalls(calls, answer))
+                    return 11;
+                save();
+                if (!host.messages.isEmpty() || unlockedRename)
+                    return 12;
+                if (opens <= zeroAt)
+                    return 1; // the save opened fewer files
+                return openDescriptors() == descriptors ? 0 : 13; // with 0 closed, the watcher's added
+            });
+            EXPECT_TRUE(end.ok() || end.code == 1) << "exit " << end.code << ", signal " << end.signal;
+            EXPECT_TRUE(sameBytes(readFile(target), editedBytes()));
+            EXPECT_EQ(folderEntries(), after);
+            saveAgainAndEdit();
+            if (end.code == 1)
+                break;
+        }
+    }
 }
