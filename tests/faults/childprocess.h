@@ -1,8 +1,8 @@
 #pragma once
 
 // Running part of a test in a child process: as another user, under a file
-// size limit with the default signal, or killed at a chosen system call. The
-// parent checks what the child left on disk.
+// size limit, or with chosen system calls killing it, refused or answered.
+// The parent checks what the child left on disk.
 
 #include <QString>
 #include <QStringList>
