@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,9 +94,22 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_TRUE(mirrorsTheCore());
     QTest::keyClick(errors, Qt::Key_Return);
     EXPECT_TRUE(errors->isVisible()) << "Enter saved in a check-only run";
-    clickIn(QStringLiteral("Form2"), QStringLiteral("Command4")); // "&!": the notes
+    // "&!" by the keyboard: the notes box belongs to the errors window, which
+    // gets the focus back once Esc has closed the box.
+    errors->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
+    QWidget *boxOwner = nullptr;
+    inNextMessageBox(editor.host, [&boxOwner](QMessageBox *box) {
+        boxOwner = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    auto *notes = errors->findChild<QPushButton *>(QStringLiteral("Command4"));
+    notes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notes, Qt::Key_Space);
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
+    EXPECT_EQ(boxOwner, errors);
+    EXPECT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
     EXPECT_FALSE(errors->isVisible());
     EXPECT_TRUE(mirrorsTheCore());

@@ -116,10 +116,13 @@ TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
     EXPECT_FALSE(qtSettings()->contains(key));
 }
 
-// The real dialogs hand on whatever name is typed, and open where the last ended.
-TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
+// The real dialogs hand on whatever name is typed and open where the last ended;
+// the open dialog's list says "Папка" and writes sizes and dates the Russian way,
+// in columns as wide as what they show.
+TEST(Desktop, TheFileDialogsHandOnTypedNamesAndSpeakRussianToTheLastWord)
 {
-    const RunSettings run; // as the program makes it
+    const RunSettings run; // as the program makes it: the detail view is not kept
+    loadQtRussianTexts();
     Editor editor;
     editor.host.realFileDialogs = true;
     const QString folder = editor.dir.path();
@@ -149,20 +152,12 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesToTheLoadAndSaveRules)
     editor.trigger(QStringLiteral("saveas"));
     EXPECT_TRUE(QFileInfo::exists(editor.dir.filePath(QStringLiteral("saved.ini"))));
     EXPECT_FALSE(editor.core.doc().unsavedChanges);
-}
 
-// The open dialog's file list says "Папка" and writes sizes and dates the
-// Russian way, in columns as wide as what they show.
-TEST(Desktop, TheFileDialogSpeaksRussianToTheLastWord)
-{
-    const RunSettings runSettings; // as the program does: the detail view is not kept
-    loadQtRussianTexts();
-    Editor editor;
-    ASSERT_TRUE(QDir(editor.dir.path()).mkdir(QStringLiteral("машины")));
-    const QString car = editor.writeFile(QStringLiteral("car.ini"), QVector<QByteArray>(300, "mass=1500"));
-    editor.writeFile(QStringLiteral("kilo.ini"), QVector<QByteArray>(128, "mass=1")); // 1024 bytes
+    // A folder of its own for the list.
+    ASSERT_TRUE(QDir(folder).mkpath(QStringLiteral("list/машины")));
+    const QString car = editor.writeFile(QStringLiteral("list/car.ini"), QVector<QByteArray>(300, "mass=1500"));
+    editor.writeFile(QStringLiteral("list/kilo.ini"), QVector<QByteArray>(128, "mass=1")); // 1024 bytes
     editor.host.rememberFolderOf(car);
-    editor.host.realFileDialogs = true;
 
     QMap<QString, QStringList> rows; // name -> size, type, date
     whenModalShown([&] {
@@ -243,6 +238,7 @@ TEST(Desktop, MessageBoxesShowTheirWholeCaptionRussianButtonsAndAnswerOnlyAsAske
     });
     other.openFile(other.dir.filePath(QStringLiteral("missing.ini")));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
+    EXPECT_EQ(other.host.messageOwners.value(0), other.window.get()) << "the main window's own question";
 
     const QString existing = other.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
     other.openFile(other.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
