@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -35,8 +36,6 @@
 #include <set>
 
 namespace {
-
-// ---- Texts that fit their boxes
 
 // The texts of `window` cut off by their boxes, each as "window/control: text".
 QStringList clippedTexts(QWidget *window)
@@ -70,9 +69,8 @@ QStringList clippedTexts(QWidget *window)
     }
     // Buttons: the room the style leaves for the caption beside the box or inside the bevel.
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        QString text = button->text();
-        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
-        text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        // The caption as shown: "&&" is an ampersand, any other "&" marks the access key.
+        const QString text = button->text().replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         if (text.isEmpty())
             continue;
         QStyleOptionButton option;
@@ -110,8 +108,6 @@ QStringList clippedTexts(QWidget *window)
     }
     return clipped;
 }
-
-// ---- Edge lines that stay on scaled screens
 
 // How far apart two colours are: the largest difference of a channel.
 int distance(QRgb a, QRgb b)
@@ -220,8 +216,6 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
     return lost;
 }
 
-// ---- Pictures drawn for the screen's pixels
-
 // At 200 % the picture `name` shows its @2x file pixel for pixel (where opaque),
 // at 100 % its small one, and between them not the small one enlarged.
 void expectSharp(QWidget *window, const char *name, const char *resource)
@@ -254,8 +248,6 @@ void expectSharp(QWidget *window, const char *name, const char *resource)
     else
         EXPECT_GT(differing, 0) << "the small picture enlarged";
 }
-
-// ---- The sweep
 
 // Modal windows come up in the middle of the screen, frame included; one larger
 // than the screen at its edge (measured where frames are known: offscreen).
@@ -424,9 +416,8 @@ TEST(ScaledScreens, TheWindowIconHoldsEverySizeOfTheIconSet)
     EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
 }
 
-// The torque graph drawn for the screen's pixels, not enlarged from 100 %: axes
-// and ticks in one width, the x axis where it is at 100 %, a steep curve that
-// steps by single device pixels.
+// The torque graph drawn for the screen's pixels, not enlarged from 100 %: axes and
+// ticks in one width, the x axis where it is at 100 %, a steep curve in single steps.
 TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
 {
     FakeHost host;
