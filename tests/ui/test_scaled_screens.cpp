@@ -1,6 +1,5 @@
-// Every window on screens scaled to 100-200 % (QT_SCALE_FACTOR; CTest runs this
-// program once per factor): texts whole in the embedded face, edge lines kept,
-// pictures drawn for the screen's pixels, the torque graph in even, sharp lines.
+// Every window at 100-200 % (QT_SCALE_FACTOR, one run per factor): texts whole in the embedded face,
+// edge lines kept, pictures drawn for the screen's pixels, the torque graph in even, sharp lines.
 #include "uitestsupport.h"
 
 #include "crispframe.h"
@@ -184,8 +183,7 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
         r.translate(w->mapTo(window, QPoint(0, 0)));
         int sidesWithEdges = 0;
         for (Side side : {Top, Bottom, Left, Right}) {
-            // At 100 %: lines of the border one colour from end to end and
-            // unlike the control's inside, three pixels in.
+            // At 100 %: a border line of one colour end to end, unlike the inside three pixels in.
             const QVector<QPoint> inside = sidePixels(r, side, 3);
             if (inside.isEmpty() || !plain.rect().contains(inside.first()))
                 continue;
@@ -365,8 +363,7 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
     QApplication::setStyle(own);
 }
 
-// Wherever a text box stands (moved and sized through every fraction of a
-// device pixel), each edge keeps a line of device pixels in the border's colour.
+// Wherever a text box stands (at every fraction of a device pixel), each edge keeps a border line.
 TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
 {
     QWidget surface;
@@ -394,8 +391,7 @@ TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
     }
 }
 
-// The window icon holds every size of the desktop's icon set, so that no size
-// is scaled from another, and a shown window gets it once it has been exposed.
+// The window icon holds every size of the icon set (none scaled from another), given once exposed.
 TEST(ScaledScreens, TheWindowIconHoldsEverySizeOfTheIconSet)
 {
     const QIcon icon = editorIcon();

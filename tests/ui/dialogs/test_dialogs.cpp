@@ -35,7 +35,6 @@ TEST(Dialogs, TemplateChooser)
     // Each run, the document's lines after it, and whether it kept the marked name.
     const struct { std::function<void(QWidget *)> act; int lines; bool keeps; } runs[] = {
         {[&](QWidget *chooser) {
-             EXPECT_TRUE(chooser->isVisible() && chooser->isModal());
              EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
              EXPECT_FALSE(option(chooser, "Option1")->isChecked() || option(chooser, "Option2")->isChecked());
              QTest::keyClick(chooser, Qt::Key_Escape);
@@ -94,8 +93,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_TRUE(mirrorsTheCore());
     QTest::keyClick(errors, Qt::Key_Return);
     EXPECT_TRUE(errors->isVisible()) << "Enter saved in a check-only run";
-    // "&!" by the keyboard: the notes box belongs to the errors window, which
-    // gets the focus back once Esc has closed the box.
+    // "&!" by the keyboard: a box of the errors window, which has the focus back after Esc.
     errors->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
     QWidget *boxOwner = nullptr;
@@ -144,7 +142,6 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed - 1);
 }
 
-// The torque errors window is modal and closes by its button, Enter or the close box.
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
 {
     Editor editor;
@@ -227,8 +224,7 @@ TEST(AboutWindow, PicturesAndFocus)
     std::unique_ptr<QDialog> window(createAboutWindow(nullptr));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Об авторе и о программе."));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    // The signature lets the window show through around its strokes, inside
-    // the description's border.
+    // The signature shows the window through around its strokes, inside the description's border.
     auto *signature = window->findChild<QLabel *>(QStringLiteral("Image2"));
     ASSERT_NE(signature, nullptr);
     EXPECT_EQ(signature->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
@@ -248,7 +244,6 @@ TEST(AboutWindow, PicturesAndFocus)
         EXPECT_GE(leftmost - inner.left(), 4) << name;
     }
 
-    // Focus starts in Text1 and moves to the picture, then to Text2.
     window->show();
     QApplication::setActiveWindow(window.get());
     QStringList chain;

@@ -6,6 +6,7 @@
 #include "formwidgets.h"
 #include "templates.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -35,10 +36,7 @@ QWidget *visiblePage(const Editor &editor)
     return shown.size() == 1 ? shown.first() : nullptr;
 }
 
-QString title(Editor &editor)
-{
-    return editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->toPlainText();
-}
+QString title(Editor &editor) { return editor.find<QPlainTextEdit>(QStringLiteral("Text3"))->toPlainText(); }
 
 // Every control of the window shows the form state, enabled states included.
 void expectShowsTheModel(Editor &editor)
@@ -114,7 +112,7 @@ QList<QWidget *> tabWalk(QWidget *page)
 
 } // namespace
 
-TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsUsable)
+TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageNamedAndOnlyExitAndFileCommandsUsable)
 {
     Editor editor;
     MainWindow &w = *editor.window;
@@ -171,6 +169,24 @@ TEST(MainWindow, StartsEmptyWithEveryControlOnItsPageAndOnlyExitAndFileCommandsU
     EXPECT_TRUE(below("Text3", "Frame9"));
     EXPECT_TRUE(below("Text1", "Command1"));
     EXPECT_TRUE(below("Label1(15)", "Combo1"));
+
+    // Every field of both windows tells an assistive tool a name of its own.
+    editor.host.showWindow(WindowId::Torque); // a child window of Form1
+    QStringList names;
+    for (QWidget *field : w.findChildren<QWidget *>())
+        if ((qobject_cast<QLineEdit *>(field) && field->objectName().contains(QLatin1Char('(')))
+            || qobject_cast<QCheckBox *>(field) || qobject_cast<QComboBox *>(field)) {
+            const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty() || names.contains(name)) << name.toStdString();
+            names.append(name);
+        }
+    EXPECT_EQ(names.size(), Fields::mainTextSlots().size() + Fields::kLastTorqueSlot - Fields::kFirstTorqueSlot + 1
+                                + Fields::checkBoxSlots().size() + Fields::listSlots().size());
+    const std::pair<const char *, const char *> kinds[] = {
+        {"Text(96)", "Задние колёса: Ширена покрышки в мм"}, {"Check1(1)", "Привод: заднее левое колесо"},
+        {"Combo1", "Количество передач"}, {"Text21(42)", "Крутящий момент при 1000 о/м"}};
+    for (const auto &[field, name] : kinds)
+        EXPECT_EQ(editor.find(QString::fromLatin1(field))->accessibleName(), QString::fromUtf8(name));
 }
 
 TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchByMouseAndKeyboard)

@@ -85,9 +85,8 @@ TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
     EXPECT_FALSE(TorquePlot::clipToCanvas(QPointF(3, 310), QPointF(28, std::numeric_limits<double>::quiet_NaN())));
 }
 
-// Builds accumulate until the wipe, which leaves a blank canvas and the last
-// build's values. The drawing at another ratio is the same whether drawn along
-// with the builds or afresh after them; at ratio 1 it is the canvas.
+// Builds accumulate until the wipe, which leaves a blank canvas and the last build's values. At another
+// ratio the drawing is the same drawn along with the builds or afresh; at ratio 1 it is the canvas.
 TEST(TorquePlot, BuildsAccumulateUntilTheWipeAtAnyRatio)
 {
     TorquePlot plot = built({{50, QStringLiteral("400")}}); // point (262, 210)

@@ -1,5 +1,5 @@
-// The torque window over a core with a scripted desktop: its layout, fields,
-// the torque check on closing, and the graph buttons.
+// The torque window over a core with a scripted desktop: its layout, fields, the graph buttons
+// and the torque check on closing.
 #include "fakehost.h"
 #include "torquewindow.h"
 #include "uitestsupport.h"
@@ -95,9 +95,8 @@ TEST_F(TorqueWindowTest, BuildAndWipeThroughTheButtonsAndCloseThroughTheTorqueCh
     EXPECT_EQ(core.doc().edited, before.edited);
     EXPECT_EQ(core.doc().unsavedChanges, before.unsavedChanges);
 
-    // The Porsche's flat stretch at 520 passes window (222, 190), also after hiding
-    // and showing; the curve runs over the labels it crosses, and a wipe draws
-    // them again on the white canvas.
+    // The Porsche's flat stretch at 520 passes window (222, 190), also after hiding and showing;
+    // the curve runs over the labels it crosses, and a wipe draws them again on the white canvas.
     window.hide();
     host.showWindow(WindowId::Torque);
     auto labelPixels = [this](const QImage &image, int label, const std::function<bool(QColor)> &count) {
