@@ -106,9 +106,7 @@ void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> act
 void clickIn(const QString &windowName, const QString &buttonName)
 {
     QWidget *top = Editor::topLevel(windowName);
-    if (!top)
-        return;
-    if (auto *button = top->findChild<QPushButton *>(buttonName))
+    if (auto *button = top ? top->findChild<QPushButton *>(buttonName) : nullptr)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 

@@ -57,10 +57,7 @@ bool dropOn(QWidget *target, const QStringList &paths, const QString &text = QSt
     QList<QUrl> urls;
     for (const QString &path : paths)
         urls.append(path.contains(QStringLiteral("://")) ? QUrl(path) : QUrl::fromLocalFile(path));
-    if (text.isEmpty())
-        data.setUrls(urls);
-    else
-        data.setText(text);
+    text.isEmpty() ? data.setUrls(urls) : data.setText(text);
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -75,13 +72,12 @@ bool dropOn(QWidget *target, const QStringList &paths, const QString &text = QSt
 // Qt's own Russian texts, loaded from where the program finds them.
 void loadQtRussianTexts()
 {
-    static QTranslator *texts = nullptr;
-    if (texts)
+    static QTranslator texts;
+    if (!texts.isEmpty())
         return;
-    texts = new QTranslator;
-    ASSERT_TRUE(texts->load(QStringLiteral("qtbase_ru"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
-                || texts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QCoreApplication::installTranslator(texts);
+    ASSERT_TRUE(texts.load(QStringLiteral("qtbase_ru"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
+                || texts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(&texts);
 }
 
 } // namespace
