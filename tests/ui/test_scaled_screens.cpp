@@ -53,7 +53,6 @@ QStringList clippedTexts(QWidget *window)
         expectFits(widget, text + QStringLiteral(" (height)"),
                    firstLine + metrics.lineSpacing() * (lines.size() - 1) <= room.height());
     };
-    // A label's room is its contents less its margin.
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
             continue;
@@ -108,7 +107,6 @@ QStringList clippedTexts(QWidget *window)
     return clipped;
 }
 
-// How far apart two colours are: the largest difference of a channel.
 int distance(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
@@ -214,13 +212,11 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
     return lost;
 }
 
-// At 200 % the picture `name` shows its @2x file pixel for pixel (where opaque),
+// At 200 % the picture `label` shows its @2x file pixel for pixel (where opaque),
 // at 100 % its small one, and between them not the small one enlarged.
-void expectSharp(QWidget *window, const char *name, const char *resource)
+void expectSharp(QWidget *window, const QLabel *label, const char *resource)
 {
     SCOPED_TRACE(resource);
-    auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-    ASSERT_TRUE(label && label->isVisible());
     const qreal ratio = window->devicePixelRatioF();
     QImage shot = window->grab().toImage();
     shot.setDevicePixelRatio(1);
@@ -328,7 +324,6 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
         QSet<QString> seen, bordered, sharp;
         showEveryWindow([&](QWidget *window, const QString &what) {
             seen << window->objectName();
-            // The pictures of the pages and the about window are drawn for the screen's pixels.
             const struct { const char *window, *name, *resource; } pictures[] = {
                 {"Form1", "Image1", "image1"},    {"Form1", "Image2", "image2"},       {"Form1", "Image3(0)", "image3_0"},
                 {"Form1", "Image3(1)", "image3_1"}, {"Form1", "Image4(0)", "image4_0"}, {"Form1", "Image4(1)", "image4_1"},
@@ -336,7 +331,7 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
             for (const auto &p : pictures) {
                 auto *label = window->findChild<QLabel *>(QString::fromLatin1(p.name));
                 if (window->objectName() == QLatin1String(p.window) && label && label->isVisible()) {
-                    expectSharp(window, p.name, p.resource);
+                    expectSharp(window, label, p.resource);
                     sharp << QString::fromLatin1(p.resource);
                 }
             }
