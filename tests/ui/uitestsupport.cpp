@@ -14,9 +14,8 @@
 
 #include <gtest/gtest.h>
 
-Editor::Editor() : core(form, host)
+Editor::Editor() : core(form, host), window(std::make_unique<MainWindow>(core, host))
 {
-    window = std::make_unique<MainWindow>(core, host);
     window->show();
 }
 
