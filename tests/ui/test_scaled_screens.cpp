@@ -3,10 +3,8 @@
 #include "uitestsupport.h"
 
 #include "crispframe.h"
-#include "fakehost.h"
 #include "pictures.h"
 #include "templates.h"
-#include "torquewindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -411,18 +409,16 @@ TEST(ScaledScreens, TheWindowIconHoldsEverySizeOfTheIconSet)
 // ticks in one width, the x axis where it is at 100 %, a steep curve in single steps.
 TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
 {
-    FakeHost host;
-    FormState form;
-    EditorCore core(form, host);
-    core.loadTemplate(Template::Porsche);
-    TorqueWindow window(core);
-    window.show();
+    Editor editor;
+    editor.core.loadTemplate(Template::Porsche);
     // A rising curve, steep from the origin, left of the fields.
     for (int k = 0; k < 24; ++k)
-        core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
-    QMetaObject::invokeMethod(window.findChild<QObject *>(QStringLiteral("Command1")), "click");
-    const qreal ratio = window.devicePixelRatioF();
-    QImage shot = window.grab().toImage();
+        editor.core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
+    editor.host.showWindow(WindowId::Torque);
+    QWidget *window = Editor::topLevel(QStringLiteral("Form3"));
+    QMetaObject::invokeMethod(window->findChild<QObject *>(QStringLiteral("Command1")), "click");
+    const qreal ratio = window->devicePixelRatioF();
+    QImage shot = window->grab().toImage();
     shot.setDevicePixelRatio(1);
     // Canvas pixel (x, y), its middle, in device pixels of the shot.
     auto at = [ratio](double x, double y) { return QPoint(int((10 + x + 0.5) * ratio), int((10 + y + 0.5) * ratio)); };
