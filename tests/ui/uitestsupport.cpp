@@ -118,8 +118,7 @@ QStringList focusStopsThatAreNoControls(QWidget *window)
     return stops;
 }
 
-// The window tests run on the offscreen platform unless the caller chose
-// another, with the program's font engine and in its embedded face.
+// The window tests run offscreen unless the caller chose otherwise, in the program's font engine and face.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

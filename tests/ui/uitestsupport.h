@@ -51,9 +51,7 @@ struct Editor {
     QString writeFile(const QString &fileName, const QVector<QByteArray> &lines) const;
     // Opens a file through the menu with the open dialog answered by `path`.
     void openFile(const QString &path);
-    // Triggers a menu action of the main window by its objectName.
     void trigger(const QString &actionName);
-    // Clicks a button of the main window by its objectName.
     void click(const QString &buttonName);
     // Types into Text(slot) as the user does, key by key.
     void type(int slot, const QString &keys);

@@ -1,5 +1,4 @@
-// The chooser and the errors windows through the main window's commands, and
-// the fixed content of the about and listing windows.
+// The chooser and errors windows through the main window's commands; the about and listing windows.
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"

@@ -1,5 +1,4 @@
-// The editor among the desktop's programs: the real file dialogs and message
-// boxes, and files dropped on the window.
+// The editor among the desktop's programs: real file dialogs and message boxes, files dropped on it.
 #include "uitestsupport.h"
 
 #include "runsettings.h"

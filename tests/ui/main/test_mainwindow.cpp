@@ -1,5 +1,4 @@
-// The main window as the user meets it, with the mouse and the keyboard alone:
-// its controls bound to the core, whose rules are tested on their own.
+// The main window as the user meets it, by mouse and keyboard alone: its controls bound to the core.
 #include "uitestsupport.h"
 
 #include "fieldtable.h"
@@ -84,14 +83,10 @@ QList<QWidget *> reachable(QWidget *page)
 // Where reading starts: the topmost, leftmost control that is no arrow.
 QWidget *readingStart(QWidget *page)
 {
-    QWidget *start = nullptr;
-    for (QWidget *w : reachable(page)) {
-        if (qobject_cast<ArrowButton *>(w))
-            continue;
-        if (!start || w->y() < start->y() || (w->y() == start->y() && w->x() < start->x()))
-            start = w;
-    }
-    return start;
+    QList<QWidget *> controls = reachable(page);
+    controls.removeIf([](QWidget *w) { return qobject_cast<ArrowButton *>(w) != nullptr; });
+    const auto above = [](QWidget *a, QWidget *b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); };
+    return controls.isEmpty() ? nullptr : *std::min_element(controls.begin(), controls.end(), above);
 }
 
 // Presses Tab from the reading start until the focus leaves the page.
@@ -198,9 +193,8 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchByMouseAndKeyboard)
     EXPECT_NE(editor.find<QComboBox>(QStringLiteral("Combo2"))->currentIndex(), -1);
     expectShowsTheModel(editor);
 
-    // Each page button and arrow shows the page and title the core chose. Tab reads
-    // down each column, then the next to the right, the arrow last; Space on it
-    // shows the next page with the focus on its first field.
+    // Each page button and arrow shows the page and title the core chose. Tab reads down each column,
+    // then the next to the right, the arrow last; Space on it shows the next page, focus on its first field.
     editor.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&editor] { return QApplication::activeWindow() == editor.window.get(); }));
     const char *const buttons[] = {"Command2", "Command10", "Command11", "Command3", "Command13", "Command14",

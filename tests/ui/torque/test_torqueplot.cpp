@@ -1,5 +1,4 @@
-// The torque graph without widgets: plot values, where points land, and what
-// the drawing leaves on the canvas image.
+// The torque graph without widgets: plot values, where points land, what the drawing leaves.
 #include "torqueplot.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The torque window over a core with a scripted desktop: its layout, fields, the graph buttons
-// and the torque check on closing.
+// The torque window over a core with a scripted desktop: layout, fields, graph buttons, closing check.
 #include "fakehost.h"
 #include "torquewindow.h"
 #include "uitestsupport.h"
