@@ -82,8 +82,7 @@ void whenModalShown(std::function<void()> action)
 void inNextModal(const QString &name, std::function<void(QWidget *)> action)
 {
     whenModalShown([name, action = std::move(action)] {
-        QWidget *window = Editor::topLevel(name);
-        if (window)
+        if (QWidget *window = Editor::topLevel(name))
             return action(window);
         ADD_FAILURE() << "no window " << name.toStdString(); // closes what is up rather than hang
         if (QWidget *modal = QApplication::activeModalWidget())

@@ -93,8 +93,7 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     QTest::keyClick(errors, Qt::Key_Return);
     EXPECT_TRUE(errors->isVisible()) << "Enter saved in a check-only run";
     // "&!" by the keyboard: a box of the errors window, which has the focus back after Esc.
-    errors->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
+    ASSERT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; })) << "shown, it is active";
     QWidget *boxOwner = nullptr;
     inNextMessageBox(editor.host, [&boxOwner](QMessageBox *box) {
         boxOwner = box->parentWidget();

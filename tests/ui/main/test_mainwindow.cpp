@@ -61,9 +61,8 @@ void expectShowsTheModel(Editor &editor)
         EXPECT_EQ(editor.find(QStringLiteral("Frame%1").arg(frame))->isVisible(), form.frameVisible(frame)) << frame;
     for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command8"})
         EXPECT_EQ(editor.find(QString::fromLatin1(name))->isEnabled(), form.pageButtonsEnabled()) << name;
-    const std::pair<const char *, bool> items[] = {{"save", form.menuSaveEnabled()},
-                                                   {"saveas", form.menuSaveAsEnabled()},
-                                                   {"Proverka", form.menuCheckEnabled()}};
+    const std::pair<const char *, bool> items[] = {
+        {"save", form.menuSaveEnabled()}, {"saveas", form.menuSaveAsEnabled()}, {"Proverka", form.menuCheckEnabled()}};
     for (const auto &[name, enabled] : items)
         EXPECT_EQ(editor.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), enabled) << name;
     EXPECT_EQ(editor.window->windowTitle(), form.caption());
@@ -272,8 +271,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     // A key in the middle of a full field: the main window cuts the end, the torque
     // window keeps it, and in both the caret stays after the key.
     editor.form.setText(41, QString(100, QLatin1Char('7')));
-    editor.click(QStringLiteral("Command8"));
-    editor.click(QStringLiteral("Command9"));
+    editor.host.showWindow(WindowId::Torque);
     const struct { QWidget *window; const char *field; int kept; } full[] = {
         {editor.window.get(), "Text(72)", 100}, {Editor::topLevel(QStringLiteral("Form3")), "Text21(41)", 101}};
     for (const auto &row : full) {
@@ -319,8 +317,7 @@ TEST(MainWindow, ExitAndTheCloseBoxAskTheCoreAndEndEveryWindow)
         SCOPED_TRACE(closeBox ? "close box" : "Exit and Command7");
         Editor editor;
         editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-        editor.click(QStringLiteral("Command8"));
-        editor.click(QStringLiteral("Command9")); // the modeless torque window
+        editor.host.showWindow(WindowId::Torque); // the modeless torque window
         editor.type(2, QStringLiteral("x"));
         editor.host.answers = {MessageAnswer::Yes}; // save first: the faulty field is listed
         if (closeBox)

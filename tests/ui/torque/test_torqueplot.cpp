@@ -38,13 +38,12 @@ TEST(TorquePlot, PointsCurveAndAxesLandOnTheirPixels)
 {
     struct Pixel { int x, y; QColor color; };
     const struct { const char *what; QMap<int, QString> texts; std::vector<Pixel> pixels; } rows[] = {
-        {"all zero: the curve along the baseline, the x axis from 2 to 635 with ticks from y 308 to 312",
-         {},
-         {{3, 310, red}, {300, 310, red}, {626, 310, red}, {2, 310, black}, {635, 310, black},
-          {636, 310, white}, {28, 308, black}, {626, 312, black}, {54, 313, white},
+        {"all zero: the curve along the baseline, the x axis from 2 to 635 with ticks from y 308 to 312", {},
+         {{3, 310, red}, {300, 310, red}, {626, 310, red}, {2, 310, black}, {635, 310, black}, {636, 310, white},
+          {28, 308, black}, {626, 312, black}, {54, 313, white},
           // the y axis up to y 2, its ticks from x 2 to 5 at 285, 260, ..., 10
-          {3, 2, black}, {3, 1, white}, {5, 285, black}, {5, 10, black}, {6, 160, white},
-          {5, 272, white}, {300, 150, white}}},
+          {3, 2, black}, {3, 1, white}, {5, 285, black}, {5, 10, black}, {6, 160, white}, {5, 272, white},
+          {300, 150, white}}},
         {"points 26 pixels apart, 4 units to a pixel, 222.5 rounded to the row below",
          {{41, QStringLiteral("1200")}, {43, QStringLiteral("400")}, {45, QStringLiteral("350.75")}},
          {{28, 10, red}, {41, 160, red}, {80, 210, red}, {132, 223, red}, {132, 221, white}}},
