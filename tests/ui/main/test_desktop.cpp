@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // Types `name` into the next file dialog, moved to `folder` if given; *startedIn gets where it opened.
@@ -81,36 +83,21 @@ void loadQtRussianTexts()
 
 } // namespace
 
-// The editor stores nothing: while RunSettings lives, Qt's own settings (the
-// file dialogs' folders and history) are the run's alone, and then gone.
-TEST(Desktop, QtsOwnSettingsAreTheRunsAlone)
+// The real dialogs hand on typed names and open where the last ended; the open dialog's list says
+// "Папка" and writes sizes and dates the Russian way, in columns as wide as what they show. The
+// editor stores nothing: Qt's own settings (the dialogs' folders and history) are the run's alone.
+TEST(Desktop, TheFileDialogsHandOnTypedNamesSpeakRussianAndKeepNothingAfterTheRun)
 {
+    std::optional<RunSettings> run(std::in_place); // as the program makes it: the detail view is not kept
     const QString key = QStringLiteral("FileDialog/tuneksTestRun");
     const auto qtSettings = [] { return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("QtProject")); };
-    QString during;
-    {
-        const RunSettings run;
-        during = qtSettings()->fileName();
-        qtSettings()->setValue(key, 1);
-        EXPECT_EQ(qtSettings()->value(key).toInt(), 1) << "the dialogs of one run share them";
+    const QString during = qtSettings()->fileName();
+    qtSettings()->setValue(key, 1);
+    EXPECT_EQ(qtSettings()->value(key).toInt(), 1) << "the dialogs of one run share them";
 #ifndef Q_OS_WIN
-        EXPECT_FALSE(during.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)))
-            << during.toStdString();
+    EXPECT_FALSE(during.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)))
+        << during.toStdString();
 #endif
-    }
-#ifdef Q_OS_WIN
-    EXPECT_FALSE(QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"), QSettings::NativeFormat).contains(key));
-#else
-    EXPECT_FALSE(QFileInfo::exists(during)) << during.toStdString();
-#endif
-    EXPECT_FALSE(qtSettings()->contains(key));
-}
-
-// The real dialogs hand on typed names and open where the last ended; the open dialog's list says
-// "Папка" and writes sizes and dates the Russian way, in columns as wide as what they show.
-TEST(Desktop, TheFileDialogsHandOnTypedNamesAndSpeakRussianToTheLastWord)
-{
-    const RunSettings run; // as the program makes it: the detail view is not kept
     loadQtRussianTexts();
     Editor editor;
     editor.host.realFileDialogs = true;
@@ -183,6 +170,14 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesAndSpeakRussianToTheLastWord)
     EXPECT_EQ(file.value(0), QStringLiteral("3,22 КБ"));
     EXPECT_EQ(rows.value(QStringLiteral("kilo.ini")).value(0), QStringLiteral("1,00 КБ"));
     EXPECT_EQ(file.value(2), QLocale(QLocale::Russian, QLocale::Russia).toString(QFileInfo(car).lastModified(), QLocale::ShortFormat));
+
+    run.reset();
+#ifdef Q_OS_WIN
+    EXPECT_FALSE(QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject"), QSettings::NativeFormat).contains(key));
+#else
+    EXPECT_FALSE(QFileInfo::exists(during)) << during.toStdString();
+#endif
+    EXPECT_FALSE(qtSettings()->contains(key));
 }
 
 // A message box is as wide as its bold caption beside the frame's icon and close button, no wider;
