@@ -231,7 +231,6 @@ TEST(MainWindow, OpenFillsTheFieldsAndPagesSwitchByMouseAndKeyboard)
     EXPECT_EQ(arrows.size(), 4) << "each page arrow was tried";
     EXPECT_FALSE(editor.core.doc().unsavedChanges) << "neither opening nor switching pages is an edit";
 
-    // Command9 shows the modeless torque window.
     editor.click(QStringLiteral("Command8"));
     editor.click(QStringLiteral("Command9"));
     QWidget *torque = Editor::topLevel(QStringLiteral("Form3"));
@@ -268,8 +267,7 @@ TEST(MainWindow, TypingClicksAndChoicesReachTheCoreAndTheWidgetsShowWhatItKept)
     EXPECT_EQ(delay->text(), QString(100, QLatin1Char('7')));
     EXPECT_EQ(editor.form.text(72), delay->text());
     EXPECT_EQ(editor.host.beeps, 2);
-    // A key in the middle of a full field: the main window cuts the end, the torque
-    // window keeps it, and in both the caret stays after the key.
+    // A key in a full field: the main window cuts the end, the torque window keeps it; the caret follows.
     editor.form.setText(41, QString(100, QLatin1Char('7')));
     editor.host.showWindow(WindowId::Torque);
     const struct { QWidget *window; const char *field; int kept; } full[] = {

@@ -59,8 +59,7 @@ TEST(TorquePlot, PointsCurveAndAxesLandOnTheirPixels)
 
 TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
 {
-    // From (106, 310) to (132, -190) the curve leaves through the top row
-    // near x 121 and comes back for the rest of the graph.
+    // From (106, 310) to (132, -190) the curve leaves through the top row near x 121 and comes back.
     const TorquePlot high = built({{45, QStringLiteral("2000")}});
     bool topRowReached = false;
     for (int x = 118; x <= 124; ++x)
