@@ -162,8 +162,7 @@ QRect framedRect(const QWidget *w)
     return QRect();
 }
 
-// The edge lines of the framed controls of `window` at 100 % that it has lost on
-// this screen; `bordered` receives the controls with all four at 100 %.
+// The edge lines at 100 % of `window`'s framed controls lost on this screen; `bordered` gets those with all four.
 QStringList lostEdges(QWidget *window, QStringList &bordered)
 {
     const double ratio = window->devicePixelRatioF();
@@ -306,8 +305,7 @@ void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look
 
 } // namespace
 
-// In the platform's own style and in the Windows styles, wherever they exist;
-// edge lines where the drawing keeps them: offscreen in its own style.
+// In the platform's own style and the Windows styles where they exist; edge lines where drawing keeps them.
 TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
 {
     const QString own = QApplication::style()->name();

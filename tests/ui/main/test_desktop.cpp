@@ -180,14 +180,32 @@ TEST(Desktop, TheFileDialogsHandOnTypedNamesSpeakRussianAndKeepNothingAfterTheRu
     EXPECT_FALSE(qtSettings()->contains(key));
 }
 
-// A message box is as wide as its bold caption beside the frame's icon and close button, no wider;
-// Esc and the close button never answer the close question; an OK box says "ОК" in Cyrillic
-// letters; Esc at the question whether to replace a file keeps it.
+// An OK box says "ОК" in Cyrillic letters; Esc at the question whether to replace a file keeps it; a
+// box is as wide as its bold caption beside the frame's icon and close button, no wider; Esc and the
+// close button never answer the close question.
 TEST(Desktop, MessageBoxesShowTheirWholeCaptionRussianButtonsAndAnswerOnlyAsAsked)
 {
     loadQtRussianTexts();
     Editor editor;
+    QStringList buttons;
+    inNextMessageBox(editor.host, [&buttons](QMessageBox *box) {
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        box->reject();
+    });
+    editor.openFile(editor.dir.filePath(QStringLiteral("missing.ini")));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
+    EXPECT_EQ(editor.host.messageOwners.value(0), editor.window.get()) << "the main window's own question";
+
+    const QString existing = editor.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
     editor.openFile(editor.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
+    editor.host.saveNames = {existing};
+    inNextMessageBox(editor.host, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    editor.trigger(QStringLiteral("saveas"));
+    ASSERT_EQ(editor.host.messages.size(), 2);
+    EXPECT_TRUE(editor.host.messages[1].text.endsWith(QStringLiteral("Заменить его?")));
+    EXPECT_NE(editor.core.doc().saveTarget, existing) << "the file was replaced";
+
     editor.type(2, QStringLiteral("1"));
     inNextMessageBox(editor.host, [](QMessageBox *box) {
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Тюнекс Редактор - Авто сохранение."));
@@ -210,27 +228,7 @@ TEST(Desktop, MessageBoxesShowTheirWholeCaptionRussianButtonsAndAnswerOnlyAsAske
     });
     EXPECT_TRUE(editor.window->close()); // once No was clicked
     EXPECT_TRUE(waited) << "Esc or the close button answered the close question";
-    EXPECT_EQ(editor.host.messages.size(), 2);
-
-    Editor other;
-    QStringList buttons;
-    inNextMessageBox(other.host, [&buttons](QMessageBox *box) {
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        box->reject();
-    });
-    other.openFile(other.dir.filePath(QStringLiteral("missing.ini")));
-    EXPECT_EQ(buttons, QStringList{QStringLiteral("ОК")});
-    EXPECT_EQ(other.host.messageOwners.value(0), other.window.get()) << "the main window's own question";
-
-    const QString existing = other.writeFile(QStringLiteral("other.ini"), Templates::lamborghini());
-    other.openFile(other.writeFile(QStringLiteral("car.ini"), Templates::porsche()));
-    other.host.saveNames = {existing};
-    inNextMessageBox(other.host, [](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
-    other.trigger(QStringLiteral("saveas"));
-    ASSERT_EQ(other.host.messages.size(), 2);
-    EXPECT_TRUE(other.host.messages[1].text.endsWith(QStringLiteral("Заменить его?")));
-    EXPECT_NE(other.core.doc().saveTarget, existing) << "the file was replaced";
+    EXPECT_EQ(editor.host.messages.size(), 4);
 }
 
 TEST(Desktop, AFileDroppedOnTheWindowOpensAsThroughOpen)
