@@ -1,4 +1,3 @@
-// The pictures the windows load from the embedded resources.
 #pragma once
 
 #include <QStringList>

@@ -8,9 +8,8 @@
 
 namespace {
 
-// Every picture a window loads, each also at twice its size (the icon excepted),
-// and nothing else; those of the pages are 24-bit with white corners to blend
-// into the page, and show something dark, which a blank one would not.
+// Every picture a window loads, each also at twice its size (the icon excepted), and nothing else; the
+// pages' are 24-bit with white corners to blend in, and show something dark (a blank one would not).
 TEST(EmbeddedPictures, EveryPictureIsThereWithItsTwinForScaledScreensAndNothingElse)
 {
     QStringList expected{QStringLiteral("icon.png")};

@@ -1,13 +1,10 @@
-// Every window on screens scaled to 100-200 % (QT_SCALE_FACTOR; CTest runs this
-// program once per factor): texts whole in the embedded face, edge lines kept,
-// pictures drawn for the screen's pixels, the torque graph in even, sharp lines.
+// Every window at 100-200 % (QT_SCALE_FACTOR, one run per factor): texts whole in the embedded face,
+// edge lines kept, pictures drawn for the screen's pixels, the torque graph in even, sharp lines.
 #include "uitestsupport.h"
 
 #include "crispframe.h"
-#include "fakehost.h"
 #include "pictures.h"
 #include "templates.h"
-#include "torquewindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -35,8 +33,6 @@
 #include <set>
 
 namespace {
-
-// ---- Texts that fit their boxes
 
 // The texts of `window` cut off by their boxes, each as "window/control: text".
 QStringList clippedTexts(QWidget *window)
@@ -55,7 +51,6 @@ QStringList clippedTexts(QWidget *window)
         expectFits(widget, text + QStringLiteral(" (height)"),
                    firstLine + metrics.lineSpacing() * (lines.size() - 1) <= room.height());
     };
-    // A label's room is its contents less its margin.
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
             continue;
@@ -70,9 +65,8 @@ QStringList clippedTexts(QWidget *window)
     }
     // Buttons: the room the style leaves for the caption beside the box or inside the bevel.
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        QString text = button->text();
-        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
-        text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        // The caption as shown: "&&" is an ampersand, any other "&" marks the access key.
+        const QString text = button->text().replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         if (text.isEmpty())
             continue;
         QStyleOptionButton option;
@@ -111,9 +105,6 @@ QStringList clippedTexts(QWidget *window)
     return clipped;
 }
 
-// ---- Edge lines that stay on scaled screens
-
-// How far apart two colours are: the largest difference of a channel.
 int distance(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
@@ -171,8 +162,7 @@ QRect framedRect(const QWidget *w)
     return QRect();
 }
 
-// The edge lines of the framed controls of `window` at 100 % that it has lost on
-// this screen; `bordered` receives the controls with all four at 100 %.
+// The edge lines at 100 % of `window`'s framed controls lost on this screen; `bordered` gets those with all four.
 QStringList lostEdges(QWidget *window, QStringList &bordered)
 {
     const double ratio = window->devicePixelRatioF();
@@ -188,8 +178,7 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
         r.translate(w->mapTo(window, QPoint(0, 0)));
         int sidesWithEdges = 0;
         for (Side side : {Top, Bottom, Left, Right}) {
-            // At 100 %: lines of the border one colour from end to end and
-            // unlike the control's inside, three pixels in.
+            // At 100 %: a border line of one colour end to end, unlike the inside three pixels in.
             const QVector<QPoint> inside = sidePixels(r, side, 3);
             if (inside.isEmpty() || !plain.rect().contains(inside.first()))
                 continue;
@@ -220,15 +209,11 @@ QStringList lostEdges(QWidget *window, QStringList &bordered)
     return lost;
 }
 
-// ---- Pictures drawn for the screen's pixels
-
-// At 200 % the picture `name` shows its @2x file pixel for pixel (where opaque),
+// At 200 % the picture `label` shows its @2x file pixel for pixel (where opaque),
 // at 100 % its small one, and between them not the small one enlarged.
-void expectSharp(QWidget *window, const char *name, const char *resource)
+void expectSharp(QWidget *window, const QLabel *label, const char *resource)
 {
     SCOPED_TRACE(resource);
-    auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-    ASSERT_TRUE(label && label->isVisible());
     const qreal ratio = window->devicePixelRatioF();
     QImage shot = window->grab().toImage();
     shot.setDevicePixelRatio(1);
@@ -254,8 +239,6 @@ void expectSharp(QWidget *window, const char *name, const char *resource)
     else
         EXPECT_GT(differing, 0) << "the small picture enlarged";
 }
-
-// ---- The sweep
 
 // Modal windows come up in the middle of the screen, frame included; one larger
 // than the screen at its edge (measured where frames are known: offscreen).
@@ -322,8 +305,7 @@ void showEveryWindow(const std::function<void(QWidget *, const QString &)> &look
 
 } // namespace
 
-// In the platform's own style and in the Windows styles, wherever they exist;
-// edge lines where the drawing keeps them: offscreen in its own style.
+// In the platform's own style and the Windows styles where they exist; edge lines where drawing keeps them.
 TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
 {
     const QString own = QApplication::style()->name();
@@ -338,7 +320,6 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
         QSet<QString> seen, bordered, sharp;
         showEveryWindow([&](QWidget *window, const QString &what) {
             seen << window->objectName();
-            // The pictures of the pages and the about window are drawn for the screen's pixels.
             const struct { const char *window, *name, *resource; } pictures[] = {
                 {"Form1", "Image1", "image1"},    {"Form1", "Image2", "image2"},       {"Form1", "Image3(0)", "image3_0"},
                 {"Form1", "Image3(1)", "image3_1"}, {"Form1", "Image4(0)", "image4_0"}, {"Form1", "Image4(1)", "image4_1"},
@@ -346,7 +327,7 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
             for (const auto &p : pictures) {
                 auto *label = window->findChild<QLabel *>(QString::fromLatin1(p.name));
                 if (window->objectName() == QLatin1String(p.window) && label && label->isVisible()) {
-                    expectSharp(window, p.name, p.resource);
+                    expectSharp(window, label, p.resource);
                     sharp << QString::fromLatin1(p.resource);
                 }
             }
@@ -373,8 +354,7 @@ TEST(ScaledScreens, EveryWindowShowsItsTextsWholeAndKeepsItsEdges)
     QApplication::setStyle(own);
 }
 
-// Wherever a text box stands (moved and sized through every fraction of a
-// device pixel), each edge keeps a line of device pixels in the border's colour.
+// Wherever a text box stands (at every fraction of a device pixel), each edge keeps a border line.
 TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
 {
     QWidget surface;
@@ -402,8 +382,7 @@ TEST(ScaledScreens, ABoxKeepsAllFourEdgesWhereverItStands)
     }
 }
 
-// The window icon holds every size of the desktop's icon set, so that no size
-// is scaled from another, and a shown window gets it once it has been exposed.
+// The window icon holds every size of the icon set (none scaled from another), given once exposed.
 TEST(ScaledScreens, TheWindowIconHoldsEverySizeOfTheIconSet)
 {
     const QIcon icon = editorIcon();
@@ -424,23 +403,20 @@ TEST(ScaledScreens, TheWindowIconHoldsEverySizeOfTheIconSet)
     EXPECT_EQ(window.windowIcon().availableSizes(), icon.availableSizes());
 }
 
-// The torque graph drawn for the screen's pixels, not enlarged from 100 %: axes
-// and ticks in one width, the x axis where it is at 100 %, a steep curve that
-// steps by single device pixels.
+// The torque graph drawn for the screen's pixels, not enlarged from 100 %: axes and
+// ticks in one width, the x axis where it is at 100 %, a steep curve in single steps.
 TEST(ScaledScreens, TheTorqueGraphsLinesStayEvenAndSharp)
 {
-    FakeHost host;
-    FormState form;
-    EditorCore core(form, host);
-    core.loadTemplate(Template::Porsche);
-    TorqueWindow window(core);
-    window.show();
+    Editor editor;
+    editor.core.loadTemplate(Template::Porsche);
     // A rising curve, steep from the origin, left of the fields.
     for (int k = 0; k < 24; ++k)
-        core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
-    QMetaObject::invokeMethod(window.findChild<QObject *>(QStringLiteral("Command1")), "click");
-    const qreal ratio = window.devicePixelRatioF();
-    QImage shot = window.grab().toImage();
+        editor.core.typeText(Fields::kFirstTorqueSlot + k, QString::number(300 + 37 * k));
+    editor.host.showWindow(WindowId::Torque);
+    QWidget *window = Editor::topLevel(QStringLiteral("Form3"));
+    QMetaObject::invokeMethod(window->findChild<QObject *>(QStringLiteral("Command1")), "click");
+    const qreal ratio = window->devicePixelRatioF();
+    QImage shot = window->grab().toImage();
     shot.setDevicePixelRatio(1);
     // Canvas pixel (x, y), its middle, in device pixels of the shot.
     auto at = [ratio](double x, double y) { return QPoint(int((10 + x + 0.5) * ratio), int((10 + y + 0.5) * ratio)); };

@@ -8,16 +8,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-Editor::Editor() : core(form, host)
+Editor::Editor() : core(form, host), window(std::make_unique<MainWindow>(core, host))
 {
-    window = std::make_unique<MainWindow>(core, host);
     window->show();
 }
 
@@ -84,8 +82,7 @@ void whenModalShown(std::function<void()> action)
 void inNextModal(const QString &name, std::function<void(QWidget *)> action)
 {
     whenModalShown([name, action = std::move(action)] {
-        QWidget *window = Editor::topLevel(name);
-        if (window)
+        if (QWidget *window = Editor::topLevel(name))
             return action(window);
         ADD_FAILURE() << "no window " << name.toStdString(); // closes what is up rather than hang
         if (QWidget *modal = QApplication::activeModalWidget())
@@ -107,28 +104,20 @@ void inNextMessageBox(ScriptedHost &host, std::function<void(QMessageBox *)> act
 void clickIn(const QString &windowName, const QString &buttonName)
 {
     QWidget *top = Editor::topLevel(windowName);
-    if (!top)
-        return;
-    if (auto *button = top->findChild<QPushButton *>(buttonName))
+    if (auto *button = top ? top->findChild<QPushButton *>(buttonName) : nullptr)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
 QStringList focusStopsThatAreNoControls(QWidget *window)
 {
     QStringList stops;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        auto *line = qobject_cast<QLineEdit *>(w);
-        auto *box = qobject_cast<QPlainTextEdit *>(w);
-        if ((line && line->isReadOnly()) || (box && box->isReadOnly()))
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->property("readOnly").toBool())
             stops << w->objectName();
-    }
     return stops;
 }
 
-// The window tests run on the offscreen platform unless the caller chose
-// another, with the program's font engine and in its embedded face.
+// The window tests run offscreen unless the caller chose otherwise, in the program's font engine and face.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

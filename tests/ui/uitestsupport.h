@@ -17,9 +17,8 @@ class QMessageBox;
 
 using namespace tuneks;
 
-// The Qt host with real windows and a scripted user: message boxes, file dialogs
-// and the beep are recorded and answered from prepared queues; with
-// realMessageBoxes or realFileDialogs set those are real (boxes still recorded).
+// The Qt host with real windows and a scripted user who answers message boxes and file dialogs
+// and hears the beep; with realMessageBoxes or realFileDialogs set those are real (boxes still recorded).
 class ScriptedHost : public Scripted<QtHost> {
 public:
     bool realMessageBoxes = false;
@@ -27,8 +26,7 @@ public:
     // The window each message box belonged to, in the order of `messages`.
     QList<QPointer<QWidget>> messageOwners;
 
-    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon,
-                          MessageButtons buttons) override
+    MessageAnswer message(const QString &text, const QString &caption, MessageIcon icon, MessageButtons buttons) override
     {
         messageOwners.append(dialogOwner());
         if (!realMessageBoxes)
@@ -36,14 +34,8 @@ public:
         messages.append({text, caption, icon, buttons});
         return QtHost::message(text, caption, icon, buttons);
     }
-    QString askOpenFileName() override
-    {
-        return realFileDialogs ? QtHost::askOpenFileName() : Scripted::askOpenFileName();
-    }
-    QString askSaveFileName() override
-    {
-        return realFileDialogs ? QtHost::askSaveFileName() : Scripted::askSaveFileName();
-    }
+    QString askOpenFileName() override { return realFileDialogs ? QtHost::askOpenFileName() : nextOpenName(); }
+    QString askSaveFileName() override { return realFileDialogs ? QtHost::askSaveFileName() : nextSaveName(); }
 };
 
 // One running editor with a scripted host, its shown main window and a folder for files.
@@ -51,10 +43,7 @@ struct Editor {
     Editor();
 
     template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
+    T *find(const QString &name) const { return window->findChild<T *>(name); }
     // A top-level window of the application by its objectName (Form2, Form5 ...).
     static QWidget *topLevel(const QString &name);
 
@@ -62,9 +51,7 @@ struct Editor {
     QString writeFile(const QString &fileName, const QVector<QByteArray> &lines) const;
     // Opens a file through the menu with the open dialog answered by `path`.
     void openFile(const QString &path);
-    // Triggers a menu action of the main window by its objectName.
     void trigger(const QString &actionName);
-    // Clicks a button of the main window by its objectName.
     void click(const QString &buttonName);
     // Types into Text(slot) as the user does, key by key.
     void type(int slot, const QString &keys);

@@ -1,5 +1,4 @@
-// The chooser and the errors windows through the main window's commands, and
-// the fixed content of the about and listing windows.
+// The chooser and errors windows through the main window's commands; the about and listing windows.
 #include "uitestsupport.h"
 
 #include "aboutwindow.h"
@@ -13,6 +12,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,7 +34,6 @@ TEST(Dialogs, TemplateChooser)
     // Each run, the document's lines after it, and whether it kept the marked name.
     const struct { std::function<void(QWidget *)> act; int lines; bool keeps; } runs[] = {
         {[&](QWidget *chooser) {
-             EXPECT_TRUE(chooser->isVisible() && chooser->isModal());
              EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Выбор шаблона"));
              EXPECT_FALSE(option(chooser, "Option1")->isChecked() || option(chooser, "Option2")->isChecked());
              QTest::keyClick(chooser, Qt::Key_Escape);
@@ -93,9 +92,20 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_TRUE(mirrorsTheCore());
     QTest::keyClick(errors, Qt::Key_Return);
     EXPECT_TRUE(errors->isVisible()) << "Enter saved in a check-only run";
-    clickIn(QStringLiteral("Form2"), QStringLiteral("Command4")); // "&!": the notes
+    // "&!" by the keyboard: a box of the errors window, which has the focus back after Esc.
+    ASSERT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; })) << "shown, it is active";
+    QWidget *boxOwner = nullptr;
+    inNextMessageBox(editor.host, [&boxOwner](QMessageBox *box) {
+        boxOwner = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    auto *notes = errors->findChild<QPushButton *>(QStringLiteral("Command4"));
+    notes->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(notes, Qt::Key_Space);
     ASSERT_EQ(editor.host.messages.size(), 1);
     EXPECT_EQ(editor.host.messages[0].caption, QStringLiteral("Примечания"));
+    EXPECT_EQ(boxOwner, errors);
+    EXPECT_TRUE(QTest::qWaitFor([errors] { return QApplication::activeWindow() == errors; }));
     clickIn(QStringLiteral("Form2"), QStringLiteral("Command3"));
     EXPECT_FALSE(errors->isVisible());
     EXPECT_TRUE(mirrorsTheCore());
@@ -130,7 +140,6 @@ TEST(Dialogs, ErrorsWindowButtonsKeysAndCloseBox)
     EXPECT_EQ(fresh->findChild<QListWidget *>(QStringLiteral("List1"))->count(), listed - 1);
 }
 
-// The torque errors window is modal and closes by its button, Enter or the close box.
 TEST(Dialogs, TorqueErrorsWindowIsModalAndClosesByButtonEnterOrFrame)
 {
     Editor editor;
@@ -213,8 +222,7 @@ TEST(AboutWindow, PicturesAndFocus)
     std::unique_ptr<QDialog> window(createAboutWindow(nullptr));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Об авторе и о программе."));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    // The signature lets the window show through around its strokes, inside
-    // the description's border.
+    // The signature shows the window through around its strokes, inside the description's border.
     auto *signature = window->findChild<QLabel *>(QStringLiteral("Image2"));
     ASSERT_NE(signature, nullptr);
     EXPECT_EQ(signature->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
@@ -234,7 +242,6 @@ TEST(AboutWindow, PicturesAndFocus)
         EXPECT_GE(leftmost - inner.left(), 4) << name;
     }
 
-    // Focus starts in Text1 and moves to the picture, then to Text2.
     window->show();
     QApplication::setActiveWindow(window.get());
     QStringList chain;

@@ -1,5 +1,4 @@
-// The torque graph without widgets: plot values, where points land, and what
-// the drawing leaves on the canvas image.
+// The torque graph without widgets: plot values, where points land, what the drawing leaves.
 #include "torqueplot.h"
 
 #include <gtest/gtest.h>
@@ -39,13 +38,12 @@ TEST(TorquePlot, PointsCurveAndAxesLandOnTheirPixels)
 {
     struct Pixel { int x, y; QColor color; };
     const struct { const char *what; QMap<int, QString> texts; std::vector<Pixel> pixels; } rows[] = {
-        {"all zero: the curve along the baseline, the x axis from 2 to 635 with ticks from y 308 to 312",
-         {},
-         {{3, 310, red}, {300, 310, red}, {626, 310, red}, {2, 310, black}, {635, 310, black},
-          {636, 310, white}, {28, 308, black}, {626, 312, black}, {54, 313, white},
+        {"all zero: the curve along the baseline, the x axis from 2 to 635 with ticks from y 308 to 312", {},
+         {{3, 310, red}, {300, 310, red}, {626, 310, red}, {2, 310, black}, {635, 310, black}, {636, 310, white},
+          {28, 308, black}, {626, 312, black}, {54, 313, white},
           // the y axis up to y 2, its ticks from x 2 to 5 at 285, 260, ..., 10
-          {3, 2, black}, {3, 1, white}, {5, 285, black}, {5, 10, black}, {6, 160, white},
-          {5, 272, white}, {300, 150, white}}},
+          {3, 2, black}, {3, 1, white}, {5, 285, black}, {5, 10, black}, {6, 160, white}, {5, 272, white},
+          {300, 150, white}}},
         {"points 26 pixels apart, 4 units to a pixel, 222.5 rounded to the row below",
          {{41, QStringLiteral("1200")}, {43, QStringLiteral("400")}, {45, QStringLiteral("350.75")}},
          {{28, 10, red}, {41, 160, red}, {80, 210, red}, {132, 223, red}, {132, 221, white}}},
@@ -61,8 +59,7 @@ TEST(TorquePlot, PointsCurveAndAxesLandOnTheirPixels)
 
 TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
 {
-    // From (106, 310) to (132, -190) the curve leaves through the top row
-    // near x 121 and comes back for the rest of the graph.
+    // From (106, 310) to (132, -190) the curve leaves through the top row near x 121 and comes back.
     const TorquePlot high = built({{45, QStringLiteral("2000")}});
     bool topRowReached = false;
     for (int x = 118; x <= 124; ++x)
@@ -85,9 +82,8 @@ TEST(TorquePlot, SegmentsLeavingTheCanvasAreCutAtItsEdgesWhateverTheValue)
     EXPECT_FALSE(TorquePlot::clipToCanvas(QPointF(3, 310), QPointF(28, std::numeric_limits<double>::quiet_NaN())));
 }
 
-// Builds accumulate until the wipe, which leaves a blank canvas and the last
-// build's values. The drawing at another ratio is the same whether drawn along
-// with the builds or afresh after them; at ratio 1 it is the canvas.
+// Builds accumulate until the wipe, which leaves a blank canvas and the last build's values. At another
+// ratio the drawing is the same drawn along with the builds or afresh; at ratio 1 it is the canvas.
 TEST(TorquePlot, BuildsAccumulateUntilTheWipeAtAnyRatio)
 {
     TorquePlot plot = built({{50, QStringLiteral("400")}}); // point (262, 210)
